@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs every Debian package Ribwright needs to build, run and test.
+set -euo pipefail
+export DEBIAN_FRONTEND=noninteractive
+packages=(
+  # build
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev qt6-base-dev-tools libgl-dev
+  zlib1g-dev libjpeg62-turbo-dev
+  # tests, fuzzing and benchmarks
+  libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
+  # fonts: without a CJK face the Japanese captions render as boxes
+  fonts-noto-cjk
+  # end-to-end test in a real X window and file checks
+  xvfb openbox xdotool xclip x11-utils imagemagick pngcheck python3-ezdxf libjpeg-turbo-progs
+)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,105 @@
+#include "platform/errors.h"
+#include "platform/number_conversion.h"
+#include "platform/text_trim.h"
+
+#include <gtest/gtest.h>
+
+using namespace rw;
+
+namespace {
+
+QString floatError(const QString& text, QChar sep)
+{
+    try {
+        strToFloat(text, sep);
+    } catch (const ConversionError& e) {
+        return e.text();
+    }
+    return QStringLiteral("(converted)");
+}
+
+QString intError(const QString& text)
+{
+    try {
+        strToInt(text);
+    } catch (const ConversionError& e) {
+        return e.text();
+    }
+    return QStringLiteral("(converted)");
+}
+
+}  // namespace
+
+TEST(StrToFloat, AcceptsEveryFormOfTheGrammar)
+{
+    const QChar dot = QLatin1Char('.');
+    EXPECT_EQ(strToFloat("150", dot), 150.0);
+    EXPECT_EQ(strToFloat("-3", dot), -3.0);
+    EXPECT_EQ(strToFloat("+2.5", dot), 2.5);
+    EXPECT_EQ(strToFloat("35.", dot), 35.0);
+    EXPECT_EQ(strToFloat(".5", dot), 0.5);
+    EXPECT_EQ(strToFloat("1e3", dot), 1000.0);
+    EXPECT_EQ(strToFloat("1.5E-2", dot), 0.015);
+    EXPECT_EQ(strToFloat("2e+1", dot), 20.0);
+    EXPECT_EQ(strToFloat("  7.25  ", dot), 7.25);
+    EXPECT_EQ(strToFloat("0.0000", dot), 0.0);
+    EXPECT_EQ(strToFloat("-0.0200", dot), -0.02);
+    EXPECT_EQ(strToFloat("150,5", QLatin1Char(',')), 150.5);
+}
+
+TEST(StrToFloat, RefusesWithTheExactText)
+{
+    const QChar dot = QLatin1Char('.');
+    for (const char* bad : {"1e", ".", "+", "1.2.3", "0x10", "", "abc", "1 2", "e5", "1e+",
+                            "--1", "\t1"}) {
+        EXPECT_EQ(floatError(QString::fromLatin1(bad), dot),
+                  QStringLiteral("'%1' は浮動小数点数ではありません").arg(QString::fromLatin1(bad)))
+            << bad;
+    }
+    EXPECT_EQ(floatError("1,5", dot), QStringLiteral("'1,5' は浮動小数点数ではありません"));
+    EXPECT_EQ(floatError("1.5", QLatin1Char(',')),
+              QStringLiteral("'1.5' は浮動小数点数ではありません"));
+    EXPECT_EQ(floatError("1e999", dot), QStringLiteral("'1e999' は浮動小数点数ではありません"));
+}
+
+TEST(StrToInt, AcceptsSignedDecimalsInThirtyTwoBits)
+{
+    EXPECT_EQ(strToInt("10"), 10);
+    EXPECT_EQ(strToInt("08"), 8);
+    EXPECT_EQ(strToInt("-3"), -3);
+    EXPECT_EQ(strToInt("+0"), 0);
+    EXPECT_EQ(strToInt(" 12 "), 12);
+    EXPECT_EQ(strToInt("2147483647"), 2147483647);
+    EXPECT_EQ(strToInt("-2147483648"), -2147483647 - 1);
+}
+
+TEST(StrToInt, RefusesWithDoubledApostrophes)
+{
+    for (const char* bad : {"x", "", "1.0", "2147483648", "-2147483649", "1e2", "--1", "0x10"}) {
+        EXPECT_EQ(intError(QString::fromLatin1(bad)),
+                  QStringLiteral("''%1'' は整数ではありません").arg(QString::fromLatin1(bad)))
+            << bad;
+    }
+}
+
+TEST(TrimControl, RemovesEveryCodeUpToSpaceAtBothEnds)
+{
+    EXPECT_EQ(trimControl(QStringLiteral("\t \r\n A B \x01\x1f ")), QStringLiteral("A B"));
+    EXPECT_EQ(trimControl(QStringLiteral("   ")), QString());
+    EXPECT_EQ(trimControl(QStringLiteral("x")), QStringLiteral("x"));
+}
+
+TEST(FileErrors, TextsByCode)
+{
+    EXPECT_EQ(fileErrorText(2), QStringLiteral("指定されたファイルが見つかりません"));
+    EXPECT_EQ(fileErrorText(3), QStringLiteral("不正なファイル名 - %s"));
+    EXPECT_EQ(fileErrorText(5), QStringLiteral("ファイルへのアクセスが拒否されました"));
+    EXPECT_EQ(fileErrorText(101), QStringLiteral("ディスクがいっぱいです"));
+    EXPECT_EQ(fileErrorText(32), QStringLiteral("I/O エラー 32"));
+    EXPECT_EQ(fileErrorCodeFromErrno(ENOENT), 2);
+    EXPECT_EQ(fileErrorCodeFromErrno(EACCES), 5);
+    EXPECT_EQ(fileErrorCodeFromErrno(EROFS), 5);
+    EXPECT_EQ(fileErrorCodeFromErrno(ENOSPC), 101);
+    EXPECT_EQ(fileErrorCodeFromErrno(EMFILE), 4);
+    EXPECT_EQ(fileErrorCodeFromErrno(ENAMETOOLONG), 3);
+}

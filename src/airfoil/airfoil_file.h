@@ -1,0 +1,24 @@
+#pragma once
+
+#include "airfoil/airfoil_data.h"
+
+#include <optional>
+
+namespace rw {
+
+// Texts of 100 characters or fewer are never written.
+constexpr int kAirfoilSaveThreshold = 100;
+
+// Writes the source lines, each followed by CR LF, in the system encoding, atomically; does
+// nothing when state.text has kAirfoilSaveThreshold characters or fewer. Throws FileError.
+// Returns whether a file was written.
+bool saveAirfoilText(const AirfoilState& state, const QString& path);
+
+// Reads a text file whose lines end at LF or CR LF; the result has CR LF after every line.
+// std::nullopt when no file exists at the path. Throws FileError when it cannot be read.
+std::optional<QString> loadAirfoilText(const QString& path);
+
+// The library entry name cut from a title: cut at "(", ".", "%", "/" in turn, trimming after each.
+QString libraryEntryName(const QString& title);
+
+}  // namespace rw

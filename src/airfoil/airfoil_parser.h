@@ -1,0 +1,21 @@
+#pragma once
+
+#include "airfoil/airfoil_data.h"
+
+#include <QChar>
+
+namespace rw {
+
+enum class ParseOutcome {
+    Usable,        // ten or more points: the rib button is enabled and the preview drawn
+    TooFewPoints,  // "データが不足しています"
+};
+
+// Parses state.text into state.sourceLines, state.name and state.profile. The lines and the name
+// are replaced before any number is converted; the profile only at the end, so a ConversionError
+// (or the RibwrightError for a text beyond the capacity) leaves the previous profile in place.
+ParseOutcome parseAirfoilText(AirfoilState& state, QChar decimalSeparator);
+
+QString tooFewPointsText();  // "データが不足しています"
+
+}  // namespace rw

@@ -1,0 +1,64 @@
+#include "export/rib_exports.h"
+
+#include <QByteArray>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace rw {
+
+// The text written for a number in the CSV and DXF files. Files read by spreadsheets and CAD
+// programs always get a decimal point, whatever the user's locale: a comma would split the cells
+// of a comma-separated file and is not a number to any DXF reader.
+QString formatGeneralNumber(double value) {
+    if (std::isnan(value))
+        return QStringLiteral("NAN");
+    if (std::isinf(value))
+        return value < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
+    if (value == 0)
+        return QStringLiteral("0");  // negative zero too
+
+    // printf rounds the exact binary value to 15 significant digits, an exact tie to even:
+    // "d.dddddddddddddde±XX".
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.14e", std::fabs(value));
+    QByteArray digits;
+    const char* p = buffer;
+    for (; *p != 'e'; ++p) {
+        if (*p != '.')
+            digits.append(*p);
+    }
+    // With value = 0.d1d2… × 10^e, e is one more than printf's exponent.
+    const int e = std::atoi(p + 1) + 1;
+    while (digits.size() > 1 && digits.endsWith('0')) digits.chop(1);
+
+    QByteArray text;
+    if (value < 0)
+        text.append('-');
+    if (e >= -3 && e <= 15) {
+        if (e <= 0) {
+            text.append("0.");
+            text.append(QByteArray(-e, '0'));
+            text.append(digits);
+        } else if (digits.size() <= e) {
+            text.append(digits);
+            text.append(QByteArray(e - digits.size(), '0'));
+        } else {
+            text.append(digits.left(e));
+            text.append('.');
+            text.append(digits.mid(e));
+        }
+    } else {
+        text.append(digits.at(0));
+        if (digits.size() > 1) {
+            text.append('.');
+            text.append(digits.mid(1));
+        }
+        text.append('E');
+        text.append(QByteArray::number(e - 1));
+    }
+    return QString::fromLatin1(text);
+}
+
+}  // namespace rw

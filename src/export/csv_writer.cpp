@@ -1,0 +1,68 @@
+#include "export/rib_exports.h"
+
+#include "export/export_file.h"
+#include "geometry/rib_geometry.h"
+
+namespace rw {
+namespace {
+
+QString num(double value) {
+    return formatGeneralNumber(value);
+}
+
+void writeCsvHeader(ExportFile& file, const QString& airfoilName, const RibParameters& params) {
+    file.writeLine(airfoilName);
+    file.writeLine(QString());
+    file.writeLine(QStringLiteral("skin THICKNESS= ") + num(params.skinThickness) +
+                   QStringLiteral("mm"));
+
+    QString root = QStringLiteral("ROOT CHORD= ") + num(params.rootChord) + QStringLiteral("mm");
+    if (params.rootThicknessFactor != 1) {
+        root += QStringLiteral(",,(Thickness % = ") + num(params.rootThicknessFactor * 100) +
+                QStringLiteral("% )");
+    }
+    file.writeLine(root);
+
+    // The tip lines follow the rib count, not the taper switch. The two remarks differ by one
+    // blank ("% = " at the root, "%= " at the tip); keep both byte for byte.
+    if (params.ribCount > 1) {
+        QString tip = QStringLiteral("TIP CHORD= ") + num(params.tipChord) + QStringLiteral("mm");
+        if (params.tipThicknessFactor != 1) {
+            tip += QStringLiteral(",,(Thickness %= ") + num(params.tipThicknessFactor * 100) +
+                   QStringLiteral("% )");
+        }
+        file.writeLine(tip);
+        file.writeLine(QStringLiteral("Number of Rib =") + QString::number(params.ribCount));
+    }
+    file.writeLine(QString());
+}
+
+// Block of one rib: surface in columns B and C, rib outline in E and F, a lone blank in D.
+void writeRibCsv(ExportFile& file, const CurrentRib& rib, int pointCount) {
+    file.writeLine(QStringLiteral("RIB # ") + QString::number(rib.ribNumber) +
+                   QStringLiteral(",Surface,,,Rib Outline"));
+    file.writeLine(QStringLiteral(",X,Y,,X,Y"));
+    const RibOutline& o = rib.outline;
+    for (int i = 0; i < pointCount; ++i) {
+        file.writeLine(QLatin1Char(',') + num(o.surfaceX[i]) + QLatin1Char(',') +
+                       num(o.surfaceY[i]) + QStringLiteral(", ,") + num(o.ribX[i]) +
+                       QLatin1Char(',') + num(o.ribY[i]));
+    }
+    file.writeLine(QString());
+    file.writeLine(QString());
+}
+
+}  // namespace
+
+void exportCsv(const QString& path, const ExportInputs& inputs, CurrentRib& rib) {
+    ExportFile file(path);
+    writeCsvHeader(file, inputs.airfoil.name, inputs.params);
+    const AirfoilProfile& profile = inputs.airfoil.profile;
+    for (int k = 1; k <= inputs.params.ribCount; ++k) {
+        produceRib(k, profile, inputs.params, rib);
+        writeRibCsv(file, rib, profile.pointCount());
+    }
+    file.close();
+}
+
+}  // namespace rw

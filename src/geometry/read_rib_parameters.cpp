@@ -1,0 +1,66 @@
+#include "geometry/read_rib_parameters.h"
+
+#include "platform/number_conversion.h"
+
+namespace rw {
+namespace {
+
+// A thickness box changes the airfoil only when it is ticked and its text is a number; anything
+// else silently means "no change".
+double thicknessFactor(bool ticked, const QString& text, QChar separator) {
+    double percent = 0;
+    if (ticked && tryStrToFloat(text, separator, percent))
+        return percent / 100;
+    return 1.0;
+}
+
+RibReadResult stop(const char* message) {
+    return RibReadResult{false, QString::fromUtf8(message)};
+}
+
+}  // namespace
+
+// The order of the steps matters: a redraw that stops part way leaves the fields it did not reach
+// as an earlier redraw set them, and later actions (exports) go on with those values.
+RibReadResult readRibParameters(const RibPanelSnapshot& panel, RibParameters& params,
+                                SheetSettings& sheet) {
+    const QChar sep = panel.decimalSeparator;
+
+    sheet.skinColour = panel.skinColour;
+    sheet.ribColour = panel.ribColour;
+    sheet.gridColour = panel.gridColour;
+
+    params.rootThicknessFactor =
+        thicknessFactor(panel.rootThicknessOn, panel.rootThicknessText, sep);
+    params.tipThicknessFactor = thicknessFactor(panel.tipThicknessOn, panel.tipThicknessText, sep);
+
+    sheet.showSheetPoints = panel.showSheetPoints;
+
+    double number = 0;
+    if (!tryStrToFloat(panel.rootChordText, sep, number))
+        return stop("翼弦長のデータが不正です");
+    params.rootChord = number;
+
+    // The spar falls back to 30 % before its text is even looked at, so a bad text leaves 30.
+    params.sparPercent = 30;
+    if (!tryStrToFloat(panel.sparPercentText, sep, number))
+        return stop("桁の位置データが不正です");
+    params.sparPercent = float(number);
+
+    // Not checked here: a bad skin thickness ends the whole action with the conversion error.
+    params.skinThickness = float(strToFloat(panel.skinThicknessText, sep));
+
+    params.ribCount = 1;
+    params.taperOn = panel.taperOn;
+    if (params.taperOn) {
+        if (!tryStrToFloat(panel.tipChordText, sep, number)) {
+            return stop("翼端の翼弦長のデータが不正です");
+        }
+        params.tipChord = number;
+        // Any integer is accepted, including 0 and negative counts.
+        params.ribCount = strToInt(panel.ribCountText);
+    }
+    return RibReadResult{};
+}
+
+}  // namespace rw

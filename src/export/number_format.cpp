@@ -2,9 +2,8 @@
 
 #include <QByteArray>
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 namespace rw {
 

@@ -70,11 +70,14 @@ click_client() { # click_client WINDOW X Y (client coordinates)
 dialog_window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
 # A visible top-level window other than the main window: the dialog just opened.
 other_window() { xdotool search --onlyvisible --name . 2>/dev/null | grep -vx "$win" | head -n 1; }
+has_main_window() { test -n "$(main_window)"; }
+has_other_window() { test -n "$(other_window)"; }
+has_message_window() { test -n "$(dialog_window '^メッセージ$')"; }
 
 "$work/app/ribwright" >"$work/app.log" 2>&1 &
 app=$!
 pids+=($app)
-check "the window appears" wait_for 15 test -n "$(main_window)"
+check "the window appears" wait_for 15 has_main_window
 win=$(main_window)
 sleep 1
 shot 01-airfoil-view-empty
@@ -100,7 +103,7 @@ cw=${size%x*}
 export_with() { # export_with NAME BUTTON_Y DIALOG_SHOT
   local y=$1 name=$2
   click_client "$win" $((cw - 248 + 172)) "$y"
-  if ! wait_for 10 test -n "$(other_window)"; then echo "no save dialog for $name"; return 1; fi
+  if ! wait_for 10 has_other_window; then echo "no save dialog for $name"; return 1; fi
   sleep 1
   shot "$name-save-dialog"
   xdotool key Return
@@ -130,7 +133,7 @@ fi
 # A second copy hands over to the first and ends without a window of its own.
 "$work/app/ribwright" >"$work/second.log" 2>&1 &
 second=$!
-check "the second copy shows its message" wait_for 10 test -n "$(dialog_window '^メッセージ$')"
+check "the second copy shows its message" wait_for 10 has_message_window
 sleep 0.5
 shot 07-second-instance-message
 xdotool key Return

@@ -1,0 +1,126 @@
+#include "cli/cli_options.h"
+
+#include "export/rib_exports.h"
+
+#include <QCommandLineParser>
+#include <QRegularExpression>
+
+namespace rw::cli {
+namespace {
+
+constexpr int kUsageError = 1;
+
+CliParseResult usageError(const QString& message, const QString& help)
+{
+    CliParseResult result;
+    result.exitCode = kUsageError;
+    result.isError = true;
+    result.output = QStringLiteral("ribwright-cli: %1\n\n%2").arg(message, help);
+    return result;
+}
+
+std::optional<QSize> parseSheetSize(const QString& text)
+{
+    static const QRegularExpression pattern(QStringLiteral("^(\\d{1,5})x(\\d{1,5})$"));
+    const auto match = pattern.match(text);
+    if (!match.hasMatch()) return std::nullopt;
+    const QSize size(match.captured(1).toInt(), match.captured(2).toInt());
+    // Sheets beyond 20000 pixels a side are not a drawing anybody cuts from.
+    if (size.width() < 1 || size.height() < 1 || size.width() > 20000 || size.height() > 20000) {
+        return std::nullopt;
+    }
+    return size;
+}
+
+}  // namespace
+
+CliParseResult parseCliArguments(const QStringList& arguments, QChar decimalSeparator)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Writes the rib files of an airfoil: the CSV coordinates, the DXF drawing and the sheet "
+        "image, exactly as the Ribwright window writes them."));
+    parser.addPositionalArgument(QStringLiteral("AIRFOIL_FILE"),
+                                 QStringLiteral("airfoil coordinate text (loop or two-surface)"));
+    const QCommandLineOption rootChord("root-chord", "Root chord in mm (text as typed).", "TEXT",
+                                       "150");
+    const QCommandLineOption tipChord("tip-chord", "Tip chord in mm.", "TEXT", "100");
+    const QCommandLineOption ribs("ribs", "Number of ribs including the tip rib.", "TEXT", "10");
+    const QCommandLineOption noTaper("no-taper", "A single rib (no taper).");
+    const QCommandLineOption skin("skin", "Skin thickness in mm.", "TEXT",
+                                  QStringLiteral("1") + decimalSeparator + QStringLiteral("00"));
+    const QCommandLineOption spar("spar", "Spar position in % of chord.", "TEXT", "30");
+    const QCommandLineOption rootThickness("root-thickness", "Root thickness change in %.", "TEXT");
+    const QCommandLineOption tipThickness("tip-thickness", "Tip thickness change in %.", "TEXT");
+    const QCommandLineOption points("points", "Data point marks on the sheet and in the DXF.");
+    const QCommandLineOption noSparLine("no-spar-line", "No spar line or rib number on the sheet.");
+    const QCommandLineOption noGrid("no-grid", "No grid on the sheet.");
+    const QCommandLineOption sheet("sheet", "Sheet image size in pixels.", "WIDTHxHEIGHT",
+                                   "1600x1000");
+    const QCommandLineOption csv("csv", "Write the CSV file.", "PATH");
+    const QCommandLineOption dxf("dxf", "Write the DXF file.", "PATH");
+    const QCommandLineOption image("image", "Write the sheet image (.png or .jpg).", "PATH");
+    const QCommandLineOption outDir("out-dir", "Write all three files with the proposed name.",
+                                    "DIR");
+    const QCommandLineOption name("name", "Print the proposed file-name stem and nothing else.");
+    parser.addOptions({rootChord, tipChord, ribs, noTaper, skin, spar, rootThickness, tipThickness,
+                       points, noSparLine, noGrid, sheet, csv, dxf, image, outDir, name});
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+
+    if (!parser.parse(arguments)) return usageError(parser.errorText(), parser.helpText());
+    if (parser.isSet(help)) return {std::nullopt, 0, parser.helpText(), false};
+    if (parser.isSet(version)) {
+        return {std::nullopt, 0, QStringLiteral("ribwright-cli " RIBWRIGHT_VERSION "\n"), false};
+    }
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() != 1) {
+        return usageError(QStringLiteral("exactly one AIRFOIL_FILE is needed"), parser.helpText());
+    }
+
+    CliOptions o;
+    o.airfoilFile = positional.front();
+    RibPanelSnapshot& p = o.panel;
+    p.decimalSeparator = decimalSeparator;
+    p.rootChordText = parser.value(rootChord);
+    p.tipChordText = parser.value(tipChord);
+    p.ribCountText = parser.value(ribs);
+    p.taperOn = !parser.isSet(noTaper);
+    p.skinThicknessText = parser.value(skin);
+    p.sparPercentText = parser.value(spar);
+    p.rootThicknessOn = parser.isSet(rootThickness);
+    if (p.rootThicknessOn) p.rootThicknessText = parser.value(rootThickness);
+    p.tipThicknessOn = parser.isSet(tipThickness);
+    if (p.tipThicknessOn) p.tipThicknessText = parser.value(tipThickness);
+    p.showSheetPoints = parser.isSet(points);
+    p.showSparLine = !parser.isSet(noSparLine);
+    p.showGrid = !parser.isSet(noGrid);
+
+    const auto size = parseSheetSize(parser.value(sheet));
+    if (!size) {
+        return usageError(QStringLiteral("--sheet takes WIDTHxHEIGHT in pixels, such as 1600x1000"),
+                          parser.helpText());
+    }
+    o.sheetSize = *size;
+    o.csvPath = parser.value(csv);
+    o.dxfPath = parser.value(dxf);
+    o.imagePath = parser.value(image);
+    o.outDir = parser.value(outDir);
+    o.printName = parser.isSet(name);
+
+    if (!o.imagePath.isEmpty() && imageFormatForPath(o.imagePath) == ImageFormat::None) {
+        return usageError(QStringLiteral("--image must end in .png or .jpg: %1").arg(o.imagePath),
+                          parser.helpText());
+    }
+    if (!o.printName && o.csvPath.isEmpty() && o.dxfPath.isEmpty() && o.imagePath.isEmpty() &&
+        o.outDir.isEmpty()) {
+        return usageError(QStringLiteral("nothing to write: give --csv, --dxf, --image, --out-dir "
+                                         "or --name"),
+                          parser.helpText());
+    }
+    CliParseResult result;
+    result.options = std::move(o);
+    return result;
+}
+
+}  // namespace rw::cli

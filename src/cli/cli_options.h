@@ -1,0 +1,36 @@
+#pragma once
+
+#include "geometry/rib_parameters.h"
+
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace rw::cli {
+
+// What the command line asked for: the rib panel as the user would have typed it, and the files.
+struct CliOptions {
+    QString airfoilFile;
+    RibPanelSnapshot panel;
+    QSize sheetSize{1600, 1000};
+    QString csvPath;
+    QString dxfPath;
+    QString imagePath;
+    QString outDir;
+    bool printName = false;
+};
+
+struct CliParseResult {
+    std::optional<CliOptions> options;  // empty: stop with `exitCode` after printing `output`
+    int exitCode = 0;
+    QString output;  // help or version text (stdout) or a usage error (stderr)
+    bool isError = false;
+};
+
+// `decimalSeparator` is the user's locale's: typed numbers use it, and the default skin thickness
+// is written with it, as the window's list is.
+CliParseResult parseCliArguments(const QStringList& arguments, QChar decimalSeparator);
+
+}  // namespace rw::cli

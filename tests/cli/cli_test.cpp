@@ -1,0 +1,132 @@
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kCli = QStringLiteral(RIBWRIGHT_BIN_DIR "/ribwright-cli");
+const QString kAirfoil = QStringLiteral(RIBWRIGHT_TEST_DATA "/naca2412_two_surface.dat");
+const QString kStem = QStringLiteral("NACA 2412_150x100x10");
+
+struct Run {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+Run runCli(const QStringList& args)
+{
+    QProcess p;
+    p.start(kCli, args);
+    p.waitForFinished(60000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+            QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+}
+
+QStringList filesIn(const QString& dir) { return QDir(dir).entryList(QDir::Files | QDir::Hidden); }
+
+}  // namespace
+
+TEST(RibwrightCli, NamePrintsTheProposedStemOnly)
+{
+    Run r = runCli({"--name", kAirfoil});
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, kStem + "\n");
+
+    r = runCli({"--name", "--no-taper", "--root-chord", " 150.0 ", "--tip-thickness", "80", kAirfoil});
+    EXPECT_EQ(r.out, "NACA 2412_150.0_100\n");
+    r = runCli({"--name", "--ribs", "08", "--root-thickness", "87.5", kAirfoil});
+    EXPECT_EQ(r.out, "NACA 2412_150x100x8_88x100\n");
+}
+
+TEST(RibwrightCli, OutDirWritesAllThreeFilesUnderTheStem)
+{
+    QTemporaryDir dir;
+    const Run r = runCli({"--out-dir", dir.path(), "--sheet", "800x500", "--points", kAirfoil});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QStringList expected = {kStem + ".csv", kStem + ".dxf", kStem + ".png"};
+    EXPECT_EQ(filesIn(dir.path()), expected);
+    EXPECT_EQ(r.out.split('\n', Qt::SkipEmptyParts).size(), 3);
+    const QImage sheet(dir.filePath(kStem + ".png"));
+    EXPECT_EQ(sheet.size(), QSize(800, 500));
+    QFile csv(dir.filePath(kStem + ".csv"));
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(csv.readAll().startsWith("NACA 2412 (generated, 35 points per surface)\r\n\r\n"
+                                         "skin THICKNESS= 1mm\r\nROOT CHORD= 150mm\r\n"));
+
+    // A JPEG by its extension; the same run prints each path written.
+    const QString jpg = dir.filePath("sheet.JPG");
+    const Run j = runCli({"--image", jpg, "--sheet", "640x400", kAirfoil});
+    ASSERT_EQ(j.exitCode, 0) << j.err.toStdString();
+    EXPECT_EQ(j.out, jpg + "\n");
+    QFile jpeg(jpg);
+    ASSERT_TRUE(jpeg.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(jpeg.read(3) == QByteArray("\xFF\xD8\xFF", 3));
+}
+
+TEST(RibwrightCli, RefusedSettingsWriteNothingAndExitTwo)
+{
+    struct Case {
+        QStringList args;
+        QString message;
+    };
+    const std::vector<Case> cases = {
+        {{"--root-chord", "abc"}, "翼弦長のデータが不正です"},
+        {{"--spar", "x"}, "桁の位置データが不正です"},
+        {{"--tip-chord", ""}, "翼端の翼弦長のデータが不正です"},
+        {{"--skin", "thick"}, "'thick' は浮動小数点数ではありません"},
+        {{"--ribs", "1.5"}, "''1.5'' は整数ではありません"},
+        {{"--root-chord", "0"}, "0 による浮動小数点数除算"},
+    };
+    for (const Case& c : cases) {
+        QTemporaryDir dir;
+        const Run r = runCli(QStringList{"--out-dir", dir.path()} + c.args + QStringList{kAirfoil});
+        EXPECT_EQ(r.exitCode, 2) << c.args.join(' ').toStdString();
+        EXPECT_EQ(r.err.trimmed(), c.message) << r.err.toStdString();
+        EXPECT_TRUE(filesIn(dir.path()).isEmpty());
+        EXPECT_TRUE(r.out.isEmpty());
+    }
+    // With taper off the tip fields are not read at all.
+    QTemporaryDir dir;
+    EXPECT_EQ(runCli({"--no-taper", "--tip-chord", "abc", "--ribs", "x", "--csv",
+                      dir.filePath("a.csv"), kAirfoil})
+                  .exitCode,
+              0);
+}
+
+TEST(RibwrightCli, InputAndFileProblemsHaveTheirOwnStatus)
+{
+    QTemporaryDir dir;
+    // Too few points.
+    const QString shortFile = dir.filePath("short.dat");
+    QFile f(shortFile);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("SHORT\n1.0 0.0\n");
+    f.close();
+    Run r = runCli({"--csv", dir.filePath("x.csv"), shortFile});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_EQ(r.err.trimmed(), "データが不足しています");
+
+    // A missing airfoil file names the path.
+    r = runCli({"--csv", dir.filePath("x.csv"), dir.filePath("missing.dat")});
+    EXPECT_EQ(r.exitCode, 3);
+    EXPECT_TRUE(r.err.contains(dir.filePath("missing.dat")));
+
+    // An output that cannot be written names the path; an older file stays intact.
+    r = runCli({"--csv", dir.filePath("no/such/folder/x.csv"), kAirfoil});
+    EXPECT_EQ(r.exitCode, 3);
+    EXPECT_TRUE(r.err.contains(dir.filePath("no/such/folder/x.csv"))) << r.err.toStdString();
+
+    // Usage errors.
+    EXPECT_EQ(runCli({kAirfoil}).exitCode, 1);
+    EXPECT_EQ(runCli({"--image", dir.filePath("a.jpeg"), kAirfoil}).exitCode, 1);
+    EXPECT_EQ(runCli({"--sheet", "wide", "--name", kAirfoil}).exitCode, 1);
+    EXPECT_EQ(runCli({"--name"}).exitCode, 1);
+    EXPECT_EQ(runCli({"--help"}).exitCode, 0);
+    EXPECT_TRUE(filesIn(dir.path()) == QStringList{"short.dat"});
+}

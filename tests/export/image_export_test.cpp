@@ -1,0 +1,167 @@
+#include "export/rib_exports.h"
+#include "platform/errors.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace rw;
+
+namespace {
+
+QImage smallSheet() {
+    QImage image(40, 30, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    image.setPixel(5, 5, qRgb(255, 0, 0));
+    return image;
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+const QByteArray kPngSignature("\x89PNG\r\n\x1a\n", 8);
+const QByteArray kJpegStart("\xFF\xD8\xFF", 3);
+
+}  // namespace
+
+TEST(ImageFormatForPath, TheFileNamesLastDotDecidesAfterAsciiUpperCasing) {
+    EXPECT_EQ(imageFormatForPath("/data/pictures/NACA2412_150.png"), ImageFormat::Png);
+    EXPECT_EQ(imageFormatForPath("/data/pictures/rib.PNG"), ImageFormat::Png);
+    EXPECT_EQ(imageFormatForPath("/data/pictures/rib.pNg"), ImageFormat::Png);
+    EXPECT_EQ(imageFormatForPath("/data/pictures/rib.jpg"), ImageFormat::Jpeg);
+    EXPECT_EQ(imageFormatForPath("/data/pictures/rib.JPG"), ImageFormat::Jpeg);
+    EXPECT_EQ(imageFormatForPath("/data/pictures/rib.Jpg"), ImageFormat::Jpeg);
+    EXPECT_EQ(imageFormatForPath("rib.jpG"), ImageFormat::Jpeg);
+    // Only the last dot counts.
+    EXPECT_EQ(imageFormatForPath("/p/rib.png.jpg"), ImageFormat::Jpeg);
+    EXPECT_EQ(imageFormatForPath("/p/rib.jpg.png"), ImageFormat::Png);
+    EXPECT_EQ(imageFormatForPath("/p/1.5mm rib.png"), ImageFormat::Png);
+    EXPECT_EQ(imageFormatForPath("/p/.png"), ImageFormat::Png);
+    // Not the two extensions.
+    EXPECT_EQ(imageFormatForPath("/p/rib.jpeg"), ImageFormat::None);
+    EXPECT_EQ(imageFormatForPath("/p/rib.JPEG"), ImageFormat::None);
+    EXPECT_EQ(imageFormatForPath("/p/rib.bmp"), ImageFormat::None);
+    EXPECT_EQ(imageFormatForPath("/p/rib"), ImageFormat::None);
+    EXPECT_EQ(imageFormatForPath("/p/rib."), ImageFormat::None);
+    EXPECT_EQ(imageFormatForPath("/p/rib.png "), ImageFormat::None);
+    EXPECT_EQ(imageFormatForPath("/p/ribpng"), ImageFormat::None);
+    EXPECT_EQ(imageFormatForPath(""), ImageFormat::None);
+    // A dot in a folder name is no extension of the file.
+    EXPECT_EQ(imageFormatForPath("/p/sheets.png/rib"), ImageFormat::None);
+    EXPECT_EQ(imageFormatForPath("/p/v1.jpg/rib"), ImageFormat::None);
+    EXPECT_EQ(imageFormatForPath("/p/sheets.png/"), ImageFormat::None);
+    // Full-width letters are not ASCII and are not upper-cased into a match.
+    EXPECT_EQ(imageFormatForPath(QStringLiteral("/p/rib.ｐｎｇ")), ImageFormat::None);
+    EXPECT_EQ(imageFormatForPath(QStringLiteral("/p/rib.ＰＮＧ")), ImageFormat::None);
+}
+
+TEST(WriteSheetImage, WritesTheFormatTheExtensionNames) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QImage sheet = smallSheet();
+    for (const char* name : {"a.jpg", "b.JPG", "c.Jpg"}) {
+        const QString path = dir.filePath(QString::fromLatin1(name));
+        ASSERT_TRUE(writeSheetImage(path, sheet)) << name;
+        const QByteArray bytes = fileBytes(path);
+        EXPECT_TRUE(bytes.startsWith(kJpegStart)) << name;
+        EXPECT_EQ(bytes, encodeJpeg(sheet)) << name;
+    }
+    const QString png = dir.filePath(QStringLiteral("NACA2412_150.png"));
+    ASSERT_TRUE(writeSheetImage(png, sheet));
+    EXPECT_EQ(fileBytes(png), encodePng(sheet));
+    EXPECT_TRUE(fileBytes(png).startsWith(kPngSignature));
+
+    // An existing file is replaced without a question, whatever it held.
+    const QString older = dir.filePath(QStringLiteral("older.PNG"));
+    writeBytes(older, "an older picture");
+    ASSERT_TRUE(writeSheetImage(older, sheet));
+    EXPECT_EQ(fileBytes(older), encodePng(sheet));
+
+    // Only the requested file appears; no temporary is left beside it.
+    QDir listing(dir.path());
+    EXPECT_EQ(listing.entryList(QDir::Files | QDir::Hidden).size(), 5);
+}
+
+TEST(WriteSheetImage, OtherExtensionsWriteNothing) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("sheets.png")));
+    const QImage sheet = smallSheet();
+    for (const QString& name : {QStringLiteral("rib.jpeg"), QStringLiteral("rib"),
+                                QStringLiteral("rib.bmp"), QStringLiteral("sheets.png/rib")}) {
+        EXPECT_FALSE(writeSheetImage(dir.filePath(name), sheet)) << name.toStdString();
+        EXPECT_FALSE(QFile::exists(dir.filePath(name))) << name.toStdString();
+    }
+    EXPECT_TRUE(QDir(dir.filePath(QStringLiteral("sheets.png"))).isEmpty());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 0);
+
+    // The extension is looked at first: nothing to write, so an undrawn sheet is no error either.
+    EXPECT_FALSE(writeSheetImage(dir.filePath(QStringLiteral("rib.txt")), QImage()));
+}
+
+TEST(WriteSheetImage, AnUndrawnSheetIsAnErrorAndLeavesTheDiskAlone) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString fresh = dir.filePath(QStringLiteral("rib.png"));
+    const QString older = dir.filePath(QStringLiteral("older.jpg"));
+    writeBytes(older, "an older picture");
+    for (const QString& path : {fresh, older}) {
+        try {
+            writeSheetImage(path, QImage());
+            ADD_FAILURE() << "no error for " << path.toStdString();
+        } catch (const FileError&) {
+            ADD_FAILURE() << "an undrawn sheet is no file error";
+        } catch (const RibwrightError& e) {
+            EXPECT_EQ(e.text(),
+                      QStringLiteral("シートがまだ描かれていないため、画像を保存できません。"));
+        }
+    }
+    EXPECT_FALSE(QFile::exists(fresh));
+    EXPECT_EQ(fileBytes(older), "an older picture");
+}
+
+TEST(WriteSheetImage, AFileThatCannotBeCreatedIsReportedWithPathAndReason) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QImage sheet = smallSheet();
+
+    const QString missing = dir.filePath(QStringLiteral("no such folder/rib.png"));
+    try {
+        writeSheetImage(missing, sheet);
+        ADD_FAILURE() << "no error";
+    } catch (const FileError& e) {
+        EXPECT_FALSE(e.systemReason().isEmpty());
+        EXPECT_EQ(
+            e.text(),
+            QStringLiteral("ファイル \"%1\" を作成できません。%2").arg(missing, e.systemReason()));
+    }
+    EXPECT_FALSE(QFile::exists(missing));
+
+    // A name of 250 characters fits the folder, but the temporary file beside it cannot be made
+    // (its name would be too long), even for a privileged user: the older file must survive.
+    const QString longName = dir.filePath(QString(246, QLatin1Char('r')) + QStringLiteral(".jpg"));
+    writeBytes(longName, "an older picture");
+    ASSERT_EQ(fileBytes(longName), "an older picture");
+    try {
+        writeSheetImage(longName, sheet);
+        ADD_FAILURE() << "no error";
+    } catch (const FileError& e) {
+        EXPECT_TRUE(
+            e.text().startsWith(QStringLiteral("ファイル \"%1\" を作成できません。").arg(longName)))
+            << e.what();
+    }
+    EXPECT_EQ(fileBytes(longName), "an older picture");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}

@@ -73,22 +73,29 @@ RibPoint ontoMovedLine(RibPoint p, Travel u, double t) {
 
 // A corner with a vertical or empty segment, where no slope exists.
 CornerOffset pointDirectionForm(RibPoint p0, RibPoint p1, RibPoint p2, double t) {
-    Travel in = travel(p0, p1);
-    Travel out = travel(p1, p2);
+    const Travel in = travel(p0, p1);
+    const Travel out = travel(p1, p2);
     if (in.none() && out.none())
         return CornerOffset{p0, p1, p2};
-    if (in.none())
-        in = out;
-    if (out.none())
-        out = in;
-
-    const Shift s1 = leftShift(in, t);
-    const Shift s2 = leftShift(out, t);
 
     CornerOffset result;
+    // A vertex that repeats an end point is that end point over again, so both get the same
+    // rib point and the outline does not step back along the moved line.
+    if (in.none()) {
+        result.start = result.vertex = ontoMovedLine(p0, out, t);
+        result.end = ontoMovedLine(p2, out, t);
+        return result;
+    }
+    if (out.none()) {
+        result.start = ontoMovedLine(p0, in, t);
+        result.vertex = result.end = ontoMovedLine(p2, in, t);
+        return result;
+    }
     result.start = ontoMovedLine(p0, in, t);
     result.end = ontoMovedLine(p2, out, t);
 
+    const Shift s1 = leftShift(in, t);
+    const Shift s2 = leftShift(out, t);
     const double cross = in.dx * out.dy - in.dy * out.dx;
     if (cross == 0) {
         result.vertex = {float(p1.x + s1.x), float(p1.y + s1.y)};

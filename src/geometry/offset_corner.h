@@ -23,10 +23,11 @@ struct CornerOffset {
 // y = m·x + c ± t·√(1 + m²), and the start and end points are shifted vertically onto it. Where
 // both slopes are exactly equal the vertex moves by the incoming shift, as does the end point.
 //
-// A vertical segment is moved sideways by t; a segment of zero length has no direction, so the
-// other segment's moved line stands in for it. Such corners are intersected in point/direction
-// form, and where the moved lines are parallel the vertex is shifted along the normal. When both
-// segments have zero length there is nothing to offset and the points come back unmoved.
+// A vertical segment is moved sideways by t and the corner is intersected in point/direction
+// form; where the moved lines are parallel the vertex is shifted along the normal. A segment of
+// zero length has no direction: the vertex then repeats an end point and is moved onto the other
+// segment's line exactly as that end point is. When both segments have zero length there is
+// nothing to offset and the points come back unmoved.
 CornerOffset offsetCorner(RibPoint previous, RibPoint vertex, RibPoint next, float skinThickness);
 
 }  // namespace rw

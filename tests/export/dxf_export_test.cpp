@@ -19,9 +19,12 @@ using namespace rw;
 namespace {
 
 // Every file written here is also copied to RIBWRIGHT_DXF_SAMPLES when it is set, so that an
-// outside DXF reader can open each of them.
+// outside DXF reader can open each of them. A file whose attributes are still empty (titles
+// written before any export set a layer or colour) is no valid DXF; it is copied with the
+// extension .unreadable so the reader can leave it out.
 QStringList writeDxf(const AirfoilState& airfoil, const RibParameters& params,
                      const RibPanelSnapshot& panel, DxfAttributes& attributes) {
+    const bool readable = !attributes.layer.isEmpty() || params.ribCount > 0;
     QTemporaryDir dir;
     const QString path = dir.filePath("rib.dxf");
     CurrentRib rib;
@@ -39,7 +42,7 @@ QStringList writeDxf(const AirfoilState& airfoil, const RibParameters& params,
             name = QString::fromLatin1(test->test_suite_name()) + '.' + test->name() + '_' +
                    QString::number(n);
         }
-        QFile::copy(path, QDir(samples).filePath(name + ".dxf"));
+        QFile::copy(path, QDir(samples).filePath(name + (readable ? ".dxf" : ".unreadable")));
     }
 
     EXPECT_TRUE(bytes.endsWith("\r\n"));

@@ -1,0 +1,40 @@
+// Ribwright: one window per user. A second start hands the user over to the running window.
+#include "platform/data_folders.h"
+#include "platform/qt_desktop.h"
+#include "platform/single_instance.h"
+#include "ui/main_window.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace {
+
+void tellAlreadyRunning() {
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("メッセージ"),
+                    QStringLiteral("既に起動しているので起動済みの画面を表示します。"),
+                    QMessageBox::Ok);
+    box.exec();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+
+    // The application name stays the executable's: the lock file records it, and a lock whose
+    // process runs under another name is taken for a stale one.
+    rw::SingleInstance instance;
+    if (instance.claim() == rw::SingleInstance::Role::AlreadyRunning) {
+        tellAlreadyRunning();
+        instance.handOver();
+        return 0;
+    }
+
+    rw::QtDesktop desktop;
+    rw::MainWindow window(desktop, rw::dataFoldersOfRunningExecutable());
+    desktop.setOwnerWindow(&window);
+    QObject::connect(&instance, &rw::SingleInstance::activationRequested, &window,
+                     &rw::MainWindow::bringToFront);
+    window.show();
+    return app.exec();
+}

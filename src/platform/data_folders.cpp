@@ -1,0 +1,29 @@
+#include "platform/data_folders.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+namespace rw {
+
+DataFolders dataFoldersFromExeDir(const QString& exeDir) {
+    const QString sep = QDir::separator();
+    DataFolders f;
+    f.exeDir = exeDir;
+    if (!f.exeDir.endsWith(sep) && !f.exeDir.endsWith(QLatin1Char('/')))
+        f.exeDir += sep;
+    f.dataDir = f.exeDir + QStringLiteral("data");
+    f.winglistDir = f.dataDir + sep + QStringLiteral("winglist");
+    f.spreadsheetDir = f.dataDir + sep + QStringLiteral("SPREADSHEET");
+    f.dxfDir = f.dataDir + sep + QStringLiteral("dxf");
+    f.picturesDir = f.dataDir + sep + QStringLiteral("pictures");
+    f.helpDir = f.dataDir + sep + QStringLiteral("help");
+    f.helpFile = f.helpDir + sep + QStringLiteral("HELP_ribwright.html");
+    f.lastDataFile = f.dataDir + sep + QStringLiteral("lastdata.txt");
+    return f;
+}
+
+DataFolders dataFoldersOfRunningExecutable() {
+    return dataFoldersFromExeDir(QDir::toNativeSeparators(QCoreApplication::applicationDirPath()));
+}
+
+}  // namespace rw

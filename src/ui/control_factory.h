@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QColor>
+#include <QRect>
+#include <QString>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace rw {
+
+class PanelWidget;
+
+// Small makers for the window's controls: each control gets its design name as object name, its
+// place in its parent's client pixels, its caption and, where it has one, its tooltip.
+QPushButton* makeButton(QWidget* parent, const char* name, QRect place, const QString& caption,
+                        const QString& hint = QString());
+QLabel* makeLabel(QWidget* parent, const char* name, QRect place, const QString& caption);
+QLineEdit* makeEdit(QWidget* parent, const char* name, QRect place, const QString& text);
+QComboBox* makeDropDown(QWidget* parent, const char* name, QRect place);
+QCheckBox* makeCheckBox(QWidget* parent, const char* name, QRect place, const QString& caption,
+                        bool checked);
+QGroupBox* makeGroupBox(QWidget* parent, const char* name, QRect place, const QString& caption);
+PanelWidget* makePanel(QWidget* parent, const char* name, QRect place, const QColor& colour);
+
+}  // namespace rw

@@ -1,0 +1,131 @@
+#include "sheet/rib_sheet.h"
+
+#include "geometry/rib_geometry.h"
+#include "sheet/rib_drawing.h"
+#include "sheet/sheet_fonts.h"
+#include "sheet/sheet_layout.h"
+#include "sheet/sheet_ruler.h"
+#include "sheet/sheet_titles.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+namespace rw {
+
+namespace {
+
+// 96 dots per inch, so that point sizes turn into the same pixel sizes on every platform.
+constexpr int kDotsPerMeter = 3780;  // round(96 / 0.0254)
+
+// A series with more ribs than this is absurd; the cap only matters when a rib is so tall that
+// rows thousands of sheets below could still reach it (see seriesReach).
+constexpr int kMaxSeriesRibs = 16 + 4096;
+
+void prepareSheet(QImage& sheet, QSize size) {
+    if (sheet.size() != size || sheet.format() != QImage::Format_RGB32)
+        sheet = QImage(size, QImage::Format_RGB32);
+    if (sheet.isNull())
+        return;
+    sheet.setDotsPerMeterX(kDotsPerMeter);
+    sheet.setDotsPerMeterY(kDotsPerMeter);
+    sheet.fill(Qt::white);
+}
+
+// How far above its chord line any rib of the series can draw, in pixels, bounded from the
+// profile's height, the largest chord and thickness factor of the series (every rib lies between
+// root and tip), a generous allowance for the skin offset and the grid, and the rib number.
+// Ribs from 17 on go down the right column; a row further below the sheet than this cannot show.
+double seriesReach(const AirfoilProfile& profile, const RibParameters& params, float perMm,
+                   const SheetFonts& fonts) {
+    double height = 0;
+    for (float y : profile.y) height = std::max(height, std::fabs(double(y)));
+    const double chord = std::max(std::fabs(double(float(params.rootChord))),
+                                  std::fabs(double(float(params.tipChord))));
+    const double factor =
+        std::max(std::fabs(params.rootThicknessFactor), std::fabs(params.tipThicknessFactor));
+    const double scale = std::fabs(double(perMm));
+    return (height * chord * factor + 16 * std::fabs(double(params.skinThickness)) + 10) * scale +
+           fonts.labelMetrics.height() + 20 + 8;
+}
+
+// Ribs in the antialiased pass. Returns normally or throws the floating-point fault of the rib
+// that failed, with the ribs before it finished on the sheet.
+void drawRibs(QImage& sheet, QSize size, const AirfoilState& airfoil, const RibParameters& params,
+              const SheetSettings& settings, const RibPanelSnapshot& panel, const SheetFonts& fonts,
+              CurrentRib& rib, SheetLayout& layout) {
+    const int count = params.taperOn ? params.ribCount : 1;
+    if (count < 1)
+        return;
+    layout.pixelsPerMm = sheetPixelsPerMm(size.width(), params.rootChord, layout.sheetScale);
+
+    RibStyle style;
+    style.pixelsPerMm = layout.pixelsPerMm;
+    style.rootChord = float(params.rootChord);
+    style.sparPercent = params.sparPercent;
+    style.skinColour = settings.skinColour;
+    style.ribColour = settings.ribColour;
+    style.gridColour = settings.gridColour;
+    style.showPoints = settings.showSheetPoints;
+    style.showSparLine = panel.showSparLine;
+    style.showGrid = panel.showGrid;
+
+    std::optional<QPainter> painter;
+    std::optional<RibDrawer> drawer;
+    if (!sheet.isNull()) {
+        painter.emplace(&sheet);
+        painter->setRenderHint(QPainter::Antialiasing, true);
+        drawer.emplace(*painter, sheet, style, fonts);
+    }
+
+    const double reach = seriesReach(airfoil.profile, params, layout.pixelsPerMm, fonts);
+    int k = 1;
+    for (; k <= count && k <= kMaxSeriesRibs; ++k) {
+        const RibPlacement place = params.taperOn ? placeSeriesRib(k, size) : placeSingleRib(size);
+        // Rows only go further down from here on.
+        if (place.column == 1 && double(place.originY) - reach > size.height())
+            break;
+        produceRib(k, airfoil.profile, params, rib);
+        layout.ribOriginX = place.originX;
+        layout.ribOriginY = int(place.originY);
+        if (drawer)
+            drawer->draw(rib, place.originX, layout.ribOriginY);
+    }
+    // Leave the series' last rib in the shared state, as if every rib had been drawn.
+    if (k <= count)
+        produceRib(count, airfoil.profile, params, rib);
+}
+
+}  // namespace
+
+void drawRibSheet(QImage& sheet, QSize size, const AirfoilState& airfoil,
+                  const RibParameters& params, const SheetSettings& settings,
+                  const RibPanelSnapshot& panel, CurrentRib& rib, SheetLayout& layout) {
+    prepareSheet(sheet, size);
+    layout.sheetWidth = size.width();
+    layout.sheetHeight = size.height();
+    layout.sheetScale = sheetScaleFor(params.taperOn);
+
+    const SheetFonts fonts(&sheet);
+    drawRibs(sheet, size, airfoil, params, settings, panel, fonts, rib, layout);
+
+    // Titles and ruler come after the ribs and hide what lies under their boxes.
+    std::optional<QPainter> painter;
+    if (!sheet.isNull()) {
+        painter.emplace(&sheet);
+        painter->setRenderHint(QPainter::Antialiasing, false);
+        painter->setBackgroundMode(Qt::OpaqueMode);
+        painter->setBackground(Qt::white);
+        drawSheetTitles(*painter, sheetTitles(airfoil.name, panel, params), size.width(), fonts);
+    }
+    // Without a rib the scale is first worked out here, and a root chord of 0 fails here.
+    const bool hadRibs = (params.taperOn ? params.ribCount : 1) >= 1;
+    if (!hadRibs)
+        layout.pixelsPerMm = sheetPixelsPerMm(size.width(), params.rootChord, layout.sheetScale);
+    if (painter)
+        drawRuler(*painter, size, layout.pixelsPerMm, fonts);
+}
+
+}  // namespace rw

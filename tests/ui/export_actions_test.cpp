@@ -1,0 +1,193 @@
+// The exports from the settings column through the scripted dialogs: proposed names, folders and
+// filters, cancel, the question afterwards, and what a refused or failing redraw does to them.
+#include "window_fixture.h"
+
+#include "platform/errors.h"
+#include "ui/panel_widget.h"
+
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLineEdit>
+
+namespace rw::test {
+namespace {
+
+const QString kStem = QStringLiteral("NACA 2412_150x100x10");
+
+struct ExportKind {
+    const char* button;
+    QString extension;
+    QString filter;
+    QString DataFolders::*folder;
+    QString question;
+};
+
+const std::vector<ExportKind> kExports = {
+    {"Button9", ".png", "PNG|*.png|JPG|*.jpg", &DataFolders::picturesDir,
+     "画像ソフトを起動しますか？"},
+    {"Button10", ".csv", "CSV|*.csv", &DataFolders::spreadsheetDir, "表計算ソフトを起動しますか？"},
+    {"Button11", ".dxf", "DXF|*.dxf", &DataFolders::dxfDir,
+     "DXFに関連付けされたソフトを起動しますか？"},
+};
+
+class ExportActions : public WindowTest {};
+
+TEST_F(ExportActions, EachExportProposesItsNameFolderAndFilter) {
+    open();
+    openSheetView();
+    for (const ExportKind& kind : kExports) {
+        SCOPED_TRACE(kind.button);
+        desktop.dialogs.clear();
+        desktop.questions.clear();
+        const int beeps = desktop.beeps;
+        desktop.saveAnswers.push_back(QString());  // accept the proposed name
+        desktop.yesNoAnswers.push_back(false);
+        click(kind.button);
+        EXPECT_EQ(desktop.beeps, beeps + 1) << "the export redraws first";
+        ASSERT_EQ(desktop.dialogs.size(), 1u);
+        const FileDialogRequest& request = desktop.dialogs[0].request;
+        EXPECT_EQ(desktop.dialogs[0].kind, "save");
+        EXPECT_EQ(request.fileName, kStem + kind.extension);
+        EXPECT_EQ(request.initialDir, folders.*kind.folder);
+        EXPECT_EQ(request.filter, kind.filter);
+        const QString written = QDir(folders.*kind.folder).filePath(kStem + kind.extension);
+        EXPECT_GT(QFileInfo(written).size(), 0);
+        EXPECT_EQ(desktop.questions, QStringList{kind.question});
+        EXPECT_TRUE(desktop.opened.isEmpty()) << "No opens nothing";
+    }
+    EXPECT_EQ(window->state().viewMode, rw::ViewMode::RibSheet);
+}
+
+TEST_F(ExportActions, CancelWritesNothingAndAsksNothing) {
+    open();
+    openSheetView();
+    for (const ExportKind& kind : kExports) {
+        desktop.saveAnswers.push_back(std::nullopt);
+        click(kind.button);
+        EXPECT_TRUE(QDir(folders.*kind.folder).isEmpty()) << kind.button;
+    }
+    EXPECT_TRUE(desktop.questions.isEmpty());
+}
+
+TEST_F(ExportActions, YesOpensTheWrittenFile) {
+    open();
+    openSheetView();
+    const QString csv = folders.spreadsheetDir + "/ribs.csv";
+    desktop.saveAnswers.push_back(csv);
+    desktop.yesNoAnswers.push_back(true);
+    click("Button10");
+    EXPECT_EQ(desktop.opened, QStringList{csv});
+    EXPECT_EQ(window->state().lastFiles.csv, csv);
+    EXPECT_TRUE(readBytes(csv).startsWith("NACA 2412"));
+    EXPECT_EQ(window->state().viewMode, rw::ViewMode::RibSheet);
+}
+
+// After the drawing has been handed to its program the window returns to the airfoil view.
+TEST_F(ExportActions, DxfYesReturnsToTheAirfoilView) {
+    MainWindow& w = open();
+    openSheetView();
+    const QString dxf = folders.dxfDir + "/ribs.dxf";
+    desktop.saveAnswers.push_back(dxf);
+    desktop.yesNoAnswers.push_back(true);
+    click("Button11");
+    EXPECT_EQ(desktop.opened, QStringList{dxf});
+    EXPECT_EQ(w.state().viewMode, rw::ViewMode::Airfoil);
+    EXPECT_TRUE(find("Panel1")->isHidden());
+    EXPECT_TRUE(waitUntil([&] { return !w.isMaximized(); }));
+    EXPECT_TRUE(readBytes(dxf).startsWith("0\r\nSECTION\r\n"));
+}
+
+struct ImageName {
+    QString name;
+    QByteArray signature;  // empty: nothing is written
+};
+
+// The extension alone decides the format, whatever its letter case; the question follows in
+// every case, also when nothing was written.
+TEST_F(ExportActions, ImageFormatFollowsTheChosenExtension) {
+    open();
+    openSheetView();
+    const QByteArray png("\x89PNG\r\n\x1a\n", 8);
+    const QByteArray jpeg("\xff\xd8\xff", 3);
+    const std::vector<ImageName> names = {
+        {"sheet.png", png}, {"sheet.PNG", png}, {"a.jpg", jpeg},     {"b.JPG", jpeg},
+        {"c.Jpg", jpeg},    {"d.jpeg", {}},     {"noextension", {}},
+    };
+    for (const ImageName& image : names) {
+        SCOPED_TRACE(image.name.toStdString());
+        const QString path = folders.picturesDir + "/" + image.name;
+        desktop.saveAnswers.push_back(path);
+        desktop.yesNoAnswers.push_back(true);
+        desktop.questions.clear();
+        desktop.opened.clear();
+        click("Button9");
+        if (image.signature.isEmpty()) {
+            EXPECT_FALSE(QFileInfo::exists(path));
+        } else {
+            EXPECT_TRUE(readBytes(path).startsWith(image.signature));
+        }
+        EXPECT_EQ(desktop.questions, QStringList{"画像ソフトを起動しますか？"});
+        EXPECT_EQ(desktop.opened, QStringList{path});
+        EXPECT_EQ(window->state().lastFiles.image, path);
+    }
+}
+
+// A refused setting shows its message and the export goes on with what the last redraw left.
+TEST_F(ExportActions, RefusedSettingDoesNotStopTheExport) {
+    open();
+    openSheetView();
+    find<QLineEdit>("Edit4")->setText("x");
+    desktop.messages.clear();
+    desktop.saveAnswers.push_back(QString());
+    click("Button10");
+    EXPECT_EQ(desktop.messages, QStringList{"桁の位置データが不正です"});
+    EXPECT_EQ(desktop.dialogs.size(), 1u);
+    EXPECT_TRUE(QFileInfo::exists(folders.spreadsheetDir + "/" + kStem + ".csv"));
+}
+
+TEST_F(ExportActions, RedrawErrorEndsTheExportBeforeItsDialog) {
+    open();
+    openSheetView();
+    find<QComboBox>("ComboBox1")->setEditText("abc");
+    // The redraw fails, yet it switched the export buttons back on before reading.
+    click("Button8");
+    desktop.messages.clear();
+    for (const ExportKind& kind : kExports) click(kind.button);
+    EXPECT_EQ(desktop.messages, QStringList(3, floatConversionErrorText("abc")));
+    EXPECT_TRUE(desktop.dialogs.empty());
+}
+
+// With no sheet ever drawn there is nothing to save: a message instead of the question.
+TEST_F(ExportActions, ImageOfANeverDrawnSheetIsRefusedWithAMessage) {
+    open();
+    find<QLineEdit>("Edit2")->setText("x");
+    paste(loopExampleText());
+    click("Button3");
+    ASSERT_TRUE(waitUntil([this] { return window->isMaximized(); }));
+    ASSERT_TRUE(window->state().sheetBitmap.isNull());
+    desktop.messages.clear();
+    const QString path = folders.picturesDir + "/never.png";
+    desktop.saveAnswers.push_back(path);
+    click("Button9");
+    ASSERT_EQ(desktop.messages.size(), 2);
+    EXPECT_EQ(desktop.messages[0], "翼弦長のデータが不正です");
+    EXPECT_FALSE(desktop.messages[1].isEmpty());
+    EXPECT_TRUE(desktop.questions.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(path));
+}
+
+// The proposed name repeats the fields as typed.
+TEST_F(ExportActions, ProposedNameRepeatsTheTypedChords) {
+    open();
+    openSheetView();
+    find<QLineEdit>("Edit2")->setText(" 200.0 ");
+    find<QLineEdit>("Edit3")->setText("120");
+    find<QComboBox>("ComboBox2")->setEditText("08");
+    click("Button8");
+    click("Button10");
+    ASSERT_EQ(desktop.dialogs.size(), 1u);
+    EXPECT_EQ(desktop.dialogs[0].request.fileName, "NACA 2412_200.0x120x8.csv");
+}
+
+}  // namespace
+}  // namespace rw::test

@@ -1,0 +1,74 @@
+// The viewers of saved files, the help panels and the database page.
+#include "window_fixture.h"
+
+namespace rw::test {
+namespace {
+
+struct Viewer {
+    const char* button;
+    QString DataFolders::*folder;
+    QString filter;
+    QString LastChosenFiles::*lastFile;
+};
+
+class ViewerActions : public WindowTest {};
+
+TEST_F(ViewerActions, EachViewerOpensTheChosenFileFromItsFolder) {
+    open();
+    const std::vector<Viewer> viewers = {
+        {"Button12", &DataFolders::picturesDir, "ALL|*.*|PNG|*.png|JPG|*.jpg",
+         &LastChosenFiles::image},
+        {"Button13", &DataFolders::spreadsheetDir, "ALL|*.*", &LastChosenFiles::csv},
+        {"Button14", &DataFolders::dxfDir, "ALL|*.*", &LastChosenFiles::dxf},
+    };
+    for (const Viewer& viewer : viewers) {
+        SCOPED_TRACE(viewer.button);
+        desktop.dialogs.clear();
+        desktop.opened.clear();
+        const QString chosen = folders.*viewer.folder + "/saved-" + viewer.button;
+        desktop.openAnswers.push_back(chosen);
+        click(viewer.button);
+        ASSERT_EQ(desktop.dialogs.size(), 1u);
+        EXPECT_EQ(desktop.dialogs[0].kind, "open");
+        EXPECT_EQ(desktop.dialogs[0].request.initialDir, folders.*viewer.folder);
+        EXPECT_EQ(desktop.dialogs[0].request.filter, viewer.filter);
+        EXPECT_TRUE(desktop.dialogs[0].request.fileName.isEmpty()) << "the dialog keeps its own";
+        EXPECT_EQ(desktop.opened, QStringList{chosen});
+        EXPECT_EQ(window->state().lastFiles.*viewer.lastFile, chosen);
+
+        desktop.openAnswers.push_back(std::nullopt);
+        click(viewer.button);
+        EXPECT_EQ(desktop.opened.size(), 1) << "a cancelled dialog opens nothing";
+        EXPECT_EQ(window->state().lastFiles.*viewer.lastFile, chosen);
+    }
+    EXPECT_TRUE(desktop.messages.isEmpty());
+}
+
+TEST_F(ViewerActions, HelpPanelsOpenTheHelpPageWithoutAWord) {
+    open();
+    QFile::remove(folders.helpFile);
+    QTest::mouseClick(find("Panel7"), Qt::LeftButton);
+    openSheetView();
+    desktop.opened.clear();
+    QTest::mouseClick(find("Panel9"), Qt::LeftButton);
+    EXPECT_EQ(desktop.opened, QStringList{folders.helpFile});
+    EXPECT_TRUE(desktop.messages.isEmpty());
+}
+
+TEST_F(ViewerActions, AirfoilViewHelpPanelOpensTheHelpPage) {
+    open();
+    QTest::mouseClick(find("Panel7"), Qt::LeftButton);
+    EXPECT_EQ(desktop.opened, QStringList{folders.helpFile});
+}
+
+TEST_F(ViewerActions, DatabaseButtonOpensTheCoordinateDatabasePage) {
+    open();
+    click("Button2");
+    ASSERT_EQ(desktop.opened.size(), 1);
+    const QUrl page(desktop.opened[0]);
+    EXPECT_EQ(page.scheme(), "https");
+    EXPECT_EQ(page.path(), "/ads/coord_database.html");
+}
+
+}  // namespace
+}  // namespace rw::test

@@ -19,7 +19,7 @@ using namespace rw;
 
 namespace {
 
-// Six points starting with the two of the worked example, leading edge at the origin.
+// Six points, from x = 1, y = 0.0013 over the leading edge at the origin and back.
 AirfoilState exampleAirfoil(const QString& name = QStringLiteral("FOIL 24")) {
     AirfoilState airfoil;
     airfoil.name = name;
@@ -70,7 +70,7 @@ QList<QByteArray> lines(const QByteArray& bytes) {
 
 }  // namespace
 
-TEST(CsvExport, WorkedExampleByteForByte) {
+TEST(CsvExport, SingleRibFileByteForByte) {
     const QByteArray expected =
         "FOIL 24\r\n"
         "\r\n"

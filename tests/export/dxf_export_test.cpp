@@ -172,7 +172,7 @@ RibParameters tapered(double root, double tip, int ribs) {
 
 }  // namespace
 
-TEST(DxfExport, WorkedExampleLineForLine) {
+TEST(DxfExport, SingleRibFileLineForLine) {
     const AirfoilState airfoil = exampleAirfoil();
     const RibParameters params = singleRib();
     DxfAttributes attributes;

@@ -162,7 +162,7 @@ void expectMatchesIndependentRounding(double value) {
 
 }  // namespace
 
-TEST(FormatGeneralNumber, WorkedValues) {
+TEST(FormatGeneralNumber, KnownValues) {
     EXPECT_EQ(formatGeneralNumber(150), "150");
     EXPECT_EQ(formatGeneralNumber(142.5), "142.5");
     EXPECT_EQ(formatGeneralNumber(0.0013), "0.0013");

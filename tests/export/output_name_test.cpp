@@ -42,7 +42,7 @@ QString stem(const NameCase& c) {
 
 }  // namespace
 
-TEST(OutputBaseName, WorkedExamples) {
+TEST(OutputBaseName, TypicalStems) {
     EXPECT_EQ(stem({.airfoilName = "FOIL 24"}), "FOIL 24_150");
     EXPECT_EQ(stem({.airfoilName = "FOIL 44 (12%)",
                     .rootChordText = "200",

@@ -3,8 +3,6 @@
 #include <QPainter>
 #include <QPen>
 
-#include <algorithm>
-
 namespace rw {
 
 PointMarker::PointMarker(const QColor& colour)
@@ -18,39 +16,42 @@ PointMarker::PointMarker(const QColor& colour)
     painter.setBrush(Qt::white);
     painter.drawEllipse(QPointF(c, c), 2.5, 2.5);
     painter.drawLine(QPointF(c, c - 3), QPointF(c, c + 3));
+    painter.end();
+
+    for (int y = 0; y < kSize; ++y) {
+        const QRgb* row = reinterpret_cast<const QRgb*>(sprite_.constScanLine(y));
+        for (int x = 0; x < kSize; ++x) {
+            if (qAlpha(row[x]) != 0)
+                inks_.push_back({x - kCentre, y - kCentre, row[x], 255 - qAlpha(row[x])});
+        }
+    }
 }
 
 void PointMarker::stamp(QImage& sheet, int px, int py) const {
-    const int left = px - kCentre;
-    const int top = py - kCentre;
-    const int x0 = std::max(0, -left);
-    const int y0 = std::max(0, -top);
-    const int x1 = std::min(kSize, sheet.width() - left);
-    const int y1 = std::min(kSize, sheet.height() - top);
-    if (x0 >= x1 || y0 >= y1)
+    const int width = sheet.width();
+    const int height = sheet.height();
+    if (px < -kCentre || py < -kCentre || px >= width + kCentre || py >= height + kCentre)
         return;
-
-    // Source-over with a premultiplied source: dst = src + dst * (255 - alpha) / 255.
+    const bool inside =
+        px >= kCentre && py >= kCentre && px < width - kCentre && py < height - kCentre;
     const qsizetype stride = sheet.bytesPerLine() / qsizetype(sizeof(QRgb));
-    QRgb* rows = reinterpret_cast<QRgb*>(sheet.bits());
-    for (int j = y0; j < y1; ++j) {
-        const QRgb* src = reinterpret_cast<const QRgb*>(sprite_.constScanLine(j));
-        QRgb* dst = rows + qsizetype(top + j) * stride + left;
-        for (int i = x0; i < x1; ++i) {
-            const QRgb s = src[i];
-            const int alpha = qAlpha(s);
-            if (alpha == 0)
-                continue;
-            if (alpha == 255) {
-                dst[i] = s;
-                continue;
-            }
-            const QRgb d = dst[i];
-            const int keep = 255 - alpha;
-            auto mix = [keep](int sc, int dc) { return sc + (dc * keep + 127) / 255; };
-            dst[i] =
-                qRgb(mix(qRed(s), qRed(d)), mix(qGreen(s), qGreen(d)), mix(qBlue(s), qBlue(d)));
+    QRgb* pixels = reinterpret_cast<QRgb*>(sheet.bits());
+    for (const Ink& ink : inks_) {
+        const int x = px + ink.dx, y = py + ink.dy;
+        if (!inside && (x < 0 || y < 0 || x >= width || y >= height))
+            continue;
+        QRgb& dst = pixels[qsizetype(y) * stride + x];
+        if (ink.keep == 0) {
+            dst = ink.colour;
+            continue;
         }
+        // Source-over with a premultiplied source: src + dst * (255 - alpha) / 255.
+        auto mix = [keep = ink.keep](int s, int d) {
+            const int t = d * keep + 128;
+            return s + ((t + (t >> 8)) >> 8);
+        };
+        dst = qRgb(mix(qRed(ink.colour), qRed(dst)), mix(qGreen(ink.colour), qGreen(dst)),
+                   mix(qBlue(ink.colour), qBlue(dst)));
     }
 }
 

@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QImage>
 
+#include <vector>
+
 namespace rw {
 
 // The mark of one data point on the sheet: a white disc of radius 2.5 pixels ringed in the skin
@@ -22,7 +24,16 @@ class PointMarker {
     static constexpr int kSize = 2 * kCentre + 1;
 
   private:
+    // A pixel of the mark that is not fully transparent, relative to the marked point.
+    struct Ink {
+        int dx;
+        int dy;
+        QRgb colour;  // premultiplied
+        int keep;     // 255 - alpha: how much of the sheet shows through
+    };
+
     QImage sprite_;  // Format_ARGB32_Premultiplied
+    std::vector<Ink> inks_;
 };
 
 }  // namespace rw

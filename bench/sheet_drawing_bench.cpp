@@ -1,0 +1,84 @@
+// Full redraws of the rib sheet, as the window runs one on every resize of a maximised window:
+// white fill, the antialiased ribs, titles and ruler. The image is kept between redraws, as the
+// window keeps its sheet bitmap. Targets (medians): 1600 x 1000 with data points within 5 ms,
+// 3840 x 2160 within 8 ms, so that a redraw fits in half a 60 Hz frame.
+#include "geometry/read_rib_parameters.h"
+#include "sheet/rib_sheet.h"
+
+#include <QImage>
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+
+namespace {
+
+// A cambered four-digit-series section (2412) in loop order: 65 points from the trailing edge
+// over the upper surface to the leading edge, 65 back along the lower surface; 130 in all.
+rw::AirfoilProfile section2412() {
+    const double camber = 0.02, camberAt = 0.4, thickness = 0.12;
+    rw::AirfoilProfile profile;
+    auto add = [&](double x, bool upper) {
+        const double half = 5 * thickness *
+                            (0.2969 * std::sqrt(x) - 0.1260 * x - 0.3516 * x * x +
+                             0.2843 * x * x * x - 0.1015 * x * x * x * x);
+        const double mean = x < camberAt
+                                ? camber / (camberAt * camberAt) * (2 * camberAt * x - x * x)
+                                : camber / ((1 - camberAt) * (1 - camberAt)) *
+                                      (1 - 2 * camberAt + 2 * camberAt * x - x * x);
+        profile.x.push_back(float(x));
+        profile.y.push_back(float(upper ? mean + half : mean - half));
+    };
+    for (int i = 0; i < 65; ++i) add(0.5 * (1 + std::cos(M_PI * i / 64)), true);
+    for (int i = 1; i <= 65; ++i) add(0.5 * (1 - std::cos(M_PI * i / 65)), false);
+    return profile;
+}
+
+void redrawSheet(benchmark::State& state, int width, int height, const char* ribCount,
+                 bool dataPoints) {
+    rw::AirfoilState airfoil;
+    airfoil.name = QStringLiteral("NACA 2412");
+    airfoil.profile = section2412();
+    rw::RibPanelSnapshot panel;
+    panel.ribCountText = QString::fromLatin1(ribCount);
+    panel.showSheetPoints = dataPoints;
+    rw::RibParameters params;
+    rw::SheetSettings settings;
+    rw::readRibParameters(panel, params, settings);
+
+    QImage sheet;
+    rw::CurrentRib rib;
+    rw::SheetLayout layout;
+    const QSize size(width, height);
+    for (auto _ : state) {
+        rw::drawRibSheet(sheet, size, airfoil, params, settings, panel, rib, layout);
+        benchmark::DoNotOptimize(sheet.constBits());
+    }
+}
+
+}  // namespace
+
+BENCHMARK_CAPTURE(redrawSheet, defaults_points_1600x1000, 1600, 1000, "10", true)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(7)
+    ->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(redrawSheet, defaults_points_3840x2160, 3840, 2160, "10", true)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(7)
+    ->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(redrawSheet, defaults_no_points_1600x1000, 1600, 1000, "10", false)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(7)
+    ->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(redrawSheet, defaults_no_points_3840x2160, 3840, 2160, "10", false)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(7)
+    ->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(redrawSheet, ribs16_points_1600x1000, 1600, 1000, "16", true)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(7)
+    ->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(redrawSheet, ribs16_points_3840x2160, 3840, 2160, "16", true)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(7)
+    ->ReportAggregatesOnly(true);

@@ -5,7 +5,10 @@
 #include "ui/main_window.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
+#include <QTranslator>
 
 namespace {
 
@@ -19,7 +22,16 @@ void tellAlreadyRunning() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The window is laid out in pixels and is not scaled with the screen's resolution.
+    if (qEnvironmentVariableIsEmpty("QT_ENABLE_HIGHDPI_SCALING"))
+        qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
     QApplication app(argc, argv);
+    // The toolkit's own dialogs (file, colour, Yes/No buttons) speak the desktop's language.
+    QTranslator toolkitTexts;
+    if (toolkitTexts.load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        app.installTranslator(&toolkitTexts);
+    }
 
     // The application name stays the executable's: the lock file records it, and a lock whose
     // process runs under another name is taken for a stale one.

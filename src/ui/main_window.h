@@ -125,6 +125,7 @@ class MainWindow : public QWidget {
     std::function<void()> closeAction_;
     bool shownOnce_ = false;
     bool outerSizePending_ = false;  // the airfoil view's outer size still to be laid down
+    QRect normalPlace_;              // where the airfoil view stood before the sheet view
 
     // Airfoil view.
     QPushButton* Button1 = nullptr;

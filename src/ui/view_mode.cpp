@@ -24,6 +24,8 @@ void MainWindow::applyViewMode() {
         outerSizePending_ = true;
         settleAirfoilViewFrame();
     } else {
+        if (isVisible() && windowState() == Qt::WindowNoState)
+            normalPlace_ = geometry();
         setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
         Panel1->show();
         Panel1->raise();
@@ -32,15 +34,19 @@ void MainWindow::applyViewMode() {
 }
 
 // The airfoil view's size counts the window manager's frame, which is known only once the
-// window is on screen and, when leaving the maximised state, once the window manager has restored
-// it. So the size is laid down now and again at the next paint.
+// window is on screen, so the size is laid down now and again at the next paint. Coming back
+// from the maximised sheet view the window returns to where it stood before.
 void MainWindow::settleAirfoilViewFrame() {
     if (!outerSizePending_ || state_.viewMode != ViewMode::Airfoil)
         return;
     if (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized))
         return;
     const QSize frame = frameGeometry().size() - geometry().size();
-    resize(kAirfoilViewOuterSize - frame);
+    if (normalPlace_.isValid()) {
+        setGeometry(QRect(normalPlace_.topLeft(), kAirfoilViewOuterSize - frame));
+    } else {
+        resize(kAirfoilViewOuterSize - frame);
+    }
 }
 
 // A window's position includes its frame, so this is done with the known outer size before the

@@ -13,15 +13,20 @@ const QString kCli = QStringLiteral(RIBWRIGHT_BIN_DIR "/ribwright-cli");
 const QString kAirfoil = QStringLiteral(RIBWRIGHT_TEST_DATA "/naca2412_two_surface.dat");
 const QString kStem = QStringLiteral("NACA 2412_150x100x10");
 
-struct Run {
+struct CliResult {
     int exitCode = -1;
     QString out;
     QString err;
 };
 
-Run runCli(const QStringList& args)
+CliResult runCli(const QStringList& args)
 {
+    // Qt warns on stderr when the runtime folder is missing; give it one so stderr holds only our messages.
+    static const QTemporaryDir runtimeDir;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_RUNTIME_DIR", runtimeDir.path());
     QProcess p;
+    p.setProcessEnvironment(env);
     p.start(kCli, args);
     p.waitForFinished(60000);
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
@@ -34,7 +39,7 @@ QStringList filesIn(const QString& dir) { return QDir(dir).entryList(QDir::Files
 
 TEST(RibwrightCli, NamePrintsTheProposedStemOnly)
 {
-    Run r = runCli({"--name", kAirfoil});
+    CliResult r = runCli({"--name", kAirfoil});
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_EQ(r.out, kStem + "\n");
 
@@ -47,7 +52,7 @@ TEST(RibwrightCli, NamePrintsTheProposedStemOnly)
 TEST(RibwrightCli, OutDirWritesAllThreeFilesUnderTheStem)
 {
     QTemporaryDir dir;
-    const Run r = runCli({"--out-dir", dir.path(), "--sheet", "800x500", "--points", kAirfoil});
+    const CliResult r = runCli({"--out-dir", dir.path(), "--sheet", "800x500", "--points", kAirfoil});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     const QStringList expected = {kStem + ".csv", kStem + ".dxf", kStem + ".png"};
     EXPECT_EQ(filesIn(dir.path()), expected);
@@ -61,7 +66,7 @@ TEST(RibwrightCli, OutDirWritesAllThreeFilesUnderTheStem)
 
     // A JPEG by its extension; the same run prints each path written.
     const QString jpg = dir.filePath("sheet.JPG");
-    const Run j = runCli({"--image", jpg, "--sheet", "640x400", kAirfoil});
+    const CliResult j = runCli({"--image", jpg, "--sheet", "640x400", kAirfoil});
     ASSERT_EQ(j.exitCode, 0) << j.err.toStdString();
     EXPECT_EQ(j.out, jpg + "\n");
     QFile jpeg(jpg);
@@ -85,7 +90,7 @@ TEST(RibwrightCli, RefusedSettingsWriteNothingAndExitTwo)
     };
     for (const Case& c : cases) {
         QTemporaryDir dir;
-        const Run r = runCli(QStringList{"--out-dir", dir.path()} + c.args + QStringList{kAirfoil});
+        const CliResult r = runCli(QStringList{"--out-dir", dir.path()} + c.args + QStringList{kAirfoil});
         EXPECT_EQ(r.exitCode, 2) << c.args.join(' ').toStdString();
         EXPECT_EQ(r.err.trimmed(), c.message) << r.err.toStdString();
         EXPECT_TRUE(filesIn(dir.path()).isEmpty());
@@ -108,7 +113,7 @@ TEST(RibwrightCli, InputAndFileProblemsHaveTheirOwnStatus)
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("SHORT\n1.0 0.0\n");
     f.close();
-    Run r = runCli({"--csv", dir.filePath("x.csv"), shortFile});
+    CliResult r = runCli({"--csv", dir.filePath("x.csv"), shortFile});
     EXPECT_EQ(r.exitCode, 2);
     EXPECT_EQ(r.err.trimmed(), "データが不足しています");
 
@@ -117,7 +122,7 @@ TEST(RibwrightCli, InputAndFileProblemsHaveTheirOwnStatus)
     EXPECT_EQ(r.exitCode, 3);
     EXPECT_TRUE(r.err.contains(dir.filePath("missing.dat")));
 
-    // An output that cannot be written names the path; an older file stays intact.
+    // An output that cannot be written names the path.
     r = runCli({"--csv", dir.filePath("no/such/folder/x.csv"), kAirfoil});
     EXPECT_EQ(r.exitCode, 3);
     EXPECT_TRUE(r.err.contains(dir.filePath("no/such/folder/x.csv"))) << r.err.toStdString();

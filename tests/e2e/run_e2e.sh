@@ -11,7 +11,6 @@ work=$(mktemp -d /tmp/ribwright-e2e.XXXXXX)
 pids=()
 cleanup() {
   for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
-  pkill -f "$work/app/ribwright" 2>/dev/null
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -100,7 +99,7 @@ size=$(client_size "$win")
 cw=${size%x*}
 
 # The three exports through the real save dialog, accepting the proposed name, answering No.
-export_with() { # export_with NAME BUTTON_Y DIALOG_SHOT
+export_with() { # export_with BUTTON_Y SHOT_NAME
   local y=$1 name=$2
   click_client "$win" $((cw - 248 + 172)) "$y"
   if ! wait_for 10 has_other_window; then echo "no save dialog for $name"; return 1; fi
@@ -133,6 +132,7 @@ fi
 # A second copy hands over to the first and ends without a window of its own.
 "$work/app/ribwright" >"$work/second.log" 2>&1 &
 second=$!
+pids+=($second)
 check "the second copy shows its message" wait_for 10 has_message_window
 sleep 0.5
 shot 07-second-instance-message

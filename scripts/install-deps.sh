@@ -11,6 +11,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
   # fonts: without a CJK face the Japanese captions render as boxes
   fonts-noto-cjk
+  # a locale whose decimal mark is a comma, for the tests that guard against it
+  locales
   # end-to-end test in a real X window and file checks
   xvfb openbox xdotool xclip x11-utils imagemagick pngcheck python3-ezdxf libjpeg-turbo-progs
 )
@@ -21,4 +23,8 @@ done
 if [ ${#missing[@]} -gt 0 ]; then
   apt-get update -qq
   apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+# The C library reads and writes numbers in the process locale; the tests check a comma one.
+if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+  localedef -i de_DE -f UTF-8 de_DE.UTF-8
 fi

@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 
 namespace rw {
 
@@ -18,18 +19,19 @@ QString formatGeneralNumber(double value) {
     if (value == 0)
         return QStringLiteral("0");  // negative zero too
 
-    // printf rounds the exact binary value to 15 significant digits, an exact tie to even:
-    // "d.dddddddddddddde±XX".
+    // Rounds the exact binary value to 15 significant digits, an exact tie to even, as printf's
+    // "%.14e" does, but never with the C locale's decimal mark: "d.dddddddddddddde±XX".
     char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.14e", std::fabs(value));
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, 14);
     QByteArray digits;
     const char* p = buffer;
-    for (; *p != 'e'; ++p) {
+    for (; p != written.ptr && *p != 'e'; ++p) {
         if (*p != '.')
             digits.append(*p);
     }
-    // With value = 0.d1d2… × 10^e, e is one more than printf's exponent.
-    const int e = std::atoi(p + 1) + 1;
+    // With value = 0.d1d2… × 10^e, e is one more than the scientific exponent.
+    const int e = std::atoi(QByteArray(p + 1, int(written.ptr - p - 1)).constData()) + 1;
     while (digits.size() > 1 && digits.endsWith('0')) digits.chop(1);
 
     QByteArray text;

@@ -2,7 +2,8 @@
 
 #include "platform/errors.h"
 
-#include <cerrno>
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -14,7 +15,7 @@ namespace {
 bool isBlank(QChar c) { return c == QLatin1Char(' '); }
 bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
 
-// Checks the grammar and builds a plain ASCII copy with a '.' separator for strtod.
+// Checks the grammar and builds a plain ASCII copy with a '.' separator.
 bool normaliseFloat(const QString& text, QChar separator, std::string& out)
 {
     qsizetype i = 0;
@@ -60,16 +61,43 @@ bool normaliseFloat(const QString& text, QChar separator, std::string& out)
     return i == end;
 }
 
+// Whether an out-of-range number is out of range because it is tiny: its decimal exponent,
+// counted from its first significant digit, is negative.
+bool readsAsTiny(const std::string& ascii)
+{
+    long exponent = 0;
+    const std::size_t e = ascii.find('e');
+    if (e != std::string::npos) exponent = std::clamp(std::strtol(ascii.c_str() + e + 1, nullptr, 10), -100000L, 100000L);
+    const std::string mantissa = ascii.substr(0, e);
+    const std::size_t point = mantissa.find('.');
+    const std::size_t firstSignificant = mantissa.find_first_of("123456789");
+    if (firstSignificant == std::string::npos) return true;
+    const std::size_t intEnd = point == std::string::npos ? mantissa.size() : point;
+    const long position = firstSignificant < intEnd ? long(intEnd - firstSignificant) - 1
+                                                    : -long(firstSignificant - intEnd);
+    return exponent + position < 0;
+}
+
 }  // namespace
 
 bool tryStrToFloat(const QString& text, QChar decimalSeparator, double& value)
 {
     std::string ascii;
     if (!normaliseFloat(text, decimalSeparator, ascii)) return false;
-    errno = 0;
-    const double result = std::strtod(ascii.c_str(), nullptr);
-    // An exponent beyond the range of the type is refused rather than read as infinity.
-    if (errno == ERANGE && std::isinf(result)) return false;
+    // from_chars reads '.' whatever the C locale says (the application sets it from the
+    // environment), and takes no leading '+'.
+    const char* first = ascii.c_str();
+    const char* last = first + ascii.size();
+    if (*first == '+') ++first;
+    double result = 0;
+    const auto [ptr, ec] = std::from_chars(first, last, result);
+    if (ec == std::errc::result_out_of_range) {
+        // Too small to hold reads as zero; too large to hold is refused rather than read as infinity.
+        if (!readsAsTiny(ascii)) return false;
+        result = *first == '-' ? -0.0 : 0.0;
+    } else if (ec != std::errc() || ptr != last) {
+        return false;
+    }
     value = result;
     return true;
 }

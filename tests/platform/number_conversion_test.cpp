@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <cmath>
+#include <string>
+
 using namespace rw;
 
 namespace {
@@ -102,4 +106,30 @@ TEST(FileErrors, TextsByCode)
     EXPECT_EQ(fileErrorCodeFromErrno(ENOSPC), 101);
     EXPECT_EQ(fileErrorCodeFromErrno(EMFILE), 4);
     EXPECT_EQ(fileErrorCodeFromErrno(ENAMETOOLONG), 3);
+}
+
+// The application takes the C library's locale from the environment; a German one writes and
+// reads "1,5". Typed numbers follow only the separator passed in.
+TEST(StrToFloat, IgnoresTheCLibraryLocale)
+{
+    const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
+    if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8")) GTEST_SKIP() << "de_DE.UTF-8 missing: run scripts/install-deps.sh";
+    const QChar dot = QLatin1Char('.');
+    EXPECT_EQ(strToFloat("150.25", dot), 150.25);
+    EXPECT_EQ(strToFloat("1.5e-2", dot), 0.015);
+    EXPECT_EQ(strToFloat("1,5", QLatin1Char(',')), 1.5);
+    EXPECT_EQ(floatError("1,5", dot), QStringLiteral("'1,5' は浮動小数点数ではありません"));
+    std::setlocale(LC_NUMERIC, previous.c_str());
+}
+
+TEST(StrToFloat, TinyReadsAsZeroAndHugeIsRefused)
+{
+    const QChar dot = QLatin1Char('.');
+    EXPECT_EQ(strToFloat("1e-400", dot), 0.0);
+    EXPECT_TRUE(std::signbit(strToFloat("-0.0001e-330", dot)));
+    EXPECT_EQ(strToFloat("4.9e-324", dot), 4.9e-324);
+    EXPECT_EQ(floatError("1000e306", dot), QStringLiteral("'1000e306' は浮動小数点数ではありません"));
+    EXPECT_EQ(floatError("0.01e311", dot), QStringLiteral("'0.01e311' は浮動小数点数ではありません"));
+    EXPECT_EQ(strToFloat("1000e305", dot), 1e308);
+    EXPECT_EQ(strToFloat("0.001e300", dot), 1e297);
 }

@@ -67,10 +67,16 @@ void writeRibDxf(DxfEntityWriter& dxf, DxfAttributes& attributes, const CurrentR
 }
 
 // The title block keeps the layer and colour the last rib left (or an earlier export left, when
-// there were no ribs) and repeats the fields as the user typed them.
+// there were no ribs) and repeats the fields as the user typed them. Before any rib of the run
+// set them they would be empty, which no DXF reader accepts: the titles then go on the default
+// layer "0" in the colour the titles always have, 7.
 void writeTitleBlock(DxfEntityWriter& dxf, DxfAttributes& attributes, const ExportInputs& inputs) {
     const RibPanelSnapshot& panel = inputs.panel;
     const RibParameters& params = inputs.params;
+    if (attributes.layer.isEmpty())
+        attributes.layer = QStringLiteral("0");
+    if (attributes.colour.isEmpty())
+        attributes.colour = QStringLiteral("7");
 
     attributes.text = inputs.airfoil.name;
     attributes.textHeight = QStringLiteral("3");

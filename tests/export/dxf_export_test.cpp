@@ -19,12 +19,9 @@ using namespace rw;
 namespace {
 
 // Every file written here is also copied to RIBWRIGHT_DXF_SAMPLES when it is set, so that an
-// outside DXF reader can open each of them. A file whose attributes are still empty (titles
-// written before any export set a layer or colour) is no valid DXF; it is copied with the
-// extension .unreadable so the reader can leave it out.
+// outside DXF reader can open each of them.
 QStringList writeDxf(const AirfoilState& airfoil, const RibParameters& params,
                      const RibPanelSnapshot& panel, DxfAttributes& attributes) {
-    const bool readable = !attributes.layer.isEmpty() || params.ribCount > 0;
     QTemporaryDir dir;
     const QString path = dir.filePath("rib.dxf");
     CurrentRib rib;
@@ -42,7 +39,7 @@ QStringList writeDxf(const AirfoilState& airfoil, const RibParameters& params,
             name = QString::fromLatin1(test->test_suite_name()) + '.' + test->name() + '_' +
                    QString::number(n);
         }
-        QFile::copy(path, QDir(samples).filePath(name + (readable ? ".dxf" : ".unreadable")));
+        QFile::copy(path, QDir(samples).filePath(name + ".dxf"));
     }
 
     EXPECT_TRUE(bytes.endsWith("\r\n"));
@@ -392,17 +389,18 @@ TEST(DxfExport, WithoutRibsTheTitlesCarryWhatAnEarlierExportLeft) {
     RibPanelSnapshot panel;
     panel.taperOn = true;
 
-    // First export of the run: layer and colour are still empty.
+    // First export of the run: no rib has set a layer or colour, so the titles take the
+    // default layer and their usual colour rather than empty values.
     DxfAttributes attributes;
     QStringList file = writeDxf(exampleAirfoil(), none, panel, attributes);
     QList<Entity> all = entities(file);
     ASSERT_EQ(all.size(), 4);  // name, root, tip (taper decides, not the count), skin
     EXPECT_EQ(all[2].value("1"), "TIP CHORD : 100 mm");
     for (const Entity& t : all) {
-        EXPECT_EQ(t.value("8"), "");
-        EXPECT_EQ(t.value("62"), "");
+        EXPECT_EQ(t.value("8"), "0");
+        EXPECT_EQ(t.value("62"), "7");
     }
-    EXPECT_EQ(file.mid(kHeader.size(), 16), textEntity("", "", "50", "300", "3", "FOIL 24"));
+    EXPECT_EQ(file.mid(kHeader.size(), 16), textEntity("0", "7", "50", "300", "3", "FOIL 24"));
 
     // After a ten-rib export the attributes of its last rib stay in force.
     writeDxf(exampleAirfoil(), tapered(150, 100, 10), panel, attributes);

@@ -1,6 +1,7 @@
 #include "airfoil/airfoil_file.h"
 
 #include "platform/atomic_file.h"
+#include "platform/errors.h"
 #include "platform/text_codec.h"
 #include "platform/text_trim.h"
 
@@ -16,14 +17,25 @@ bool saveAirfoilText(const AirfoilState& state, const QString& path)
         content += line;
         content += QStringLiteral("\r\n");
     }
-    writeFileAtomically(path, encodeSystemText(content));
+    try {
+        writeFileAtomically(path, encodeSystemText(content));
+    } catch (const FileError& e) {
+        // The last-run file is saved on every paste: without its path a message about it would
+        // puzzle the user.
+        throw namingPath(e);
+    }
     return true;
 }
 
 std::optional<QString> loadAirfoilText(const QString& path)
 {
     if (!QFileInfo(path).isFile()) return std::nullopt;
-    const QString raw = decodeSystemText(readWholeFile(path));
+    QString raw;
+    try {
+        raw = decodeSystemText(readWholeFile(path));
+    } catch (const FileError& e) {
+        throw namingPath(e);
+    }
     QString result;
     result.reserve(raw.size() + raw.size() / 16);
     qsizetype start = 0;

@@ -4,8 +4,6 @@
 #include "platform/errors.h"
 #include "platform/text_codec.h"
 
-#include <QDir>
-
 namespace rw {
 
 void ExportFile::writeLine(const QString& line) {
@@ -19,8 +17,7 @@ void ExportFile::close() {
     } catch (const FileError& e) {
         // The bare message does not say which file failed; the user chose the path in a dialog
         // moments ago, so name it.
-        throw FileError(e.text() + QLatin1Char('\n') + QDir::toNativeSeparators(path_), e.code(),
-                        e.path(), e.systemReason());
+        throw namingPath(e);
     }
 }
 

@@ -1,5 +1,7 @@
 #include "platform/errors.h"
 
+#include <QDir>
+
 #include <cerrno>
 
 namespace rw {
@@ -57,6 +59,12 @@ int fileErrorCodeFromErrno(int e)
         case EFBIG: return 101;
         default: return e;
     }
+}
+
+FileError namingPath(const FileError& error)
+{
+    return FileError(error.text() + QLatin1Char('\n') + QDir::toNativeSeparators(error.path()),
+                     error.code(), error.path(), error.systemReason());
 }
 
 QString imageCreateErrorText(const QString& path, const QString& systemReason)

@@ -102,7 +102,8 @@ TEST(AirfoilFile, SavingReplacesWholeFilesAndFailuresLeaveOlderFilesIntact)
         saveAirfoilText(first, dir.filePath("missing/SAMPLE.dat"));
         FAIL() << "saved into a missing folder";
     } catch (const FileError& e) {
-        EXPECT_EQ(e.text(), QStringLiteral("指定されたファイルが見つかりません"));
+        EXPECT_EQ(e.text(), QStringLiteral("指定されたファイルが見つかりません\n") +
+                               dir.filePath("missing/SAMPLE.dat"));
     }
 
     // A full disk: the device is written in place and reports the disk-full text.
@@ -111,7 +112,7 @@ TEST(AirfoilFile, SavingReplacesWholeFilesAndFailuresLeaveOlderFilesIntact)
             saveAirfoilText(first, "/dev/full");
             FAIL() << "wrote to a full disk";
         } catch (const FileError& e) {
-            EXPECT_EQ(e.text(), QStringLiteral("ディスクがいっぱいです"));
+            EXPECT_EQ(e.text(), QStringLiteral("ディスクがいっぱいです\n/dev/full"));
         }
     }
     EXPECT_EQ(readBytes(path), QByteArray(108, 'A') + "\r\n");

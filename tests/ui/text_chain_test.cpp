@@ -167,6 +167,8 @@ TEST_F(TextChain, FailedSaveReportsTheFileErrorAndDoesNotBeep) {
     paste(loopExampleText());
     ASSERT_EQ(desktop.messages.size(), 1);
     EXPECT_NE(desktop.messages[0], tooFewPointsText());
+    EXPECT_TRUE(desktop.messages[0].endsWith("\n" + QDir::toNativeSeparators(folders.lastDataFile)))
+        << "the message names the file";
     EXPECT_EQ(desktop.beeps, 0);
     EXPECT_TRUE(find("Button3")->isEnabled()) << "the parse ran before the save";
 }

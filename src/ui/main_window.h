@@ -115,6 +115,7 @@ class MainWindow : public QWidget {
     void Button13Click();
     void Button14Click();
     void viewSavedFile(const QString& initialDir, const QString& filter, QString& lastFile);
+    void openHelpPage();
     void Panel7Click();
     void Panel9Click();
     void Button2Click();

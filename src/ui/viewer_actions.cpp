@@ -1,6 +1,9 @@
 // Opening saved files, the help page and the airfoil database page with the desktop's programs.
 #include "ui/main_window.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace rw {
 
 namespace {
@@ -34,13 +37,23 @@ void MainWindow::Button14Click() {
     viewSavedFile(folders_.dxfDir, kAllFiles, state_.lastFiles.dxf);
 }
 
-// A missing help page or browser is the desktop's business; nothing is reported here.
-void MainWindow::Panel7Click() {
+// A missing browser is the desktop's business, but a missing help page is ours: a click that
+// does nothing at all would leave the user guessing, so say which file is missing.
+void MainWindow::openHelpPage() {
+    if (!QFileInfo::exists(folders_.helpFile)) {
+        desktop_.showMessage(QStringLiteral("ヘルプファイルが見つかりません。\n") +
+                             QDir::toNativeSeparators(folders_.helpFile));
+        return;
+    }
     desktop_.shellOpen(folders_.helpFile);
 }
 
+void MainWindow::Panel7Click() {
+    openHelpPage();
+}
+
 void MainWindow::Panel9Click() {
-    desktop_.shellOpen(folders_.helpFile);
+    openHelpPage();
 }
 
 void MainWindow::Button2Click() {

@@ -44,19 +44,27 @@ TEST_F(ViewerActions, EachViewerOpensTheChosenFileFromItsFolder) {
     EXPECT_TRUE(desktop.messages.isEmpty());
 }
 
-TEST_F(ViewerActions, HelpPanelsOpenTheHelpPageWithoutAWord) {
+TEST_F(ViewerActions, HelpPanelsOpenTheHelpPageOrSayItIsMissing) {
     open();
-    QFile::remove(folders.helpFile);
-    QTest::mouseClick(find("Panel7"), Qt::LeftButton);
+    writeBytes(folders.helpFile, "<html></html>");
     openSheetView();
-    desktop.opened.clear();
     QTest::mouseClick(find("Panel9"), Qt::LeftButton);
     EXPECT_EQ(desktop.opened, QStringList{folders.helpFile});
     EXPECT_TRUE(desktop.messages.isEmpty());
+
+    // Without the page a click is not silently lost: the message names the missing file.
+    QFile::remove(folders.helpFile);
+    desktop.opened.clear();
+    QTest::mouseClick(find("Panel9"), Qt::LeftButton);
+    EXPECT_TRUE(desktop.opened.isEmpty());
+    EXPECT_EQ(desktop.messages,
+              QStringList{"ヘルプファイルが見つかりません。\n" +
+                          QDir::toNativeSeparators(folders.helpFile)});
 }
 
 TEST_F(ViewerActions, AirfoilViewHelpPanelOpensTheHelpPage) {
     open();
+    writeBytes(folders.helpFile, "<html></html>");
     QTest::mouseClick(find("Panel7"), Qt::LeftButton);
     EXPECT_EQ(desktop.opened, QStringList{folders.helpFile});
 }

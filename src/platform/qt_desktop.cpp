@@ -21,8 +21,8 @@ QString messageCaption() {
 
 // The program's own dialogs rather than the platform's: they behave the same on every desktop
 // (and under a bare X server), and they keep what they were last shown.
-std::unique_ptr<QFileDialog> makeFileDialog(QWidget* owner, QFileDialog::AcceptMode mode) {
-    auto dialog = std::make_unique<QFileDialog>(owner);
+QFileDialog* makeFileDialog(QWidget* owner, QFileDialog::AcceptMode mode) {
+    auto* dialog = new QFileDialog(owner);
     dialog->setOption(QFileDialog::DontUseNativeDialog, true);
     dialog->setOption(QFileDialog::DontConfirmOverwrite, true);
     dialog->setAcceptMode(mode);
@@ -67,7 +67,10 @@ QUrl shellUrlFor(const QString& pathOrAddress) {
 }
 
 QtDesktop::QtDesktop() = default;
-QtDesktop::~QtDesktop() = default;
+QtDesktop::~QtDesktop() {
+    delete openDialog_.data();
+    delete saveDialog_.data();
+}
 
 void QtDesktop::setOwnerWindow(QWidget* owner) {
     owner_ = owner;

@@ -8,8 +8,6 @@
 #include <QStringList>
 #include <QUrl>
 
-#include <memory>
-
 class QFileDialog;
 class QWidget;
 
@@ -42,8 +40,10 @@ class QtDesktop : public Desktop {
     QFileDialog& saveDialog();
 
     QPointer<QWidget> owner_;
-    std::unique_ptr<QFileDialog> openDialog_;
-    std::unique_ptr<QFileDialog> saveDialog_;
+    // The owner window deletes its child dialogs when it goes first (as it does at the end of
+    // main); the guarded pointers then read null instead of dangling.
+    QPointer<QFileDialog> openDialog_;
+    QPointer<QFileDialog> saveDialog_;
     QString lastOpenFileName_;             // what the open dialog shows again next time
     QColor lastColour_ = QColor(0, 0, 0);  // what the colour picker starts with
 };

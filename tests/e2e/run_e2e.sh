@@ -146,6 +146,9 @@ shot 08-after-hand-over
 # Closing the window ends the process.
 xdotool windowactivate --sync "$win" key --clearmodifiers alt+F4 2>/dev/null
 check "closing the window ends the process" wait_for 10 bash -c "! kill -0 $app 2>/dev/null"
+wait "$app"
+status=$?
+check "the process exits with 0 (got $status)" test "$status" -eq 0
 
 echo "e2e: $passes passed, $failures failed"
 [ "$failures" -eq 0 ]

@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 
 namespace rw {
 namespace {
@@ -119,6 +120,29 @@ TEST(QtDesktopDialogs, SaveDialogProposesTheNameAndOverwritesSilently) {
     ASSERT_TRUE(chosen.has_value());
     EXPECT_EQ(*chosen, existing);
     EXPECT_EQ(answer.unexpected(), 0);
+}
+
+// In main the window goes before the desktop, taking its child dialogs with it; the desktop
+// must not delete them a second time, nor hand out a deleted dialog afterwards.
+TEST(QtDesktopDialogs, SurviveTheirOwnerWindow) {
+    QTemporaryDir folder;
+    QtDesktop desktop;
+    auto cancelNext = [] {
+        return std::make_unique<ModalAnswer>(
+            [](QWidget* modal) { static_cast<QDialog*>(modal)->reject(); });
+    };
+    {
+        QWidget owner;
+        desktop.setOwnerWindow(&owner);
+        auto answer = cancelNext();
+        EXPECT_FALSE(desktop.chooseFileToSave({"a.csv", folder.path(), "CSV|*.csv"}).has_value());
+        answer = cancelNext();
+        EXPECT_FALSE(desktop.chooseFileToOpen({"", folder.path(), "DAT|*.dat"}).has_value());
+        EXPECT_TRUE(answer->answered());
+    }
+    auto answer = cancelNext();
+    EXPECT_FALSE(desktop.chooseFileToSave({"b.csv", folder.path(), "CSV|*.csv"}).has_value());
+    EXPECT_TRUE(answer->answered());
 }
 
 // The picker starts black, then with whatever was chosen last; a cancel keeps that colour.

@@ -69,6 +69,11 @@ int runCli(const CliOptions& options, QTextStream& out, QTextStream& err)
     QString imagePath = options.imagePath;
     if (!options.outDir.isEmpty()) {
         const QDir dir(options.outDir);
+        // A batch names a fresh folder per wing more often than not: make it, as mkdir -p would.
+        if (!QDir().mkpath(options.outDir)) {
+            err << QStringLiteral("出力フォルダを作成できません: ") << options.outDir << '\n';
+            return kFileError;
+        }
         if (csvPath.isEmpty()) csvPath = dir.filePath(run.stem + QStringLiteral(".csv"));
         if (dxfPath.isEmpty()) dxfPath = dir.filePath(run.stem + QStringLiteral(".dxf"));
         if (imagePath.isEmpty()) imagePath = dir.filePath(run.stem + QStringLiteral(".png"));

@@ -127,6 +127,15 @@ TEST(RibwrightCli, InputAndFileProblemsHaveTheirOwnStatus)
     EXPECT_EQ(r.exitCode, 3);
     EXPECT_TRUE(r.err.contains(dir.filePath("no/such/folder/x.csv"))) << r.err.toStdString();
 
+    // An output folder that is missing is made; one that cannot be made is a file error.
+    r = runCli({"--out-dir", dir.filePath("new/wing"), "--sheet", "200x100", kAirfoil});
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_TRUE(QFileInfo::exists(dir.filePath("new/wing/" + kStem + ".dxf")));
+    r = runCli({"--out-dir", shortFile + "/wing", kAirfoil});
+    EXPECT_EQ(r.exitCode, 3);
+    EXPECT_TRUE(r.err.contains(shortFile + "/wing")) << r.err.toStdString();
+    QDir(dir.filePath("new")).removeRecursively();
+
     // Usage errors.
     EXPECT_EQ(runCli({kAirfoil}).exitCode, 1);
     EXPECT_EQ(runCli({"--image", dir.filePath("a.jpeg"), kAirfoil}).exitCode, 1);

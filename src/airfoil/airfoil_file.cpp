@@ -9,9 +9,9 @@
 
 namespace rw {
 
-bool saveAirfoilText(const AirfoilState& state, const QString& path)
-{
-    if (state.text.size() <= kAirfoilSaveThreshold) return false;
+bool saveAirfoilText(const AirfoilState& state, const QString& path) {
+    if (state.text.size() <= kAirfoilSaveThreshold)
+        return false;
     QString content;
     for (const QString& line : state.sourceLines) {
         content += line;
@@ -27,9 +27,9 @@ bool saveAirfoilText(const AirfoilState& state, const QString& path)
     return true;
 }
 
-std::optional<QString> loadAirfoilText(const QString& path)
-{
-    if (!QFileInfo(path).isFile()) return std::nullopt;
+std::optional<QString> loadAirfoilText(const QString& path) {
+    if (!QFileInfo(path).isFile())
+        return std::nullopt;
     QString raw;
     try {
         raw = decodeSystemText(readWholeFile(path));
@@ -42,9 +42,11 @@ std::optional<QString> loadAirfoilText(const QString& path)
     while (start < raw.size()) {
         qsizetype lf = raw.indexOf(QLatin1Char('\n'), start);
         const qsizetype next = lf < 0 ? raw.size() : lf + 1;
-        if (lf < 0) lf = raw.size();
+        if (lf < 0)
+            lf = raw.size();
         qsizetype end = lf;
-        if (lf < raw.size() && end > start && raw.at(end - 1) == QLatin1Char('\r')) --end;
+        if (lf < raw.size() && end > start && raw.at(end - 1) == QLatin1Char('\r'))
+            --end;
         result += QStringView(raw).mid(start, end - start);
         result += QStringLiteral("\r\n");
         start = next;
@@ -52,12 +54,13 @@ std::optional<QString> loadAirfoilText(const QString& path)
     return result;
 }
 
-QString libraryEntryName(const QString& title)
-{
+QString libraryEntryName(const QString& title) {
     QString name = title;
-    for (const QChar cut : {QLatin1Char('('), QLatin1Char('.'), QLatin1Char('%'), QLatin1Char('/')}) {
+    for (const QChar cut :
+         {QLatin1Char('('), QLatin1Char('.'), QLatin1Char('%'), QLatin1Char('/')}) {
         const qsizetype at = name.indexOf(cut);
-        if (at >= 0) name.truncate(at);
+        if (at >= 0)
+            name.truncate(at);
         name = trimControl(name);
     }
     return name;

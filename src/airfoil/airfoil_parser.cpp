@@ -12,45 +12,44 @@ namespace {
 // The second number is read from at most this many characters after the separator.
 constexpr qsizetype kSecondFieldWidth = 150;
 
-QString tooManyLinesText()
-{
+QString tooManyLinesText() {
     return QStringLiteral("データの行数が多すぎます。読み込めるのは %1 行までです。")
         .arg(kMaxSourceLines);
 }
 
-QString tooManyUpperPointsText()
-{
+QString tooManyUpperPointsText() {
     return QStringLiteral("上面のデータ点が多すぎます。空行の前に読み込めるのは %1 点までです。")
         .arg(kMaxUpperSurfacePoints);
 }
 
 // Lines end at CR; the character after the CR (the LF of a CR LF pair) is dropped, whatever it is.
-QStringList splitAtCarriageReturns(const QString& text)
-{
+QStringList splitAtCarriageReturns(const QString& text) {
     QStringList lines;
     qsizetype start = 0;
     for (;;) {
         const qsizetype cr = text.indexOf(QLatin1Char('\r'), start);
-        if (cr < 0) break;
+        if (cr < 0)
+            break;
         lines.push_back(text.mid(start, cr - start));
         start = cr + 2;
-        if (start >= text.size()) break;
+        if (start >= text.size())
+            break;
     }
-    if (start < text.size()) lines.push_back(text.mid(start));
+    if (start < text.size())
+        lines.push_back(text.mid(start));
     return lines;
 }
 
 // Position (from 1) of the field separator: the first TAB wins over the first space; 0 for none.
-qsizetype separatorPosition(const QString& t)
-{
+qsizetype separatorPosition(const QString& t) {
     const qsizetype tab = t.indexOf(QLatin1Char('\t'));
-    if (tab >= 0) return tab + 1;
+    if (tab >= 0)
+        return tab + 1;
     const qsizetype space = t.indexOf(QLatin1Char(' '));
     return space >= 0 ? space + 1 : 0;
 }
 
-float convertField(const QString& field, QChar separator)
-{
+float convertField(const QString& field, QChar separator) {
     const QString token = trimControl(field);
     return float(strToFloat(token, separator));
 }
@@ -60,8 +59,7 @@ struct FieldPair {
     float second;
 };
 
-FieldPair readFields(const QString& t, qsizetype s, QChar separator)
-{
+FieldPair readFields(const QString& t, qsizetype s, QChar separator) {
     const float first = convertField(t.left(s - 1), separator);
     const float second = convertField(t.mid(s, kSecondFieldWidth), separator);
     return {first, second};
@@ -70,8 +68,7 @@ FieldPair readFields(const QString& t, qsizetype s, QChar separator)
 struct PointBuffer {
     std::vector<float> x;
     std::vector<float> y;
-    void add(float px, float py)
-    {
+    void add(float px, float py) {
         x.push_back(px);
         y.push_back(py);
     }
@@ -80,13 +77,14 @@ struct PointBuffer {
 
 // Turns the two runs from leading edge to trailing edge into the loop order: the upper surface
 // reversed, then the lower surface without its repeated leading-edge point.
-void rearrangeTwoSurfaces(PointBuffer& points, int upperCount)
-{
-    if (upperCount > kMaxUpperSurfacePoints) throw RibwrightError(tooManyUpperPointsText());
+void rearrangeTwoSurfaces(PointBuffer& points, int upperCount) {
+    if (upperCount > kMaxUpperSurfacePoints)
+        throw RibwrightError(tooManyUpperPointsText());
     std::reverse(points.x.begin(), points.x.begin() + upperCount);
     std::reverse(points.y.begin(), points.y.begin() + upperCount);
     const int n = points.size();
-    if (n == 0) return;
+    if (n == 0)
+        return;
     // Normally the first point after the blank line goes; with nothing after the blank line the
     // last point of the reversed upper surface goes instead.
     const int drop = std::min(upperCount, n - 1);
@@ -96,12 +94,14 @@ void rearrangeTwoSurfaces(PointBuffer& points, int upperCount)
 
 }  // namespace
 
-QString tooFewPointsText() { return QStringLiteral("データが不足しています"); }
+QString tooFewPointsText() {
+    return QStringLiteral("データが不足しています");
+}
 
-ParseOutcome parseAirfoilText(AirfoilState& state, QChar decimalSeparator)
-{
+ParseOutcome parseAirfoilText(AirfoilState& state, QChar decimalSeparator) {
     QStringList lines = splitAtCarriageReturns(state.text);
-    if (lines.size() > kMaxSourceLines) throw RibwrightError(tooManyLinesText());
+    if (lines.size() > kMaxSourceLines)
+        throw RibwrightError(tooManyLinesText());
 
     state.sourceLines = lines;
     state.name = lines.isEmpty() ? QString() : lines.front();
@@ -116,12 +116,15 @@ ParseOutcome parseAirfoilText(AirfoilState& state, QChar decimalSeparator)
         const QString t = trimControl(lines.at(i - 1));
         const qsizetype s = separatorPosition(t);
         if (!dataFlag) {
-            if (s == 0) continue;
+            if (s == 0)
+                continue;
             const FieldPair header = readFields(t, s, decimalSeparator);
             // A line whose two numbers both exceed 1 (such as the point counts) is passed over.
-            if (!(header.first > 1 && header.second > 1)) dataFlag = true;
+            if (!(header.first > 1 && header.second > 1))
+                dataFlag = true;
         }
-        if (!dataFlag) continue;
+        if (!dataFlag)
+            continue;
 
         if (t.size() < 3) {
             // A blank line in the first 70 % of the text separates the two surfaces.
@@ -137,7 +140,8 @@ ParseOutcome parseAirfoilText(AirfoilState& state, QChar decimalSeparator)
         }
     }
 
-    if (twoSurface) rearrangeTwoSurfaces(points, upperCount);
+    if (twoSurface)
+        rearrangeTwoSurfaces(points, upperCount);
 
     state.profile.x = std::move(points.x);
     state.profile.y = std::move(points.y);

@@ -10,8 +10,7 @@ namespace {
 
 constexpr int kUsageError = 1;
 
-CliParseResult usageError(const QString& message, const QString& help)
-{
+CliParseResult usageError(const QString& message, const QString& help) {
     CliParseResult result;
     result.exitCode = kUsageError;
     result.isError = true;
@@ -19,11 +18,11 @@ CliParseResult usageError(const QString& message, const QString& help)
     return result;
 }
 
-std::optional<QSize> parseSheetSize(const QString& text)
-{
+std::optional<QSize> parseSheetSize(const QString& text) {
     static const QRegularExpression pattern(QStringLiteral("^(\\d{1,5})x(\\d{1,5})$"));
     const auto match = pattern.match(text);
-    if (!match.hasMatch()) return std::nullopt;
+    if (!match.hasMatch())
+        return std::nullopt;
     const QSize size(match.captured(1).toInt(), match.captured(2).toInt());
     // Sheets beyond 20000 pixels a side are not a drawing anybody cuts from.
     if (size.width() < 1 || size.height() < 1 || size.width() > 20000 || size.height() > 20000) {
@@ -34,8 +33,7 @@ std::optional<QSize> parseSheetSize(const QString& text)
 
 }  // namespace
 
-CliParseResult parseCliArguments(const QStringList& arguments, QChar decimalSeparator)
-{
+CliParseResult parseCliArguments(const QStringList& arguments, QChar decimalSeparator) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Writes the rib files of an airfoil: the CSV coordinates, the DXF drawing and the sheet "
@@ -68,8 +66,10 @@ CliParseResult parseCliArguments(const QStringList& arguments, QChar decimalSepa
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
 
-    if (!parser.parse(arguments)) return usageError(parser.errorText(), parser.helpText());
-    if (parser.isSet(help)) return {std::nullopt, 0, parser.helpText(), false};
+    if (!parser.parse(arguments))
+        return usageError(parser.errorText(), parser.helpText());
+    if (parser.isSet(help))
+        return {std::nullopt, 0, parser.helpText(), false};
     if (parser.isSet(version)) {
         return {std::nullopt, 0, QStringLiteral("ribwright-cli " RIBWRIGHT_VERSION "\n"), false};
     }
@@ -89,9 +89,11 @@ CliParseResult parseCliArguments(const QStringList& arguments, QChar decimalSepa
     p.skinThicknessText = parser.value(skin);
     p.sparPercentText = parser.value(spar);
     p.rootThicknessOn = parser.isSet(rootThickness);
-    if (p.rootThicknessOn) p.rootThicknessText = parser.value(rootThickness);
+    if (p.rootThicknessOn)
+        p.rootThicknessText = parser.value(rootThickness);
     p.tipThicknessOn = parser.isSet(tipThickness);
-    if (p.tipThicknessOn) p.tipThicknessText = parser.value(tipThickness);
+    if (p.tipThicknessOn)
+        p.tipThicknessText = parser.value(tipThickness);
     p.showSheetPoints = parser.isSet(points);
     p.showSparLine = !parser.isSet(noSparLine);
     p.showGrid = !parser.isSet(noGrid);

@@ -22,16 +22,14 @@ struct PreparedRun {
     QString stem;
 };
 
-int refuse(QTextStream& err, const QString& message)
-{
+int refuse(QTextStream& err, const QString& message) {
     err << message << '\n';
     return kInputRefused;
 }
 
 }  // namespace
 
-int runCli(const CliOptions& options, QTextStream& out, QTextStream& err)
-{
+int runCli(const CliOptions& options, QTextStream& out, QTextStream& err) {
     PreparedRun run;
     try {
         const std::optional<QString> text = loadAirfoilText(options.airfoilFile);
@@ -40,12 +38,12 @@ int runCli(const CliOptions& options, QTextStream& out, QTextStream& err)
             return kFileError;
         }
         run.airfoil.text = *text;
-        if (parseAirfoilText(run.airfoil, options.panel.decimalSeparator) !=
-            ParseOutcome::Usable) {
+        if (parseAirfoilText(run.airfoil, options.panel.decimalSeparator) != ParseOutcome::Usable) {
             return refuse(err, tooFewPointsText());
         }
         const RibReadResult read = readRibParameters(options.panel, run.params, run.settings);
-        if (!read.proceed) return refuse(err, read.message);
+        if (!read.proceed)
+            return refuse(err, read.message);
         // Every export of the window redraws the sheet first, so a setting the drawing refuses
         // (a root chord of 0) refuses every file here too.
         SheetLayout layout;
@@ -74,9 +72,12 @@ int runCli(const CliOptions& options, QTextStream& out, QTextStream& err)
             err << QStringLiteral("出力フォルダを作成できません: ") << options.outDir << '\n';
             return kFileError;
         }
-        if (csvPath.isEmpty()) csvPath = dir.filePath(run.stem + QStringLiteral(".csv"));
-        if (dxfPath.isEmpty()) dxfPath = dir.filePath(run.stem + QStringLiteral(".dxf"));
-        if (imagePath.isEmpty()) imagePath = dir.filePath(run.stem + QStringLiteral(".png"));
+        if (csvPath.isEmpty())
+            csvPath = dir.filePath(run.stem + QStringLiteral(".csv"));
+        if (dxfPath.isEmpty())
+            dxfPath = dir.filePath(run.stem + QStringLiteral(".dxf"));
+        if (imagePath.isEmpty())
+            imagePath = dir.filePath(run.stem + QStringLiteral(".png"));
     }
 
     const ExportInputs inputs{run.airfoil, run.params, options.panel};
@@ -96,7 +97,8 @@ int runCli(const CliOptions& options, QTextStream& out, QTextStream& err)
         }
     } catch (const FileError& e) {
         err << e.text() << '\n';
-        if (!e.text().contains(e.path())) err << e.path() << '\n';
+        if (!e.text().contains(e.path()))
+            err << e.path() << '\n';
         return kFileError;
     } catch (const RibwrightError& e) {
         return refuse(err, e.text());

@@ -22,8 +22,8 @@ QString formatGeneralNumber(double value) {
     // Rounds the exact binary value to 15 significant digits, an exact tie to even, as printf's
     // "%.14e" does, but never with the C locale's decimal mark: "d.dddddddddddddde±XX".
     char buffer[40];
-    const auto written =
-        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, 14);
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                       std::chars_format::scientific, 14);
     QByteArray digits;
     const char* p = buffer;
     for (; p != written.ptr && *p != 'e'; ++p) {

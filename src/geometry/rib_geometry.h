@@ -16,7 +16,6 @@ void computeRibOutline(const AirfoilProfile& profile, float ribChord, double thi
 
 // Sets rib.ribNumber = k, interpolates and computes the outline: the one sequence every producer
 // (sheet, CSV, DXF) runs for rib k.
-void produceRib(int k, const AirfoilProfile& profile, const RibParameters& params,
-                CurrentRib& rib);
+void produceRib(int k, const AirfoilProfile& profile, const RibParameters& params, CurrentRib& rib);
 
 }  // namespace rw

@@ -17,8 +17,8 @@ struct RibOutline {
 
 // Chord and vertical scale of one rib of a series.
 struct RibShape {
-    float ribChord = 0;           // mm, single precision
-    double thicknessFactor = 1;   // single-rounded for series of more than one rib
+    float ribChord = 0;          // mm, single precision
+    double thicknessFactor = 1;  // single-rounded for series of more than one rib
 };
 
 // The rib being produced: shared by the sheet drawing and the two file writers, and left holding

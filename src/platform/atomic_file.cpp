@@ -19,8 +19,8 @@
 namespace rw {
 namespace {
 
-[[noreturn]] void fail(const QString& path, int errnoValue, bool creating, FileErrorWording wording)
-{
+[[noreturn]] void fail(const QString& path, int errnoValue, bool creating,
+                       FileErrorWording wording) {
     const int code = fileErrorCodeFromErrno(errnoValue);
     const QString reason = QString::fromLocal8Bit(std::strerror(errnoValue));
     QString text = fileErrorText(code);
@@ -31,14 +31,14 @@ namespace {
 }
 
 #ifdef Q_OS_UNIX
-bool writeAll(int fd, const QByteArray& data)
-{
+bool writeAll(int fd, const QByteArray& data) {
     const char* p = data.constData();
     qsizetype left = data.size();
     while (left > 0) {
         const ssize_t written = ::write(fd, p, size_t(left));
         if (written < 0) {
-            if (errno == EINTR) continue;
+            if (errno == EINTR)
+                continue;
             return false;
         }
         p += written;
@@ -48,33 +48,35 @@ bool writeAll(int fd, const QByteArray& data)
 }
 
 void writeInPlace(const QByteArray& native, const QString& path, const QByteArray& data,
-                  FileErrorWording wording)
-{
+                  FileErrorWording wording) {
     const int fd = ::open(native.constData(), O_WRONLY | O_TRUNC | O_CLOEXEC);
-    if (fd < 0) fail(path, errno, true, wording);
+    if (fd < 0)
+        fail(path, errno, true, wording);
     if (!writeAll(fd, data)) {
         const int e = errno;
         ::close(fd);
         fail(path, e, false, wording);
     }
-    if (::close(fd) != 0) fail(path, errno, false, wording);
+    if (::close(fd) != 0)
+        fail(path, errno, false, wording);
 }
 #endif
 
 }  // namespace
 
-void writeFileAtomically(const QString& path, const QByteArray& data, FileErrorWording wording)
-{
+void writeFileAtomically(const QString& path, const QByteArray& data, FileErrorWording wording) {
 #ifdef Q_OS_UNIX
     // Replace the file a link points to, not the link itself.
     QString target = path;
     const QFileInfo info(path);
-    if (info.isSymLink() && info.exists()) target = info.canonicalFilePath();
+    if (info.isSymLink() && info.exists())
+        target = info.canonicalFilePath();
     const QByteArray native = QFile::encodeName(target);
 
     struct stat st {};
     const bool exists = ::stat(native.constData(), &st) == 0;
-    if (exists && S_ISDIR(st.st_mode)) fail(path, EISDIR, true, wording);
+    if (exists && S_ISDIR(st.st_mode))
+        fail(path, EISDIR, true, wording);
     if (exists && !S_ISREG(st.st_mode)) {
         writeInPlace(native, path, data, wording);
         return;
@@ -101,9 +103,12 @@ void writeFileAtomically(const QString& path, const QByteArray& data, FileErrorW
         ::umask(mask);
         mode = 0666 & ~mask;
     }
-    if (::fchmod(fd, mode) != 0) discard(errno);
-    if (!writeAll(fd, data)) discard(errno);
-    if (::fsync(fd) != 0) discard(errno);
+    if (::fchmod(fd, mode) != 0)
+        discard(errno);
+    if (!writeAll(fd, data))
+        discard(errno);
+    if (::fsync(fd) != 0)
+        discard(errno);
     if (::close(fd) != 0) {
         const int e = errno;
         ::unlink(temp.constData());
@@ -131,8 +136,7 @@ void writeFileAtomically(const QString& path, const QByteArray& data, FileErrorW
 #endif
 }
 
-QByteArray readWholeFile(const QString& path)
-{
+QByteArray readWholeFile(const QString& path) {
     QFile file(path);
     errno = 0;
     if (!file.open(QIODevice::ReadOnly)) {
@@ -140,8 +144,8 @@ QByteArray readWholeFile(const QString& path)
         fail(path, e, false, FileErrorWording::MessageTable);
     }
     QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) fail(path, errno != 0 ? errno : EIO, false,
-                                                  FileErrorWording::MessageTable);
+    if (file.error() != QFileDevice::NoError)
+        fail(path, errno != 0 ? errno : EIO, false, FileErrorWording::MessageTable);
     return bytes;
 }
 

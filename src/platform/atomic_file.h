@@ -7,7 +7,7 @@ namespace rw {
 
 // How a failure to write a file is worded for the user.
 enum class FileErrorWording {
-    MessageTable,   // the text of the message table for the error code
+    MessageTable,  // the text of the message table for the error code
     ImageCreation,  // ファイル "%s" を作成できません。%s when the file cannot be created
 };
 

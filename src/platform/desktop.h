@@ -17,7 +17,7 @@ struct FileDialogRequest {
 // Everything the program asks of the desktop goes through this seam, so the window can be driven
 // by tests with a scripted double and nothing ever blocks on a modal dialog.
 class Desktop {
-public:
+  public:
     virtual ~Desktop() = default;
 
     // OK-only message box captioned with the application title.

@@ -6,69 +6,85 @@
 
 namespace rw {
 
-QString divisionByZeroText() { return QStringLiteral("0 による浮動小数点数除算"); }
-QString invalidOperationText() { return QStringLiteral("不正な浮動小数点数演算命令"); }
+QString divisionByZeroText() {
+    return QStringLiteral("0 による浮動小数点数除算");
+}
+QString invalidOperationText() {
+    return QStringLiteral("不正な浮動小数点数演算命令");
+}
 
-void throwDivisionByZero() { throw RibwrightError(divisionByZeroText()); }
-void throwInvalidOperation() { throw RibwrightError(invalidOperationText()); }
+void throwDivisionByZero() {
+    throw RibwrightError(divisionByZeroText());
+}
+void throwInvalidOperation() {
+    throw RibwrightError(invalidOperationText());
+}
 
-QString floatConversionErrorText(const QString& token)
-{
+QString floatConversionErrorText(const QString& token) {
     return QStringLiteral("'%1' は浮動小数点数ではありません").arg(token);
 }
 
-QString integerConversionErrorText(const QString& token)
-{
+QString integerConversionErrorText(const QString& token) {
     return QStringLiteral("''%1'' は整数ではありません").arg(token);
 }
 
-QString fileErrorText(int code)
-{
+QString fileErrorText(int code) {
     switch (code) {
-        case 2: return QStringLiteral("指定されたファイルが見つかりません");
+        case 2:
+            return QStringLiteral("指定されたファイルが見つかりません");
         // Shown as the runtime stores it, with the placeholder unfilled.
-        case 3: return QStringLiteral("不正なファイル名 - %s");
-        case 4: return QStringLiteral("開かれたファイルが多すぎます。");
-        case 5: return QStringLiteral("ファイルへのアクセスが拒否されました");
-        case 100: return QStringLiteral("ファイルの末尾以降を読み取りました");
-        case 101: return QStringLiteral("ディスクがいっぱいです");
-        case 106: return QStringLiteral("入力値が数値ではありません");
-        default: return QStringLiteral("I/O エラー %1").arg(code);
+        case 3:
+            return QStringLiteral("不正なファイル名 - %s");
+        case 4:
+            return QStringLiteral("開かれたファイルが多すぎます。");
+        case 5:
+            return QStringLiteral("ファイルへのアクセスが拒否されました");
+        case 100:
+            return QStringLiteral("ファイルの末尾以降を読み取りました");
+        case 101:
+            return QStringLiteral("ディスクがいっぱいです");
+        case 106:
+            return QStringLiteral("入力値が数値ではありません");
+        default:
+            return QStringLiteral("I/O エラー %1").arg(code);
     }
 }
 
-int fileErrorCodeFromErrno(int e)
-{
+int fileErrorCodeFromErrno(int e) {
     switch (e) {
-        case ENOENT: return 2;
+        case ENOENT:
+            return 2;
         case ENOTDIR:
         case ENAMETOOLONG:
         case EINVAL:
         case EISDIR:
-        case ELOOP: return 3;
+        case ELOOP:
+            return 3;
         case EMFILE:
-        case ENFILE: return 4;
+        case ENFILE:
+            return 4;
         case EACCES:
         case EPERM:
         case EROFS:
-        case ETXTBSY: return 5;
+        case ETXTBSY:
+            return 5;
         case ENOSPC:
 #ifdef EDQUOT
         case EDQUOT:
 #endif
-        case EFBIG: return 101;
-        default: return e;
+        case EFBIG:
+            return 101;
+        default:
+            return e;
     }
 }
 
-FileError namingPath(const FileError& error)
-{
+FileError namingPath(const FileError& error) {
     return FileError(error.text() + QLatin1Char('\n') + QDir::toNativeSeparators(error.path()),
                      error.code(), error.path(), error.systemReason());
 }
 
-QString imageCreateErrorText(const QString& path, const QString& systemReason)
-{
+QString imageCreateErrorText(const QString& path, const QString& systemReason) {
     return QStringLiteral("ファイル \"%1\" を作成できません。%2").arg(path, systemReason);
 }
 

@@ -9,12 +9,12 @@ namespace rw {
 // The one error type of the program: it carries the exact text the user sees. The window shows it
 // in a message box at the edge of each action; the command-line exporter prints it.
 class RibwrightError : public std::exception {
-public:
+  public:
     explicit RibwrightError(QString text) : text_(std::move(text)), utf8_(text_.toUtf8()) {}
     const QString& text() const { return text_; }
     const char* what() const noexcept override { return utf8_.constData(); }
 
-private:
+  private:
     QString text_;
     QByteArray utf8_;
 };
@@ -22,7 +22,7 @@ private:
 // A failure to create, read or write a file. `code` uses the numbering of the message table
 // (2 not found, 3 bad name, 4 too many open files, 5 access denied, 101 disk full, …).
 class FileError : public RibwrightError {
-public:
+  public:
     FileError(QString text, int code, QString path, QString systemReason)
         : RibwrightError(std::move(text)),
           code_(code),
@@ -32,7 +32,7 @@ public:
     const QString& path() const { return path_; }
     const QString& systemReason() const { return systemReason_; }
 
-private:
+  private:
     int code_;
     QString path_;
     QString systemReason_;
@@ -40,13 +40,13 @@ private:
 
 // A number the user typed (or the airfoil text holds) that does not convert.
 class ConversionError : public RibwrightError {
-public:
+  public:
     using RibwrightError::RibwrightError;
 };
 
 // Floating-point faults are detected explicitly and reported with these texts.
-QString divisionByZeroText();      // "0 による浮動小数点数除算"
-QString invalidOperationText();    // "不正な浮動小数点数演算命令"
+QString divisionByZeroText();    // "0 による浮動小数点数除算"
+QString invalidOperationText();  // "不正な浮動小数点数演算命令"
 [[noreturn]] void throwDivisionByZero();
 [[noreturn]] void throwInvalidOperation();
 

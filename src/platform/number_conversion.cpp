@@ -12,12 +12,15 @@
 namespace rw {
 namespace {
 
-bool isBlank(QChar c) { return c == QLatin1Char(' '); }
-bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+bool isBlank(QChar c) {
+    return c == QLatin1Char(' ');
+}
+bool isDigit(QChar c) {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
 
 // Checks the grammar and builds a plain ASCII copy with a '.' separator.
-bool normaliseFloat(const QString& text, QChar separator, std::string& out)
-{
+bool normaliseFloat(const QString& text, QChar separator, std::string& out) {
     qsizetype i = 0;
     const qsizetype n = text.size();
     while (i < n && isBlank(text.at(i))) ++i;
@@ -42,7 +45,8 @@ bool normaliseFloat(const QString& text, QChar separator, std::string& out)
             ++digits;
         }
     }
-    if (digits == 0) return false;
+    if (digits == 0)
+        return false;
     if (i < end && (text.at(i) == QLatin1Char('e') || text.at(i) == QLatin1Char('E'))) {
         out += 'e';
         ++i;
@@ -56,22 +60,24 @@ bool normaliseFloat(const QString& text, QChar separator, std::string& out)
             ++i;
             ++expDigits;
         }
-        if (expDigits == 0) return false;
+        if (expDigits == 0)
+            return false;
     }
     return i == end;
 }
 
 // Whether an out-of-range number is out of range because it is tiny: its decimal exponent,
 // counted from its first significant digit, is negative.
-bool readsAsTiny(const std::string& ascii)
-{
+bool readsAsTiny(const std::string& ascii) {
     long exponent = 0;
     const std::size_t e = ascii.find('e');
-    if (e != std::string::npos) exponent = std::clamp(std::strtol(ascii.c_str() + e + 1, nullptr, 10), -100000L, 100000L);
+    if (e != std::string::npos)
+        exponent = std::clamp(std::strtol(ascii.c_str() + e + 1, nullptr, 10), -100000L, 100000L);
     const std::string mantissa = ascii.substr(0, e);
     const std::size_t point = mantissa.find('.');
     const std::size_t firstSignificant = mantissa.find_first_of("123456789");
-    if (firstSignificant == std::string::npos) return true;
+    if (firstSignificant == std::string::npos)
+        return true;
     const std::size_t intEnd = point == std::string::npos ? mantissa.size() : point;
     const long position = firstSignificant < intEnd ? long(intEnd - firstSignificant) - 1
                                                     : -long(firstSignificant - intEnd);
@@ -80,20 +86,23 @@ bool readsAsTiny(const std::string& ascii)
 
 }  // namespace
 
-bool tryStrToFloat(const QString& text, QChar decimalSeparator, double& value)
-{
+bool tryStrToFloat(const QString& text, QChar decimalSeparator, double& value) {
     std::string ascii;
-    if (!normaliseFloat(text, decimalSeparator, ascii)) return false;
+    if (!normaliseFloat(text, decimalSeparator, ascii))
+        return false;
     // from_chars reads '.' whatever the C locale says (the application sets it from the
     // environment), and takes no leading '+'.
     const char* first = ascii.c_str();
     const char* last = first + ascii.size();
-    if (*first == '+') ++first;
+    if (*first == '+')
+        ++first;
     double result = 0;
     const auto [ptr, ec] = std::from_chars(first, last, result);
     if (ec == std::errc::result_out_of_range) {
-        // Too small to hold reads as zero; too large to hold is refused rather than read as infinity.
-        if (!readsAsTiny(ascii)) return false;
+        // Too small to hold reads as zero; too large to hold is refused rather than read as
+        // infinity.
+        if (!readsAsTiny(ascii))
+            return false;
         result = *first == '-' ? -0.0 : 0.0;
     } else if (ec != std::errc() || ptr != last) {
         return false;
@@ -102,8 +111,7 @@ bool tryStrToFloat(const QString& text, QChar decimalSeparator, double& value)
     return true;
 }
 
-double strToFloat(const QString& text, QChar decimalSeparator)
-{
+double strToFloat(const QString& text, QChar decimalSeparator) {
     double value = 0;
     if (!tryStrToFloat(text, decimalSeparator, value)) {
         throw ConversionError(floatConversionErrorText(text));
@@ -111,8 +119,7 @@ double strToFloat(const QString& text, QChar decimalSeparator)
     return value;
 }
 
-int strToInt(const QString& text)
-{
+int strToInt(const QString& text) {
     qsizetype i = 0;
     qsizetype end = text.size();
     while (i < end && isBlank(text.at(i))) ++i;
@@ -122,14 +129,18 @@ int strToInt(const QString& text)
         negative = text.at(i) == QLatin1Char('-');
         ++i;
     }
-    if (i == end) throw ConversionError(integerConversionErrorText(text));
+    if (i == end)
+        throw ConversionError(integerConversionErrorText(text));
     long long value = 0;
     for (; i < end; ++i) {
-        if (!isDigit(text.at(i))) throw ConversionError(integerConversionErrorText(text));
+        if (!isDigit(text.at(i)))
+            throw ConversionError(integerConversionErrorText(text));
         value = value * 10 + (text.at(i).unicode() - '0');
-        if (value > 2147483648LL) throw ConversionError(integerConversionErrorText(text));
+        if (value > 2147483648LL)
+            throw ConversionError(integerConversionErrorText(text));
     }
-    if (negative) value = -value;
+    if (negative)
+        value = -value;
     if (value > std::numeric_limits<int>::max()) {
         throw ConversionError(integerConversionErrorText(text));
     }

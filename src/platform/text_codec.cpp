@@ -5,14 +5,12 @@
 
 namespace rw {
 
-QByteArray encodeSystemText(const QString& text)
-{
+QByteArray encodeSystemText(const QString& text) {
     QStringEncoder encoder(QStringConverter::System, QStringConverter::Flag::Stateless);
     return encoder.encode(text);
 }
 
-QString decodeSystemText(const QByteArray& bytes)
-{
+QString decodeSystemText(const QByteArray& bytes) {
     QStringDecoder decoder(QStringConverter::System, QStringConverter::Flag::Stateless);
     return decoder.decode(bytes);
 }

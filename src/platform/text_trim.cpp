@@ -2,8 +2,7 @@
 
 namespace rw {
 
-QString trimControl(const QString& text)
-{
+QString trimControl(const QString& text) {
     qsizetype begin = 0;
     qsizetype end = text.size();
     while (begin < end && text.at(begin).unicode() <= 32) ++begin;

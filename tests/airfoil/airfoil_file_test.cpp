@@ -13,22 +13,19 @@ using namespace rw;
 
 namespace {
 
-QByteArray readBytes(const QString& path)
-{
+QByteArray readBytes(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
+void writeBytes(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(bytes);
 }
 
 // A parsed state whose text has exactly `length` characters: a title padded to size, one line.
-AirfoilState stateOfLength(int length)
-{
+AirfoilState stateOfLength(int length) {
     AirfoilState s;
     s.text = QString(length - 2, QLatin1Char('A')) + "\r\n";
     parseAirfoilText(s, QLatin1Char('.'));
@@ -37,8 +34,7 @@ AirfoilState stateOfLength(int length)
 
 }  // namespace
 
-TEST(AirfoilFile, OnlyTextsLongerThanOneHundredCharactersAreWritten)
-{
+TEST(AirfoilFile, OnlyTextsLongerThanOneHundredCharactersAreWritten) {
     QTemporaryDir dir;
     const QString path = dir.filePath("lastdata.txt");
     EXPECT_FALSE(saveAirfoilText(stateOfLength(100), path));
@@ -47,14 +43,14 @@ TEST(AirfoilFile, OnlyTextsLongerThanOneHundredCharactersAreWritten)
     EXPECT_EQ(readBytes(path), QByteArray(99, 'A') + "\r\n");
 }
 
-TEST(AirfoilFile, EveryLineEndsWithCrLfAndLfOnlyFilesLoad)
-{
+TEST(AirfoilFile, EveryLineEndsWithCrLfAndLfOnlyFilesLoad) {
     QTemporaryDir dir;
     const QString path = dir.filePath("foil.dat");
     AirfoilState s;
     // The text does not end with a line end; the file still does.
-    s.text = "TITLE LINE THAT IS LONG ENOUGH TO BE SAVED........................................"
-             "\r\n1.0 0.0\r\n0.5  0.05";
+    s.text =
+        "TITLE LINE THAT IS LONG ENOUGH TO BE SAVED........................................"
+        "\r\n1.0 0.0\r\n0.5  0.05";
     parseAirfoilText(s, QLatin1Char('.'));
     ASSERT_TRUE(saveAirfoilText(s, path));
     EXPECT_TRUE(readBytes(path).endsWith("0.5  0.05\r\n"));
@@ -78,8 +74,7 @@ TEST(AirfoilFile, EveryLineEndsWithCrLfAndLfOnlyFilesLoad)
     EXPECT_EQ(parseAirfoilText(loaded, QLatin1Char('.')), ParseOutcome::Usable);
 }
 
-TEST(AirfoilFile, LibraryNamesAreCutFromTheTitle)
-{
+TEST(AirfoilFile, LibraryNamesAreCutFromTheTitle) {
     EXPECT_EQ(libraryEntryName("SAMPLE 12.5% (TEST) / X"), "SAMPLE 12");
     EXPECT_EQ(libraryEntryName("FOIL-7 10% THICK"), "FOIL-7 10");
     EXPECT_EQ(libraryEntryName("AB/CD 2"), "AB");
@@ -87,8 +82,7 @@ TEST(AirfoilFile, LibraryNamesAreCutFromTheTitle)
     EXPECT_EQ(libraryEntryName("  PLAIN NAME \t"), "PLAIN NAME");
 }
 
-TEST(AirfoilFile, SavingReplacesWholeFilesAndFailuresLeaveOlderFilesIntact)
-{
+TEST(AirfoilFile, SavingReplacesWholeFilesAndFailuresLeaveOlderFilesIntact) {
     QTemporaryDir dir;
     const QString path = dir.filePath("SAMPLE.dat");
     AirfoilState first = stateOfLength(120);
@@ -103,7 +97,7 @@ TEST(AirfoilFile, SavingReplacesWholeFilesAndFailuresLeaveOlderFilesIntact)
         FAIL() << "saved into a missing folder";
     } catch (const FileError& e) {
         EXPECT_EQ(e.text(), QStringLiteral("指定されたファイルが見つかりません\n") +
-                               dir.filePath("missing/SAMPLE.dat"));
+                                dir.filePath("missing/SAMPLE.dat"));
     }
 
     // A full disk: the device is written in place and reports the disk-full text.

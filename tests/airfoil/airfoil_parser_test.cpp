@@ -10,52 +10,63 @@ using namespace rw;
 
 namespace {
 
-QString crlf(const QStringList& lines) { return lines.join(QStringLiteral("\r\n")) + "\r\n"; }
+QString crlf(const QStringList& lines) {
+    return lines.join(QStringLiteral("\r\n")) + "\r\n";
+}
 
-const QStringList kLoopExample = {
-    "EXAMPLE FOIL A", "1.0000  0.0000",  "0.7500  0.0400",  "0.5000  0.0600",
-    "0.2500  0.0550", "0.1000  0.0350",  "0.0000  0.0000",  "0.1000  -0.0200",
-    "0.2500  -0.0250", "0.5000  -0.0200", "0.7500  -0.0100", "1.0000  0.0000"};
+const QStringList kLoopExample = {"EXAMPLE FOIL A",  "1.0000  0.0000",  "0.7500  0.0400",
+                                  "0.5000  0.0600",  "0.2500  0.0550",  "0.1000  0.0350",
+                                  "0.0000  0.0000",  "0.1000  -0.0200", "0.2500  -0.0250",
+                                  "0.5000  -0.0200", "0.7500  -0.0100", "1.0000  0.0000"};
 
-const QStringList kTwoSurfaceExample = {
-    "EXAMPLE FOIL B", "6.  6.",          "",               "0.0000  0.0000",
-    "0.1000  0.0350", "0.2500  0.0550",  "0.5000  0.0600", "0.7500  0.0400",
-    "1.0000  0.0000", "",                "0.0000  0.0000", "0.1000  -0.0200",
-    "0.2500  -0.0250", "0.5000  -0.0200", "0.7500  -0.0100", "1.0000  0.0000"};
+const QStringList kTwoSurfaceExample = {"EXAMPLE FOIL B",
+                                        "6.  6.",
+                                        "",
+                                        "0.0000  0.0000",
+                                        "0.1000  0.0350",
+                                        "0.2500  0.0550",
+                                        "0.5000  0.0600",
+                                        "0.7500  0.0400",
+                                        "1.0000  0.0000",
+                                        "",
+                                        "0.0000  0.0000",
+                                        "0.1000  -0.0200",
+                                        "0.2500  -0.0250",
+                                        "0.5000  -0.0200",
+                                        "0.7500  -0.0100",
+                                        "1.0000  0.0000"};
 
 const std::vector<std::pair<float, float>> kExamplePoints = {
-    {1.f, 0.f},       {0.75f, 0.04f},    {0.5f, 0.06f},   {0.25f, 0.055f},
-    {0.1f, 0.035f},   {0.f, 0.f},        {0.1f, -0.02f},  {0.25f, -0.025f},
-    {0.5f, -0.02f},   {0.75f, -0.01f},   {1.f, 0.f}};
+    {1.f, 0.f},     {0.75f, 0.04f},   {0.5f, 0.06f},  {0.25f, 0.055f}, {0.1f, 0.035f}, {0.f, 0.f},
+    {0.1f, -0.02f}, {0.25f, -0.025f}, {0.5f, -0.02f}, {0.75f, -0.01f}, {1.f, 0.f}};
 
-std::vector<std::pair<float, float>> pointsOf(const AirfoilState& s)
-{
+std::vector<std::pair<float, float>> pointsOf(const AirfoilState& s) {
     std::vector<std::pair<float, float>> out;
-    for (int i = 0; i < s.profile.pointCount(); ++i) out.emplace_back(s.profile.x[i], s.profile.y[i]);
+    for (int i = 0; i < s.profile.pointCount(); ++i)
+        out.emplace_back(s.profile.x[i], s.profile.y[i]);
     return out;
 }
 
-AirfoilState parsed(const QString& text, ParseOutcome* outcome = nullptr)
-{
+AirfoilState parsed(const QString& text, ParseOutcome* outcome = nullptr) {
     AirfoilState s;
     s.text = text;
     const ParseOutcome o = parseAirfoilText(s, QLatin1Char('.'));
-    if (outcome) *outcome = o;
+    if (outcome)
+        *outcome = o;
     return s;
 }
 
 // Ten filler data lines so a single interesting line can be judged inside a usable text.
-QStringList withFlagOn(const QString& line)
-{
-    return {"TITLE", "0.9000  0.0100", line, "0.8000  0.0200", "0.7000  0.0300", "0.6000  0.0400",
-            "0.5000  0.0500", "0.4000  0.0400", "0.3000  0.0300", "0.2000  0.0200",
-            "0.1000  0.0100", "0.0000  0.0000"};
+QStringList withFlagOn(const QString& line) {
+    return {"TITLE",          "0.9000  0.0100", line,
+            "0.8000  0.0200", "0.7000  0.0300", "0.6000  0.0400",
+            "0.5000  0.0500", "0.4000  0.0400", "0.3000  0.0300",
+            "0.2000  0.0200", "0.1000  0.0100", "0.0000  0.0000"};
 }
 
 }  // namespace
 
-TEST(AirfoilParser, BothWorkedExamplesGiveTheSameElevenPoints)
-{
+TEST(AirfoilParser, BothWorkedExamplesGiveTheSameElevenPoints) {
     ParseOutcome loopOutcome{}, twoOutcome{};
     const AirfoilState loop = parsed(crlf(kLoopExample), &loopOutcome);
     const AirfoilState two = parsed(crlf(kTwoSurfaceExample), &twoOutcome);
@@ -69,8 +80,7 @@ TEST(AirfoilParser, BothWorkedExamplesGiveTheSameElevenPoints)
     EXPECT_EQ(two.sourceLines.at(2), QString());
 }
 
-TEST(AirfoilParser, SingleLinesWithTheDataFlagOffAndOn)
-{
+TEST(AirfoilParser, SingleLinesWithTheDataFlagOffAndOn) {
     struct Case {
         QString line;
         bool turnsFlagOn;  // when it is the first candidate line
@@ -106,10 +116,8 @@ TEST(AirfoilParser, SingleLinesWithTheDataFlagOffAndOn)
     }
 }
 
-TEST(AirfoilParser, TextLinesRaiseTheConversionErrorForTheirToken)
-{
-    for (const QStringList& lines :
-         {QStringList{"T", "End of data"}, withFlagOn("End of data")}) {
+TEST(AirfoilParser, TextLinesRaiseTheConversionErrorForTheirToken) {
+    for (const QStringList& lines : {QStringList{"T", "End of data"}, withFlagOn("End of data")}) {
         try {
             parsed(crlf(lines));
             FAIL() << "no error";
@@ -119,8 +127,7 @@ TEST(AirfoilParser, TextLinesRaiseTheConversionErrorForTheirToken)
     }
 }
 
-TEST(AirfoilParser, BlankLinesAndTheSeventyPercentMark)
-{
+TEST(AirfoilParser, BlankLinesAndTheSeventyPercentMark) {
     // A blank line at or after the mark is ignored: 12 lines + 1 blank stay in loop order.
     QStringList trailing = kLoopExample;
     trailing << "";
@@ -147,8 +154,7 @@ TEST(AirfoilParser, BlankLinesAndTheSeventyPercentMark)
     EXPECT_EQ(early.profile.pointCount(), 3);
 }
 
-TEST(AirfoilParser, SecondNumberIsReadFromAtMost150Characters)
-{
+TEST(AirfoilParser, SecondNumberIsReadFromAtMost150Characters) {
     const QString pad(149, QLatin1Char(' '));
     // The number starts inside the window and its tail beyond it is cut off.
     const AirfoilState cut = parsed(crlf(withFlagOn("0.5000 " + pad + "0.0123")));
@@ -157,8 +163,7 @@ TEST(AirfoilParser, SecondNumberIsReadFromAtMost150Characters)
     EXPECT_EQ(inside.profile.y.at(1), 0.0123f);
 }
 
-TEST(AirfoilParser, LineEndsOtherThanCrLf)
-{
+TEST(AirfoilParser, LineEndsOtherThanCrLf) {
     ParseOutcome outcome{};
     // LF only: one single line, no points.
     const AirfoilState lf = parsed(kLoopExample.join("\n") + "\n", &outcome);
@@ -176,8 +181,7 @@ TEST(AirfoilParser, LineEndsOtherThanCrLf)
     EXPECT_EQ(untitled.profile.pointCount(), 10);
 }
 
-TEST(AirfoilParser, FailuresKeepTheEarlierProfileButTakeTheNewLines)
-{
+TEST(AirfoilParser, FailuresKeepTheEarlierProfileButTakeTheNewLines) {
     AirfoilState s;
     s.text = crlf(kLoopExample);
     parseAirfoilText(s, QLatin1Char('.'));
@@ -193,8 +197,7 @@ TEST(AirfoilParser, FailuresKeepTheEarlierProfileButTakeTheNewLines)
     EXPECT_EQ(s.profile.pointCount(), 5);
 }
 
-TEST(AirfoilParser, CommaSeparatorLocale)
-{
+TEST(AirfoilParser, CommaSeparatorLocale) {
     AirfoilState s;
     QStringList lines = kLoopExample;
     for (int i = 1; i < lines.size(); ++i) lines[i].replace('.', ',');
@@ -203,8 +206,7 @@ TEST(AirfoilParser, CommaSeparatorLocale)
     EXPECT_EQ(pointsOf(s), kExamplePoints);
 }
 
-TEST(AirfoilParser, TextsBeyondTheCapacityAreRefusedWithoutTouchingTheProfile)
-{
+TEST(AirfoilParser, TextsBeyondTheCapacityAreRefusedWithoutTouchingTheProfile) {
     AirfoilState s;
     s.text = crlf(kLoopExample);
     parseAirfoilText(s, QLatin1Char('.'));
@@ -241,8 +243,7 @@ TEST(AirfoilParser, TextsBeyondTheCapacityAreRefusedWithoutTouchingTheProfile)
     EXPECT_EQ(s.profile.pointCount(), 399);
 }
 
-TEST(AirfoilParser, GeneratedAirfoilFilesParseInBothLayouts)
-{
+TEST(AirfoilParser, GeneratedAirfoilFilesParseInBothLayouts) {
     for (const char* name : {"naca2412_two_surface.dat", "naca0012_loop.dat"}) {
         QFile f(QStringLiteral(RIBWRIGHT_TEST_DATA "/") + name);
         ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << name;

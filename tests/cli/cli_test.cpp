@@ -19,9 +19,9 @@ struct CliResult {
     QString err;
 };
 
-CliResult runCli(const QStringList& args)
-{
-    // Qt warns on stderr when the runtime folder is missing; give it one so stderr holds only our messages.
+CliResult runCli(const QStringList& args) {
+    // Qt warns on stderr when the runtime folder is missing; give it one so stderr holds only our
+    // messages.
     static const QTemporaryDir runtimeDir;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("XDG_RUNTIME_DIR", runtimeDir.path());
@@ -30,29 +30,32 @@ CliResult runCli(const QStringList& args)
     p.start(kCli, args);
     p.waitForFinished(60000);
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+            QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
 }
 
-QStringList filesIn(const QString& dir) { return QDir(dir).entryList(QDir::Files | QDir::Hidden); }
+QStringList filesIn(const QString& dir) {
+    return QDir(dir).entryList(QDir::Files | QDir::Hidden);
+}
 
 }  // namespace
 
-TEST(RibwrightCli, NamePrintsTheProposedStemOnly)
-{
+TEST(RibwrightCli, NamePrintsTheProposedStemOnly) {
     CliResult r = runCli({"--name", kAirfoil});
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_EQ(r.out, kStem + "\n");
 
-    r = runCli({"--name", "--no-taper", "--root-chord", " 150.0 ", "--tip-thickness", "80", kAirfoil});
+    r = runCli(
+        {"--name", "--no-taper", "--root-chord", " 150.0 ", "--tip-thickness", "80", kAirfoil});
     EXPECT_EQ(r.out, "NACA 2412_150.0_100\n");
     r = runCli({"--name", "--ribs", "08", "--root-thickness", "87.5", kAirfoil});
     EXPECT_EQ(r.out, "NACA 2412_150x100x8_88x100\n");
 }
 
-TEST(RibwrightCli, OutDirWritesAllThreeFilesUnderTheStem)
-{
+TEST(RibwrightCli, OutDirWritesAllThreeFilesUnderTheStem) {
     QTemporaryDir dir;
-    const CliResult r = runCli({"--out-dir", dir.path(), "--sheet", "800x500", "--points", kAirfoil});
+    const CliResult r =
+        runCli({"--out-dir", dir.path(), "--sheet", "800x500", "--points", kAirfoil});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     const QStringList expected = {kStem + ".csv", kStem + ".dxf", kStem + ".png"};
     EXPECT_EQ(filesIn(dir.path()), expected);
@@ -61,8 +64,9 @@ TEST(RibwrightCli, OutDirWritesAllThreeFilesUnderTheStem)
     EXPECT_EQ(sheet.size(), QSize(800, 500));
     QFile csv(dir.filePath(kStem + ".csv"));
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(csv.readAll().startsWith("NACA 2412 (generated, 35 points per surface)\r\n\r\n"
-                                         "skin THICKNESS= 1mm\r\nROOT CHORD= 150mm\r\n"));
+    EXPECT_TRUE(
+        csv.readAll().startsWith("NACA 2412 (generated, 35 points per surface)\r\n\r\n"
+                                 "skin THICKNESS= 1mm\r\nROOT CHORD= 150mm\r\n"));
 
     // A JPEG by its extension; the same run prints each path written.
     const QString jpg = dir.filePath("sheet.JPG");
@@ -74,8 +78,7 @@ TEST(RibwrightCli, OutDirWritesAllThreeFilesUnderTheStem)
     EXPECT_TRUE(jpeg.read(3) == QByteArray("\xFF\xD8\xFF", 3));
 }
 
-TEST(RibwrightCli, RefusedSettingsWriteNothingAndExitTwo)
-{
+TEST(RibwrightCli, RefusedSettingsWriteNothingAndExitTwo) {
     struct Case {
         QStringList args;
         QString message;
@@ -90,7 +93,8 @@ TEST(RibwrightCli, RefusedSettingsWriteNothingAndExitTwo)
     };
     for (const Case& c : cases) {
         QTemporaryDir dir;
-        const CliResult r = runCli(QStringList{"--out-dir", dir.path()} + c.args + QStringList{kAirfoil});
+        const CliResult r =
+            runCli(QStringList{"--out-dir", dir.path()} + c.args + QStringList{kAirfoil});
         EXPECT_EQ(r.exitCode, 2) << c.args.join(' ').toStdString();
         EXPECT_EQ(r.err.trimmed(), c.message) << r.err.toStdString();
         EXPECT_TRUE(filesIn(dir.path()).isEmpty());
@@ -104,8 +108,7 @@ TEST(RibwrightCli, RefusedSettingsWriteNothingAndExitTwo)
               0);
 }
 
-TEST(RibwrightCli, InputAndFileProblemsHaveTheirOwnStatus)
-{
+TEST(RibwrightCli, InputAndFileProblemsHaveTheirOwnStatus) {
     QTemporaryDir dir;
     // Too few points.
     const QString shortFile = dir.filePath("short.dat");

@@ -6,8 +6,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     rw::AirfoilState state;
     state.text = QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size));
     for (const QChar separator : {QLatin1Char('.'), QLatin1Char(',')}) {
@@ -15,9 +14,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             rw::parseAirfoilText(state, separator);
         } catch (const rw::RibwrightError&) {
         }
-        if (state.lineCount() > rw::kMaxSourceLines) std::abort();
-        if (state.profile.pointCount() >= rw::kMaxSourceLines) std::abort();
-        if (state.profile.x.size() != state.profile.y.size()) std::abort();
+        if (state.lineCount() > rw::kMaxSourceLines)
+            std::abort();
+        if (state.profile.pointCount() >= rw::kMaxSourceLines)
+            std::abort();
+        if (state.profile.x.size() != state.profile.y.size())
+            std::abort();
     }
     return 0;
 }

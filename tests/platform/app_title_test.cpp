@@ -4,8 +4,7 @@
 
 using rw::applicationTitleFromExecutable;
 
-TEST(ApplicationTitle, NameUpToTheFirstDotCapitalised)
-{
+TEST(ApplicationTitle, NameUpToTheFirstDotCapitalised) {
     EXPECT_EQ(applicationTitleFromExecutable("/opt/ribwright/ribwright"), "Ribwright");
     EXPECT_EQ(applicationTitleFromExecutable("C:/Tools/RIBWRIGHT.EXE"), "Ribwright");
     EXPECT_EQ(applicationTitleFromExecutable("/usr/bin/rib.wright.bin"), "Rib");

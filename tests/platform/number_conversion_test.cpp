@@ -1,5 +1,5 @@
-#include "platform/errors.h"
 #include "platform/number_conversion.h"
+#include "platform/errors.h"
 #include "platform/text_trim.h"
 
 #include <gtest/gtest.h>
@@ -12,8 +12,7 @@ using namespace rw;
 
 namespace {
 
-QString floatError(const QString& text, QChar sep)
-{
+QString floatError(const QString& text, QChar sep) {
     try {
         strToFloat(text, sep);
     } catch (const ConversionError& e) {
@@ -22,8 +21,7 @@ QString floatError(const QString& text, QChar sep)
     return QStringLiteral("(converted)");
 }
 
-QString intError(const QString& text)
-{
+QString intError(const QString& text) {
     try {
         strToInt(text);
     } catch (const ConversionError& e) {
@@ -34,8 +32,7 @@ QString intError(const QString& text)
 
 }  // namespace
 
-TEST(StrToFloat, AcceptsEveryFormOfTheGrammar)
-{
+TEST(StrToFloat, AcceptsEveryFormOfTheGrammar) {
     const QChar dot = QLatin1Char('.');
     EXPECT_EQ(strToFloat("150", dot), 150.0);
     EXPECT_EQ(strToFloat("-3", dot), -3.0);
@@ -51,11 +48,10 @@ TEST(StrToFloat, AcceptsEveryFormOfTheGrammar)
     EXPECT_EQ(strToFloat("150,5", QLatin1Char(',')), 150.5);
 }
 
-TEST(StrToFloat, RefusesWithTheExactText)
-{
+TEST(StrToFloat, RefusesWithTheExactText) {
     const QChar dot = QLatin1Char('.');
-    for (const char* bad : {"1e", ".", "+", "1.2.3", "0x10", "", "abc", "1 2", "e5", "1e+",
-                            "--1", "\t1"}) {
+    for (const char* bad :
+         {"1e", ".", "+", "1.2.3", "0x10", "", "abc", "1 2", "e5", "1e+", "--1", "\t1"}) {
         EXPECT_EQ(floatError(QString::fromLatin1(bad), dot),
                   QStringLiteral("'%1' は浮動小数点数ではありません").arg(QString::fromLatin1(bad)))
             << bad;
@@ -66,8 +62,7 @@ TEST(StrToFloat, RefusesWithTheExactText)
     EXPECT_EQ(floatError("1e999", dot), QStringLiteral("'1e999' は浮動小数点数ではありません"));
 }
 
-TEST(StrToInt, AcceptsSignedDecimalsInThirtyTwoBits)
-{
+TEST(StrToInt, AcceptsSignedDecimalsInThirtyTwoBits) {
     EXPECT_EQ(strToInt("10"), 10);
     EXPECT_EQ(strToInt("08"), 8);
     EXPECT_EQ(strToInt("-3"), -3);
@@ -77,8 +72,7 @@ TEST(StrToInt, AcceptsSignedDecimalsInThirtyTwoBits)
     EXPECT_EQ(strToInt("-2147483648"), -2147483647 - 1);
 }
 
-TEST(StrToInt, RefusesWithDoubledApostrophes)
-{
+TEST(StrToInt, RefusesWithDoubledApostrophes) {
     for (const char* bad : {"x", "", "1.0", "2147483648", "-2147483649", "1e2", "--1", "0x10"}) {
         EXPECT_EQ(intError(QString::fromLatin1(bad)),
                   QStringLiteral("''%1'' は整数ではありません").arg(QString::fromLatin1(bad)))
@@ -86,15 +80,13 @@ TEST(StrToInt, RefusesWithDoubledApostrophes)
     }
 }
 
-TEST(TrimControl, RemovesEveryCodeUpToSpaceAtBothEnds)
-{
+TEST(TrimControl, RemovesEveryCodeUpToSpaceAtBothEnds) {
     EXPECT_EQ(trimControl(QStringLiteral("\t \r\n A B \x01\x1f ")), QStringLiteral("A B"));
     EXPECT_EQ(trimControl(QStringLiteral("   ")), QString());
     EXPECT_EQ(trimControl(QStringLiteral("x")), QStringLiteral("x"));
 }
 
-TEST(FileErrors, TextsByCode)
-{
+TEST(FileErrors, TextsByCode) {
     EXPECT_EQ(fileErrorText(2), QStringLiteral("指定されたファイルが見つかりません"));
     EXPECT_EQ(fileErrorText(3), QStringLiteral("不正なファイル名 - %s"));
     EXPECT_EQ(fileErrorText(5), QStringLiteral("ファイルへのアクセスが拒否されました"));
@@ -110,10 +102,10 @@ TEST(FileErrors, TextsByCode)
 
 // The application takes the C library's locale from the environment; a German one writes and
 // reads "1,5". Typed numbers follow only the separator passed in.
-TEST(StrToFloat, IgnoresTheCLibraryLocale)
-{
+TEST(StrToFloat, IgnoresTheCLibraryLocale) {
     const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
-    if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8")) GTEST_SKIP() << "de_DE.UTF-8 missing: run scripts/install-deps.sh";
+    if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8"))
+        GTEST_SKIP() << "de_DE.UTF-8 missing: run scripts/install-deps.sh";
     const QChar dot = QLatin1Char('.');
     EXPECT_EQ(strToFloat("150.25", dot), 150.25);
     EXPECT_EQ(strToFloat("1.5e-2", dot), 0.015);
@@ -122,14 +114,15 @@ TEST(StrToFloat, IgnoresTheCLibraryLocale)
     std::setlocale(LC_NUMERIC, previous.c_str());
 }
 
-TEST(StrToFloat, TinyReadsAsZeroAndHugeIsRefused)
-{
+TEST(StrToFloat, TinyReadsAsZeroAndHugeIsRefused) {
     const QChar dot = QLatin1Char('.');
     EXPECT_EQ(strToFloat("1e-400", dot), 0.0);
     EXPECT_TRUE(std::signbit(strToFloat("-0.0001e-330", dot)));
     EXPECT_EQ(strToFloat("4.9e-324", dot), 4.9e-324);
-    EXPECT_EQ(floatError("1000e306", dot), QStringLiteral("'1000e306' は浮動小数点数ではありません"));
-    EXPECT_EQ(floatError("0.01e311", dot), QStringLiteral("'0.01e311' は浮動小数点数ではありません"));
+    EXPECT_EQ(floatError("1000e306", dot),
+              QStringLiteral("'1000e306' は浮動小数点数ではありません"));
+    EXPECT_EQ(floatError("0.01e311", dot),
+              QStringLiteral("'0.01e311' は浮動小数点数ではありません"));
     EXPECT_EQ(strToFloat("1000e305", dot), 1e308);
     EXPECT_EQ(strToFloat("0.001e300", dot), 1e297);
 }

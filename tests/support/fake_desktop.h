@@ -14,7 +14,7 @@ namespace rw::test {
 // A scripted Desktop: it records every call and answers dialogs from queues the test fills.
 // An unscripted dialog answers "cancel", an unscripted question "No".
 class FakeDesktop : public Desktop {
-public:
+  public:
     struct DialogCall {
         QString kind;  // "open" or "save"
         FileDialogRequest request;
@@ -29,8 +29,7 @@ public:
     void shellOpen(const QString& pathOrAddress) override { opened.push_back(pathOrAddress); }
     void beep() override { ++beeps; }
     QString clipboardText() override { return clipboard; }
-    void setClipboardText(const QString& text) override
-    {
+    void setClipboardText(const QString& text) override {
         clipboard = text;
         ++clipboardWrites;
     }
@@ -56,7 +55,7 @@ public:
     int beeps = 0;
     int clipboardWrites = 0;
 
-private:
+  private:
     QString lastOpenFileName_;
     QColor lastColour_ = QColor(0, 0, 0);
 };

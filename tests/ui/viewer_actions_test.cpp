@@ -57,9 +57,8 @@ TEST_F(ViewerActions, HelpPanelsOpenTheHelpPageOrSayItIsMissing) {
     desktop.opened.clear();
     QTest::mouseClick(find("Panel9"), Qt::LeftButton);
     EXPECT_TRUE(desktop.opened.isEmpty());
-    EXPECT_EQ(desktop.messages,
-              QStringList{"ヘルプファイルが見つかりません。\n" +
-                          QDir::toNativeSeparators(folders.helpFile)});
+    EXPECT_EQ(desktop.messages, QStringList{"ヘルプファイルが見つかりません。\n" +
+                                            QDir::toNativeSeparators(folders.helpFile)});
 }
 
 TEST_F(ViewerActions, AirfoilViewHelpPanelOpensTheHelpPage) {

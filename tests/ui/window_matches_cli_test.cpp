@@ -62,13 +62,30 @@ TEST_F(WindowMatchesCli, SameTextsGiveTheSameBytes) {
     const QDir batch(dir.filePath("cli"));
     ASSERT_TRUE(QDir().mkpath(batch.path()));
     QString err;
-    const int status = runCli(
-        {"--root-chord", " 180.0", "--tip-chord", "120", "--ribs", "7", "--skin", "1.5", "--spar",
-         "25", "--root-thickness", "90", "--points", "--no-grid", "--sheet",
-         QStringLiteral("%1x%2").arg(sheet.width()).arg(sheet.height()), "--csv",
-         batch.filePath("ribs.csv"), "--dxf", batch.filePath("ribs.dxf"), "--image",
-         batch.filePath("ribs.png"), QStringLiteral(RIBWRIGHT_TEST_DATA "/naca2412_two_surface.dat")},
-        err);
+    const int status = runCli({"--root-chord",
+                               " 180.0",
+                               "--tip-chord",
+                               "120",
+                               "--ribs",
+                               "7",
+                               "--skin",
+                               "1.5",
+                               "--spar",
+                               "25",
+                               "--root-thickness",
+                               "90",
+                               "--points",
+                               "--no-grid",
+                               "--sheet",
+                               QStringLiteral("%1x%2").arg(sheet.width()).arg(sheet.height()),
+                               "--csv",
+                               batch.filePath("ribs.csv"),
+                               "--dxf",
+                               batch.filePath("ribs.dxf"),
+                               "--image",
+                               batch.filePath("ribs.png"),
+                               QStringLiteral(RIBWRIGHT_TEST_DATA "/naca2412_two_surface.dat")},
+                              err);
     ASSERT_EQ(status, 0) << err.toStdString();
 
     for (const char* name : {"ribs.csv", "ribs.dxf", "ribs.png"}) {

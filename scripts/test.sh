@@ -11,13 +11,13 @@ echo "== build and test (release with debug info)"
 bash scripts/build.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 ctest --test-dir build --output-on-failure -j "$jobs"
 
-echo "== build and test with AddressSanitizer and UndefinedBehaviorSanitizer"
+echo "== ${SECONDS}s: build and test with AddressSanitizer and UndefinedBehaviorSanitizer"
 bash scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DRIBWRIGHT_SANITIZE=ON -DRIBWRIGHT_BENCH=OFF
 ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-asan --output-on-failure -j "$jobs" -LE e2e
 
-echo "== parser fuzzing (bounded)"
+echo "== ${SECONDS}s: parser fuzzing (bounded)"
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DRIBWRIGHT_FUZZ=ON -DRIBWRIGHT_TESTS=OFF \
   -DRIBWRIGHT_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build-fuzz --target fuzz_airfoil_parser -j "$jobs"
@@ -27,3 +27,4 @@ LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp \
   build-fuzz/bin/fuzz_airfoil_parser -max_total_time=60 -max_len=20000 -print_final_stats=1 \
   build-fuzz/corpus 2>&1 | tail -n 5
 echo "fuzz: 1 passed, 0 failed"
+echo "== all tests passed in ${SECONDS}s"

@@ -1,7 +1,6 @@
 #include "airfoil/airfoil_file.h"
 
 #include "platform/atomic_file.h"
-#include "platform/errors.h"
 #include "platform/text_codec.h"
 #include "platform/text_trim.h"
 
@@ -17,25 +16,14 @@ bool saveAirfoilText(const AirfoilState& state, const QString& path) {
         content += line;
         content += QStringLiteral("\r\n");
     }
-    try {
-        writeFileAtomically(path, encodeSystemText(content));
-    } catch (const FileError& e) {
-        // The last-run file is saved on every paste: without its path a message about it would
-        // puzzle the user.
-        throw namingPath(e);
-    }
+    writeFileAtomically(path, encodeSystemText(content));
     return true;
 }
 
 std::optional<QString> loadAirfoilText(const QString& path) {
     if (!QFileInfo(path).isFile())
         return std::nullopt;
-    QString raw;
-    try {
-        raw = decodeSystemText(readWholeFile(path));
-    } catch (const FileError& e) {
-        throw namingPath(e);
-    }
+    const QString raw = decodeSystemText(readWholeFile(path));
     QString result;
     result.reserve(raw.size() + raw.size() / 16);
     qsizetype start = 0;

@@ -51,7 +51,7 @@ int runCli(const CliOptions& options, QTextStream& out, QTextStream& err) {
                      options.panel, run.rib, layout);
         run.stem = buildOutputBaseName(run.airfoil.name, options.panel, run.params);
     } catch (const FileError& e) {
-        err << e.text() << '\n' << e.path() << '\n';
+        err << e.text() << '\n';  // names the path
         return kFileError;
     } catch (const RibwrightError& e) {
         return refuse(err, e.text());
@@ -96,9 +96,7 @@ int runCli(const CliOptions& options, QTextStream& out, QTextStream& err) {
             out << imagePath << '\n';
         }
     } catch (const FileError& e) {
-        err << e.text() << '\n';
-        if (!e.text().contains(e.path()))
-            err << e.path() << '\n';
+        err << e.text() << '\n';  // names the path
         return kFileError;
     } catch (const RibwrightError& e) {
         return refuse(err, e.text());

@@ -1,7 +1,6 @@
 #include "export/export_file.h"
 
 #include "platform/atomic_file.h"
-#include "platform/errors.h"
 #include "platform/text_codec.h"
 
 namespace rw {
@@ -12,13 +11,7 @@ void ExportFile::writeLine(const QString& line) {
 }
 
 void ExportFile::close() {
-    try {
-        writeFileAtomically(path_, encodeSystemText(text_));
-    } catch (const FileError& e) {
-        // The bare message does not say which file failed; the user chose the path in a dialog
-        // moments ago, so name it.
-        throw namingPath(e);
-    }
+    writeFileAtomically(path_, encodeSystemText(text_));
 }
 
 }  // namespace rw

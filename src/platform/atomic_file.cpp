@@ -19,15 +19,21 @@
 namespace rw {
 namespace {
 
+// The table's texts do not say which file failed, and the program writes several without asking
+// (the last-run file on every paste): the path follows on a line of its own.
+[[noreturn]] void throwFileError(const QString& path, int code, const QString& reason,
+                                 bool creating, FileErrorWording wording) {
+    const QString text =
+        creating && wording == FileErrorWording::ImageCreation
+            ? imageCreateErrorText(path, reason)
+            : fileErrorText(code) + QLatin1Char('\n') + QDir::toNativeSeparators(path);
+    throw FileError(text, code, path, reason);
+}
+
 [[noreturn]] void fail(const QString& path, int errnoValue, bool creating,
                        FileErrorWording wording) {
-    const int code = fileErrorCodeFromErrno(errnoValue);
-    const QString reason = QString::fromLocal8Bit(std::strerror(errnoValue));
-    QString text = fileErrorText(code);
-    if (creating && wording == FileErrorWording::ImageCreation) {
-        text = imageCreateErrorText(path, reason);
-    }
-    throw FileError(text, code, path, reason);
+    throwFileError(path, fileErrorCodeFromErrno(errnoValue),
+                   QString::fromLocal8Bit(std::strerror(errnoValue)), creating, wording);
 }
 
 #ifdef Q_OS_UNIX
@@ -122,17 +128,11 @@ void writeFileAtomically(const QString& path, const QByteArray& data, FileErrorW
 #else
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        const QString reason = file.errorString();
         const int code = file.error() == QFileDevice::PermissionsError ? 5 : 2;
-        throw FileError(wording == FileErrorWording::ImageCreation
-                            ? imageCreateErrorText(path, reason)
-                            : fileErrorText(code),
-                        code, path, reason);
+        throwFileError(path, code, file.errorString(), true, wording);
     }
-    if (file.write(data) != data.size() || !file.commit()) {
-        const QString reason = file.errorString();
-        throw FileError(fileErrorText(101), 101, path, reason);
-    }
+    if (file.write(data) != data.size() || !file.commit())
+        throwFileError(path, 101, file.errorString(), false, wording);
 #endif
 }
 

@@ -7,7 +7,7 @@ namespace rw {
 
 // How a failure to write a file is worded for the user.
 enum class FileErrorWording {
-    MessageTable,  // the text of the message table for the error code
+    MessageTable,  // the text of the message table for the error code, then the path
     ImageCreation,  // ファイル "%s" を作成できません。%s when the file cannot be created
 };
 
@@ -19,7 +19,8 @@ enum class FileErrorWording {
 void writeFileAtomically(const QString& path, const QByteArray& data,
                          FileErrorWording wording = FileErrorWording::MessageTable);
 
-// Reads a whole file; throws FileError when it exists but cannot be read.
+// Reads a whole file; throws FileError (worded from the message table) when it exists but cannot
+// be read.
 QByteArray readWholeFile(const QString& path);
 
 }  // namespace rw

@@ -1,7 +1,5 @@
 #include "platform/errors.h"
 
-#include <QDir>
-
 #include <cerrno>
 
 namespace rw {
@@ -77,11 +75,6 @@ int fileErrorCodeFromErrno(int e) {
         default:
             return e;
     }
-}
-
-FileError namingPath(const FileError& error) {
-    return FileError(error.text() + QLatin1Char('\n') + QDir::toNativeSeparators(error.path()),
-                     error.code(), error.path(), error.systemReason());
 }
 
 QString imageCreateErrorText(const QString& path, const QString& systemReason) {

@@ -57,9 +57,6 @@ QString integerConversionErrorText(const QString& token);
 QString fileErrorText(int code);
 // Maps an errno value onto the codes of the message table.
 int fileErrorCodeFromErrno(int errnoValue);
-// The same error with the file's path on a line of its own below the message: the table's texts
-// do not say which file failed.
-FileError namingPath(const FileError& error);
 // The text shown when an image file cannot be created, with the path and the system's reason.
 QString imageCreateErrorText(const QString& path, const QString& systemReason);
 

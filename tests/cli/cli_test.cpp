@@ -1,38 +1,20 @@
+#include "support/cli_process.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+using rw::test::CliResult;
+using rw::test::runCli;
+
 namespace {
 
-const QString kCli = QStringLiteral(RIBWRIGHT_BIN_DIR "/ribwright-cli");
 const QString kAirfoil = QStringLiteral(RIBWRIGHT_TEST_DATA "/naca2412_two_surface.dat");
 const QString kStem = QStringLiteral("NACA 2412_150x100x10");
-
-struct CliResult {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-CliResult runCli(const QStringList& args) {
-    // Qt warns on stderr when the runtime folder is missing; give it one so stderr holds only our
-    // messages.
-    static const QTemporaryDir runtimeDir;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("XDG_RUNTIME_DIR", runtimeDir.path());
-    QProcess p;
-    p.setProcessEnvironment(env);
-    p.start(kCli, args);
-    p.waitForFinished(60000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
-}
 
 QStringList filesIn(const QString& dir) {
     return QDir(dir).entryList(QDir::Files | QDir::Hidden);

@@ -1,39 +1,25 @@
 // The window's three exports and ribwright-cli, given the same airfoil text and the same field
 // texts, must write the same bytes: both are front ends over one engine, and a builder may switch
 // between them for one wing.
+#include "support/cli_process.h"
 #include "window_fixture.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QImage>
 #include <QLineEdit>
-#include <QProcess>
 
 namespace rw::test {
 namespace {
 
 class WindowMatchesCli : public WindowTest {
   protected:
-    // Runs the batch exporter; stderr goes to the failure message.
-    int runCli(const QStringList& args, QString& err) {
-        QProcess cli;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_RUNTIME_DIR", runtime.path());
-        cli.setProcessEnvironment(env);
-        cli.start(QStringLiteral(RIBWRIGHT_BIN_DIR "/ribwright-cli"), args);
-        cli.waitForFinished(60000);
-        err = QString::fromUtf8(cli.readAllStandardError());
-        return cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1;
-    }
-
     // Exports through one button into `path`, answering No to the question.
     void exportTo(const char* button, const QString& path) {
         desktop.saveAnswers.push_back(path);
         desktop.yesNoAnswers.push_back(false);
         click(button);
     }
-
-    QTemporaryDir runtime;
 };
 
 TEST_F(WindowMatchesCli, SameTextsGiveTheSameBytes) {
@@ -61,32 +47,19 @@ TEST_F(WindowMatchesCli, SameTextsGiveTheSameBytes) {
 
     const QDir batch(dir.filePath("cli"));
     ASSERT_TRUE(QDir().mkpath(batch.path()));
-    QString err;
-    const int status = runCli({"--root-chord",
-                               " 180.0",
-                               "--tip-chord",
-                               "120",
-                               "--ribs",
-                               "7",
-                               "--skin",
-                               "1.5",
-                               "--spar",
-                               "25",
-                               "--root-thickness",
-                               "90",
-                               "--points",
-                               "--no-grid",
-                               "--sheet",
-                               QStringLiteral("%1x%2").arg(sheet.width()).arg(sheet.height()),
-                               "--csv",
-                               batch.filePath("ribs.csv"),
-                               "--dxf",
-                               batch.filePath("ribs.dxf"),
-                               "--image",
-                               batch.filePath("ribs.png"),
-                               QStringLiteral(RIBWRIGHT_TEST_DATA "/naca2412_two_surface.dat")},
-                              err);
-    ASSERT_EQ(status, 0) << err.toStdString();
+    // The same texts as typed above, as options.
+    const QStringList settings = {"--root-chord", " 180.0",   "--tip-chord",      "120",
+                                  "--ribs",       "7",        "--skin",           "1.5",
+                                  "--spar",       "25",       "--root-thickness", "90",
+                                  "--points",     "--no-grid"};
+    const QStringList outputs = {
+        "--sheet", QStringLiteral("%1x%2").arg(sheet.width()).arg(sheet.height()),
+        "--csv",   batch.filePath("ribs.csv"),
+        "--dxf",   batch.filePath("ribs.dxf"),
+        "--image", batch.filePath("ribs.png")};
+    const CliResult cli =
+        runCli(settings + outputs + QStringList{RIBWRIGHT_TEST_DATA "/naca2412_two_surface.dat"});
+    ASSERT_EQ(cli.exitCode, 0) << cli.err.toStdString();
 
     for (const char* name : {"ribs.csv", "ribs.dxf", "ribs.png"}) {
         const QByteArray fromWindow = readBytes(out.filePath(name));

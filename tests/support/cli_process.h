@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace rw::test {
+
+// What one run of the built ribwright-cli left behind.
+struct CliResult {
+    int exitCode = -1;  // -1 when the process crashed or did not finish
+    QString out;
+    QString err;
+};
+
+// Runs the built ribwright-cli with `args` and waits for it.
+CliResult runCli(const QStringList& args);
+
+}  // namespace rw::test

@@ -4,7 +4,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
 
 namespace rw {
 
@@ -31,7 +30,12 @@ QString formatGeneralNumber(double value) {
             digits.append(*p);
     }
     // With value = 0.d1d2… × 10^e, e is one more than the scientific exponent.
-    const int e = std::atoi(QByteArray(p + 1, int(written.ptr - p - 1)).constData()) + 1;
+    const char* exponent = p + 1;  // "+XX" or "-XX"; from_chars takes no '+'
+    if (*exponent == '+')
+        ++exponent;
+    int scientificExponent = 0;
+    std::from_chars(exponent, written.ptr, scientificExponent);
+    const int e = scientificExponent + 1;
     while (digits.size() > 1 && digits.endsWith('0')) digits.chop(1);
 
     QByteArray text;

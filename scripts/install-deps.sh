@@ -7,6 +7,10 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   zlib1g-dev libjpeg62-turbo-dev
+  # polygon booleans and offsets for the closed cut contours
+  libpolyclipping-dev
+  # the toolkit's own dialog texts (Save As, Cancel, Yes/No) in the desktop's language
+  qt6-translations-l10n
   # tests, fuzzing and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
   # fonts: without a CJK face the Japanese captions render as boxes
@@ -15,6 +19,8 @@ packages=(
   locales
   # end-to-end test in a real X window and file checks
   xvfb openbox xdotool xclip x11-utils imagemagick pngcheck python3-ezdxf libjpeg-turbo-progs
+  # readers that measure the true-scale PDF, the laser SVG and the cut DXF from outside
+  poppler-utils librsvg2-bin inkscape python3-shapely
 )
 missing=()
 for p in "${packages[@]}"; do

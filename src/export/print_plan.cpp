@@ -1,0 +1,80 @@
+#include "export/print_plan.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace rw {
+namespace {
+
+double stepOf(double tile) {
+    return tile - PrintPlan::kOverlap;
+}
+
+// Tiles needed to cover `length` when each shows `tile` and the next starts `step` further on.
+int tilesFor(double length, double tile) {
+    if (length <= tile)
+        return 1;
+    return 1 + int(std::ceil((length - tile) / stepOf(tile) - 1e-9));
+}
+
+PrintPlan planFor(const std::vector<WorkshopRib>& ribs, QSizeF paper, bool landscape, int columns) {
+    PrintPlan plan;
+    plan.paper = paper;
+    plan.landscape = landscape;
+    plan.columns = columns;
+    const QRectF tile = plan.tileOnPage();
+    RowOptions options;
+    options.width = tile.width() + (columns - 1) * stepOf(tile.width());
+    options.height = std::numeric_limits<double>::infinity();
+    options.gap = PrintPlan::kRibGap;
+    options.reservedTop = PrintPlan::kCalibrationHeight;
+    options.captionHeight = PrintPlan::kCaptionHeight;
+    plan.layout = placeInRows(ribs, options);
+    plan.rows = tilesFor(plan.layout.sheetSize.height(), tile.height());
+    return plan;
+}
+
+}  // namespace
+
+QRectF PrintPlan::tileOnPage() const {
+    return QRectF(kMargin, kMargin + kLabelBand, paper.width() - 2 * kMargin,
+                  paper.height() - 2 * kMargin - kLabelBand);
+}
+
+QRectF PrintPlan::tileOnSheet(int column, int row) const {
+    const QRectF tile = tileOnPage();
+    return QRectF(column * stepOf(tile.width()), row * stepOf(tile.height()), tile.width(),
+                  tile.height());
+}
+
+double PrintPlan::verticalSeam(int column) const {
+    return (column + 1) * stepOf(tileOnPage().width()) + kOverlap / 2;
+}
+
+double PrintPlan::horizontalSeam(int row) const {
+    return (row + 1) * stepOf(tileOnPage().height()) + kOverlap / 2;
+}
+
+PrintPlan planPrint(const std::vector<WorkshopRib>& ribs, QSizeF portraitPaper) {
+    double widest = 0;
+    for (const WorkshopRib& rib : ribs) widest = std::max(widest, rib.footprint.width());
+
+    PrintPlan best;
+    bool found = false;
+    for (bool landscape : {false, true}) {
+        const QSizeF paper = landscape ? portraitPaper.transposed() : portraitPaper;
+        const double tile = paper.width() - 2 * PrintPlan::kMargin;
+        const int fewest = tilesFor(widest + 2 * PrintPlan::kRibGap, tile);
+        for (int columns = fewest; columns < fewest + 3; ++columns) {
+            PrintPlan plan = planFor(ribs, paper, landscape, columns);
+            if (!found || plan.pageCount() < best.pageCount()) {
+                best = std::move(plan);
+                found = true;
+            }
+        }
+    }
+    return best;
+}
+
+}  // namespace rw

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "export/workshop_layout.h"
+
+#include <QRectF>
+#include <QSizeF>
+
+namespace rw {
+
+// How the virtual sheet of the true-scale print is cut into pages. Each page shows one tile of
+// the sheet inside its margins, below a band for the page label; neighbouring tiles share an
+// overlap so that the pages can be trimmed and taped together.
+struct PrintPlan {
+    QSizeF paper;  // millimetres, in the chosen orientation
+    bool landscape = false;
+    int columns = 1;
+    int rows = 1;
+    WorkshopLayout layout;
+
+    static constexpr double kMargin = 10;             // every office printer reaches this far
+    static constexpr double kOverlap = 12;            // at least 10 mm to tape over
+    static constexpr double kLabelBand = 7;           // page label above the tile
+    static constexpr double kCalibrationHeight = 26;  // bars and instruction on page 1
+    static constexpr double kCaptionHeight = 5;       // airfoil name under each rib
+    static constexpr double kRibGap = 8;
+
+    int pageCount() const { return columns * rows; }
+    // Where a tile lies on its page.
+    QRectF tileOnPage() const;
+    // The part of the virtual sheet that page (column, row) shows.
+    QRectF tileOnSheet(int column, int row) const;
+    // Centre lines of the overlaps between tiles, in sheet millimetres.
+    double verticalSeam(int column) const;  // between column and column + 1
+    double horizontalSeam(int row) const;   // between row and row + 1
+};
+
+// The plan with the fewest pages for these ribs on `paper` (given portrait): portrait or
+// landscape, and a virtual sheet one, two or three tiles wide. Ties go to portrait and to the
+// narrower sheet.
+PrintPlan planPrint(const std::vector<WorkshopRib>& ribs, QSizeF portraitPaper);
+
+}  // namespace rw

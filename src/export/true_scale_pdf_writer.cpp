@@ -1,0 +1,222 @@
+#include "export/print_plan.h"
+#include "export/rib_exports.h"
+#include "export/workshop_exports.h"
+
+#include "platform/errors.h"
+#include "platform/text_trim.h"
+
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPdfWriter>
+
+#include <cmath>
+
+namespace rw {
+namespace {
+
+// Device units per millimetre; the painter is scaled so that drawing happens in millimetres.
+constexpr int kResolution = 1200;
+constexpr double kUnitsPerMm = kResolution / 25.4;
+
+const QColor kSurfaceColour(150, 150, 150);
+const QColor kChordColour(255, 0, 0);
+const QColor kMarkColour(120, 120, 120);
+
+QPen penMm(const QColor& colour, double widthMm, Qt::PenStyle style = Qt::SolidLine) {
+    QPen pen(colour, widthMm, style, Qt::FlatCap, Qt::MiterJoin);
+    pen.setCosmetic(false);
+    return pen;
+}
+
+// Text `heightMm` tall (the font's em), base line starting at `at`. Glyphs stay outlines of the
+// embedded font: nothing is rasterised.
+void drawText(QPainter& painter, QPointF at, double heightMm, const QString& text) {
+    constexpr int kEm = 100;
+    painter.save();
+    QFont font(QStringLiteral("Noto Sans CJK JP"));
+    font.setPixelSize(kEm);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.translate(at);
+    painter.scale(heightMm / kEm, heightMm / kEm);
+    painter.drawText(QPointF(0, 0), text);
+    painter.restore();
+}
+
+QPainterPath ringPath(const WorkshopRib& rib, const MmRing& ring, bool closed) {
+    QPainterPath path;
+    for (std::size_t i = 0; i < ring.size(); ++i) {
+        const QPointF p = rib.onSheet(ring[i]);
+        if (i == 0)
+            path.moveTo(p);
+        else
+            path.lineTo(p);
+    }
+    if (closed)
+        path.closeSubpath();
+    return path;
+}
+
+QRectF sheetBox(const WorkshopRib& rib, double captionHeight) {
+    const QPointF topLeft = rib.onSheet(QPointF(rib.footprint.left, rib.footprint.top));
+    return QRectF(topLeft.x(), topLeft.y(), rib.footprint.width(),
+                  rib.footprint.height() + captionHeight);
+}
+
+void drawRib(QPainter& painter, const WorkshopRib& rib, const QString& airfoilName) {
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(penMm(kSurfaceColour, 0.2));
+    painter.drawPath(ringPath(rib, rib.surface, false));
+    painter.setPen(penMm(Qt::black, 0.3));
+    QPainterPath cut = ringPath(rib, rib.cut.outer, true);
+    for (const MmRing& hole : rib.cut.holes) cut.addPath(ringPath(rib, hole, true));
+    painter.drawPath(cut);
+    painter.setPen(penMm(Qt::black, 0.2));
+    painter.drawLine(rib.onSheet(QPointF(rib.sparX, rib.sparLow)),
+                     rib.onSheet(QPointF(rib.sparX, rib.sparHigh)));
+    // The chord line last, so that its ends are not hidden: it is the measure of the print.
+    painter.setPen(penMm(kChordColour, 0.2));
+    painter.drawLine(rib.onSheet(QPointF(0, 0)), rib.onSheet(QPointF(rib.chord, 0)));
+
+    drawText(painter, rib.onSheet(rib.numberAt), kRibNumberHeight, QString::number(rib.ribNumber));
+    const QString caption =
+        QStringLiteral("リブ %1 / %2 / 翼弦 %3 mm")
+            .arg(rib.ribNumber)
+            .arg(airfoilName, formatGeneralNumber(std::round(rib.chord * 10.0) / 10));
+    const QRectF box = sheetBox(rib, PrintPlan::kCaptionHeight);
+    drawText(painter, QPointF(box.left(), box.bottom() - 1.2), 3, caption);
+}
+
+// The bars a builder measures before cutting: 100 mm and one inch, filled, on the first page.
+void drawCalibration(QPainter& painter) {
+    const double x = PrintPlan::kRibGap;
+    const double y = PrintPlan::kRibGap;
+    drawText(painter, QPointF(x, y + 4), 4, QStringLiteral("印刷倍率 100%で印刷してください"));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::black);
+    painter.drawRect(QRectF(x, y + 7, 100, 2));
+    painter.drawRect(QRectF(x, y + 13, 25.4, 2));
+    painter.setBrush(Qt::NoBrush);
+    drawText(painter, QPointF(x + 103, y + 9), 3, QStringLiteral("100 mm"));
+    drawText(painter, QPointF(x + 28.4, y + 15), 3, QStringLiteral("1 inch (25.4 mm)"));
+}
+
+// A cross in a circle, drawn the same on both pages of an overlap so that they can be laid
+// over each other.
+void registrationMark(QPainter& painter, QPointF centre) {
+    painter.setPen(penMm(Qt::black, 0.15));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(centre, 3, 3);
+    painter.drawLine(centre - QPointF(5, 0), centre + QPointF(5, 0));
+    painter.drawLine(centre - QPointF(0, 5), centre + QPointF(0, 5));
+}
+
+// Dashed trimming lines along the middle of every overlap, with registration marks where they
+// cross each other and halfway along each tile.
+void drawSeams(QPainter& painter, const PrintPlan& plan) {
+    const QSizeF sheet(plan.tileOnSheet(plan.columns - 1, 0).right(),
+                       plan.tileOnSheet(0, plan.rows - 1).bottom());
+    painter.setPen(penMm(kMarkColour, 0.15, Qt::DashLine));
+    for (int c = 0; c + 1 < plan.columns; ++c) {
+        const double x = plan.verticalSeam(c);
+        painter.drawLine(QPointF(x, 0), QPointF(x, sheet.height()));
+    }
+    for (int r = 0; r + 1 < plan.rows; ++r) {
+        const double y = plan.horizontalSeam(r);
+        painter.drawLine(QPointF(0, y), QPointF(sheet.width(), y));
+    }
+    for (int c = 0; c + 1 < plan.columns; ++c) {
+        for (int r = 0; r < plan.rows; ++r) {
+            registrationMark(painter,
+                             QPointF(plan.verticalSeam(c), plan.tileOnSheet(c, r).center().y()));
+            if (r + 1 < plan.rows)
+                registrationMark(painter, QPointF(plan.verticalSeam(c), plan.horizontalSeam(r)));
+        }
+    }
+    for (int r = 0; r + 1 < plan.rows; ++r) {
+        for (int c = 0; c < plan.columns; ++c)
+            registrationMark(painter,
+                             QPointF(plan.tileOnSheet(c, r).center().x(), plan.horizontalSeam(r)));
+    }
+}
+
+void drawPage(QPainter& painter, const PrintPlan& plan, int column, int row) {
+    const QRectF tile = plan.tileOnPage();
+    const int page = row * plan.columns + column + 1;
+    drawText(painter, QPointF(tile.left(), tile.top() - 2.5), 3.5,
+             QStringLiteral("ページ %1/%2, 行 %3 列 %4")
+                 .arg(page)
+                 .arg(plan.pageCount())
+                 .arg(row + 1)
+                 .arg(column + 1));
+
+    const QRectF shown = plan.tileOnSheet(column, row);
+    painter.save();
+    painter.setClipRect(tile);
+    painter.translate(tile.topLeft() - shown.topLeft());
+    if (page == 1)
+        drawCalibration(painter);
+    for (const WorkshopRib& rib : plan.layout.ribs) {
+        if (sheetBox(rib, PrintPlan::kCaptionHeight).adjusted(-1, -1, 1, 1).intersects(shown))
+            drawRib(painter, rib, plan.layout.airfoilName);
+    }
+    drawSeams(painter, plan);
+    painter.restore();
+}
+
+QSizeF portraitSize(PaperSize paper) {
+    switch (paper) {
+        case PaperSize::A3:
+            return QSizeF(297, 420);
+        case PaperSize::Letter:
+            return QSizeF(215.9, 279.4);
+        case PaperSize::A4:
+            break;
+    }
+    return QSizeF(210, 297);
+}
+
+QPageSize pageSizeOf(PaperSize paper) {
+    switch (paper) {
+        case PaperSize::A3:
+            return QPageSize(QPageSize::A3);
+        case PaperSize::Letter:
+            return QPageSize(QPageSize::Letter);
+        case PaperSize::A4:
+            break;
+    }
+    return QPageSize(QPageSize::A4);
+}
+
+}  // namespace
+
+void writeTrueScalePdf(const AirfoilState& airfoil, const RibParameters& params, PaperSize paper,
+                       QIODevice& device) {
+    PrintPlan plan = planPrint(buildWorkshopRibs(airfoil.profile, params), portraitSize(paper));
+    plan.layout.airfoilName = trimControl(airfoil.name);
+
+    QPdfWriter writer(&device);
+    writer.setResolution(kResolution);
+    writer.setCreator(QStringLiteral("Ribwright"));
+    writer.setTitle(plan.layout.airfoilName);
+    writer.setPageLayout(QPageLayout(
+        pageSizeOf(paper), plan.landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+        QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+    QPainter painter;
+    if (!painter.begin(&writer))
+        throw RibwrightError(device.errorString());
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(kUnitsPerMm, kUnitsPerMm);
+    for (int row = 0; row < plan.rows; ++row) {
+        for (int column = 0; column < plan.columns; ++column) {
+            if (row + column > 0)
+                writer.newPage();
+            drawPage(painter, plan, column, row);
+        }
+    }
+    painter.end();
+}
+
+}  // namespace rw

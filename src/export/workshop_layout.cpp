@@ -1,0 +1,161 @@
+#include "export/workshop_layout.h"
+
+#include "geometry/rib_geometry.h"
+#include "platform/errors.h"
+#include "platform/text_trim.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace rw {
+namespace {
+
+// Where the open surface line crosses the vertical line at x: the lowest and highest crossing.
+// Without a crossing, the surface's own height range.
+std::pair<double, double> surfaceRangeAt(const MmRing& surface, double x) {
+    double low = std::numeric_limits<double>::infinity();
+    double high = -low;
+    for (std::size_t i = 1; i < surface.size(); ++i) {
+        const QPointF a = surface[i - 1];
+        const QPointF b = surface[i];
+        if ((a.x() - x) * (b.x() - x) > 0 || a.x() == b.x())
+            continue;
+        const double y = a.y() + (b.y() - a.y()) * (x - a.x()) / (b.x() - a.x());
+        low = std::min(low, y);
+        high = std::max(high, y);
+    }
+    if (low > high) {
+        for (const QPointF& p : surface) {
+            low = std::min(low, p.y());
+            high = std::max(high, p.y());
+        }
+    }
+    return {low, high};
+}
+
+void include(MmBox& box, QPointF p) {
+    box.left = std::min(box.left, p.x());
+    box.right = std::max(box.right, p.x());
+    box.bottom = std::min(box.bottom, p.y());
+    box.top = std::max(box.top, p.y());
+}
+
+// Sheet positions are kept on a thousandth of a millimetre, so that every placed coordinate
+// stays a short decimal in the files; rounded up, so that no gap gets narrower.
+constexpr double kGridSlack = 0.002;  // what rounding up can add to a rib's far edges
+double upOnGrid(double mm) {
+    return std::ceil(mm * 1000 - 1e-6) / 1000;
+}
+
+WorkshopRib workshopRib(const CurrentRib& current, const RibParameters& params) {
+    WorkshopRib rib;
+    rib.ribNumber = current.ribNumber;
+    rib.chord = current.shape.ribChord;
+    rib.cut = computeCutContour(current.outline, params.skinThickness, current.ribNumber);
+    if (rib.cut.empty()) {
+        throw RibwrightError(
+            QStringLiteral("リブ %1 は外皮の厚さに対して薄すぎるため、切り出す形がありません")
+                .arg(current.ribNumber));
+    }
+    const RibOutline& o = current.outline;
+    rib.surface.reserve(o.surfaceX.size());
+    for (std::size_t i = 0; i < o.surfaceX.size(); ++i)
+        rib.surface.emplace_back(o.surfaceX[i], o.surfaceY[i]);
+
+    rib.sparX = double(rib.chord) * double(params.sparPercent) / 100;
+    std::tie(rib.sparLow, rib.sparHigh) = surfaceRangeAt(rib.surface, rib.sparX);
+    rib.numberAt = QPointF(rib.sparX + 1, 1);
+
+    // The chord line runs from the leading edge to the trailing edge at y = 0.
+    MmBox box{0, 0, double(rib.chord), 0};
+    for (const QPointF& p : rib.surface) include(box, p);
+    for (const QPointF& p : rib.cut.outer) include(box, p);
+    // A generous box for the digits: each narrower than the text height.
+    const double digits = QString::number(rib.ribNumber).size();
+    include(box, rib.numberAt + QPointF(digits * kRibNumberHeight, kRibNumberHeight));
+    rib.footprint = box;
+    return rib;
+}
+
+QString sizeText(double mm) {
+    return QString::number(std::round(mm * 10) / 10, 'f', 1);
+}
+
+}  // namespace
+
+std::vector<WorkshopRib> buildWorkshopRibs(const AirfoilProfile& profile,
+                                           const RibParameters& params) {
+    std::vector<WorkshopRib> ribs;
+    CurrentRib current;
+    for (int k = 1; k <= params.ribCount; ++k) {
+        produceRib(k, profile, params, current);
+        ribs.push_back(workshopRib(current, params));
+    }
+    return ribs;
+}
+
+WorkshopLayout placeInRows(std::vector<WorkshopRib> ribs, const RowOptions& options) {
+    WorkshopLayout layout;
+    const double g = options.gap;
+    const bool grows = !std::isfinite(options.height);
+    double x = g;
+    double y = g + options.reservedTop;
+    double rowBottom = y;  // lowest edge of the current row
+    int sheet = 0;
+    for (WorkshopRib& rib : ribs) {
+        const double w = rib.footprint.width();
+        const double h = rib.footprint.height() + options.captionHeight;
+        if (w + 2 * g > options.width || (!grows && h + 2 * g > options.height)) {
+            throw RibwrightError(
+                QStringLiteral("リブ %1 (%2 × %3 mm) が %4 × %5 mm の材料に収まりません")
+                    .arg(rib.ribNumber)
+                    .arg(sizeText(w), sizeText(h), sizeText(options.width),
+                         grows ? QStringLiteral("∞") : sizeText(options.height)));
+        }
+        if (x > g && x + w + g + kGridSlack > options.width) {  // next row
+            x = g;
+            y = rowBottom + g;
+        }
+        if (!grows && y + h + g + kGridSlack > options.height) {  // next sheet
+            ++sheet;
+            x = g;
+            y = g;
+        }
+        if (x == g)
+            rowBottom = y;
+        rib.sheet = sheet;
+        rib.placement = QPointF(upOnGrid(x - rib.footprint.left), upOnGrid(y + rib.footprint.top));
+        const QPointF topLeft = rib.onSheet(QPointF(rib.footprint.left, rib.footprint.top));
+        x = topLeft.x() + w + g;
+        rowBottom = std::max(rowBottom, topLeft.y() + h);
+    }
+    layout.sheetCount = sheet + 1;
+    layout.sheetSize = QSizeF(options.width, grows ? rowBottom + g : options.height);
+    layout.ribs = std::move(ribs);
+    return layout;
+}
+
+WorkshopLayout layoutOnStock(const AirfoilState& airfoil, const RibParameters& params,
+                             QSizeF stock) {
+    RowOptions options;
+    options.width = stock.width();
+    options.height = stock.height();
+    WorkshopLayout layout = placeInRows(buildWorkshopRibs(airfoil.profile, params), options);
+    layout.airfoilName = trimControl(airfoil.name);
+    return layout;
+}
+
+QString stockSheetPath(const QString& path, int sheet) {
+    if (sheet == 0)
+        return path;
+    const QFileInfo info(path);
+    const QString suffix = info.suffix();
+    const QString stem = suffix.isEmpty() ? path : path.left(path.size() - suffix.size() - 1);
+    const QString numbered = stem + QLatin1Char('-') + QString::number(sheet + 1);
+    return suffix.isEmpty() ? numbered : numbered + QLatin1Char('.') + suffix;
+}
+
+}  // namespace rw

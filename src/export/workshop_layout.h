@@ -1,0 +1,83 @@
+#pragma once
+
+#include "airfoil/airfoil_data.h"
+#include "geometry/rib_cut.h"
+#include "geometry/rib_parameters.h"
+
+#include <QPointF>
+#include <QSizeF>
+#include <QString>
+
+#include <vector>
+
+namespace rw {
+
+// An axis-aligned box in millimetres.
+struct MmBox {
+    double left = 0, bottom = 0, right = 0, top = 0;
+    double width() const { return right - left; }
+    double height() const { return top - bottom; }
+};
+
+// One rib as the workshop outputs show it: everything in the rib's own frame (millimetres from
+// the leading edge, y up), and where that frame lies on its sheet.
+struct WorkshopRib {
+    int ribNumber = 0;
+    float chord = 0;
+    RibCut cut;
+    MmRing surface;    // the airfoil surface as an open line, in the profile's order
+    double sparX = 0;  // the spar station
+    double sparLow = 0, sparHigh = 0;  // where the surface crosses the spar station
+    QPointF numberAt;                  // left end of the rib number's base line
+    MmBox footprint;                   // what is drawn for the rib, before any caption
+
+    int sheet = 0;      // which stock sheet (0 for the print's single virtual sheet)
+    QPointF placement;  // where the rib frame's origin lies on the sheet (mm, sheet y down)
+    QPointF onSheet(QPointF ribPoint) const {
+        return {placement.x() + ribPoint.x(), placement.y() - ribPoint.y()};
+    }
+};
+
+// Ribs placed in rows on one or more sheets; sheet coordinates run from the top left corner in
+// millimetres, y down.
+struct WorkshopLayout {
+    QString airfoilName;  // trimmed
+    QSizeF sheetSize;     // for the print, the virtual sheet the pages tile
+    int sheetCount = 1;
+    std::vector<WorkshopRib> ribs;
+};
+
+// Height of the rib numbers on every output, millimetres.
+constexpr double kRibNumberHeight = 3;
+// Space between ribs and from the stock edge, millimetres: room for the kerf and for holding.
+constexpr double kStockGap = 5;
+
+// Every rib of the series (1 to ribCount) in its own frame, with its cut contour. Throws
+// RibwrightError naming the rib when a skin leaves no material or a coordinate is out of range.
+std::vector<WorkshopRib> buildWorkshopRibs(const AirfoilProfile& profile,
+                                           const RibParameters& params);
+
+// How rows are filled: left to right while a rib fits the width, then a new row; a row that
+// does not fit the height starts the next sheet.
+struct RowOptions {
+    double width = 0;
+    double height = 0;         // infinite for a sheet that grows downwards
+    double gap = kStockGap;    // between ribs, and from the sheet edges
+    double reservedTop = 0;    // kept free at the top of the first sheet
+    double captionHeight = 0;  // kept free under each rib
+};
+
+// Places `ribs` in rows; sheetSize is the options' size, or the height used when it grows.
+// Throws RibwrightError when a rib is larger than the sheet.
+WorkshopLayout placeInRows(std::vector<WorkshopRib> ribs, const RowOptions& options);
+
+// All ribs nested on stock sheets of `stock` millimetres; ribs that do not fit one sheet go on
+// the next.
+WorkshopLayout layoutOnStock(const AirfoilState& airfoil, const RibParameters& params,
+                             QSizeF stock);
+
+// The file of stock sheet `sheet` (from 0): the path itself for the first, the stem with "-2",
+// "-3", … before the extension for the others.
+QString stockSheetPath(const QString& path, int sheet);
+
+}  // namespace rw

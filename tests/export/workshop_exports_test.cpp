@@ -1,0 +1,128 @@
+// Placement of ribs for the workshop outputs, and the sample files that
+// check_workshop_files.py measures in outside readers (poppler, librsvg, ezdxf, shapely).
+#include "export/workshop_exports.h"
+#include "export/print_plan.h"
+
+#include "airfoil/airfoil_parser.h"
+#include "geometry/read_rib_parameters.h"
+#include "platform/errors.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+using namespace rw;
+
+namespace {
+
+AirfoilState naca2412() {
+    AirfoilState airfoil;
+    QFile f(QStringLiteral(RIBWRIGHT_TEST_DATA "/naca2412_two_surface.dat"));
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+    airfoil.text = QString::fromLatin1(f.readAll());
+    parseAirfoilText(airfoil, QLatin1Char('.'));
+    return airfoil;
+}
+
+RibParameters parameters(const QString& root, const QString& tip, const QString& count) {
+    RibPanelSnapshot panel;
+    panel.rootChordText = root;
+    panel.tipChordText = tip;
+    panel.ribCountText = count;
+    RibParameters params;
+    SheetSettings settings;
+    readRibParameters(panel, params, settings);
+    return params;
+}
+
+bool overlap(const QRectF& a, const QRectF& b) {
+    return a.intersected(b).width() > 0 && a.intersected(b).height() > 0;
+}
+
+QRectF onSheet(const WorkshopRib& rib) {
+    const QPointF topLeft = rib.onSheet(QPointF(rib.footprint.left, rib.footprint.top));
+    return QRectF(topLeft, QSizeF(rib.footprint.width(), rib.footprint.height()));
+}
+
+}  // namespace
+
+// Every rib lies on its sheet a gap from the edges and from every other rib; a smaller stock
+// takes more sheets, and a rib larger than the stock is refused by its number.
+TEST(WorkshopLayout, RibsKeepTheirGapOnEachStockSheet) {
+    const AirfoilState airfoil = naca2412();
+    for (QSizeF stock : {QSizeF(600, 300), QSizeF(330, 120)}) {
+        const WorkshopLayout layout = layoutOnStock(airfoil, parameters("150", "100", "16"), stock);
+        ASSERT_EQ(layout.ribs.size(), 16u);
+        // 16 ribs of 20 mm or so fit the laser bed; a quarter of it takes more sheets, each used.
+        EXPECT_EQ(layout.sheetCount > 1, stock.width() < 600);
+        EXPECT_EQ(layout.ribs.back().sheet, layout.sheetCount - 1);
+        const QRectF usable =
+            QRectF(QPointF(0, 0), stock).adjusted(kStockGap, kStockGap, -kStockGap, -kStockGap);
+        for (const WorkshopRib& a : layout.ribs) {
+            EXPECT_TRUE(usable.contains(onSheet(a))) << "rib " << a.ribNumber;
+            for (const WorkshopRib& b : layout.ribs) {
+                if (a.ribNumber < b.ribNumber && a.sheet == b.sheet) {
+                    EXPECT_FALSE(overlap(
+                        onSheet(a).adjusted(0, 0, kStockGap - 1e-6, kStockGap - 1e-6), onSheet(b)))
+                        << a.ribNumber << " and " << b.ribNumber;
+                }
+            }
+        }
+    }
+    try {
+        layoutOnStock(airfoil, parameters("150", "100", "3"), QSizeF(120, 300));
+        FAIL() << "a 150 mm rib was placed on 120 mm stock";
+    } catch (const RibwrightError& e) {
+        EXPECT_TRUE(e.text().startsWith(QStringLiteral("リブ 1 (1"))) << e.what();
+    }
+    EXPECT_EQ(stockSheetPath(QStringLiteral("/a.b/wing.svg"), 0), QStringLiteral("/a.b/wing.svg"));
+    EXPECT_EQ(stockSheetPath(QStringLiteral("/a.b/wing.svg"), 2),
+              QStringLiteral("/a.b/wing-3.svg"));
+    EXPECT_EQ(stockSheetPath(QStringLiteral("/a.b/wing"), 1), QStringLiteral("/a.b/wing-2"));
+}
+
+// The pages cover the whole virtual sheet with overlaps of at least 10 mm, and a rib too wide
+// for a portrait A4 tile turns the paper when that saves pages.
+TEST(PrintPlan, PagesCoverTheSheetWithOverlapsAndTurnWhenThatSavesPages) {
+    const AirfoilState airfoil = naca2412();
+    for (const char* root : {"150", "250", "700"}) {
+        const PrintPlan plan = planPrint(
+            buildWorkshopRibs(airfoil.profile, parameters(root, "100", "10")), QSizeF(210, 297));
+        SCOPED_TRACE(root);
+        const QRectF last = plan.tileOnSheet(plan.columns - 1, plan.rows - 1);
+        EXPECT_GE(last.right(), plan.layout.sheetSize.width());
+        EXPECT_GE(last.bottom(), plan.layout.sheetSize.height());
+        if (plan.columns > 1) {
+            EXPECT_GE(plan.tileOnSheet(0, 0).right() - plan.tileOnSheet(1, 0).left(), 10);
+        }
+        if (plan.rows > 1) {
+            EXPECT_GE(plan.tileOnSheet(0, 0).bottom() - plan.tileOnSheet(0, 1).top(), 10);
+        }
+        EXPECT_EQ(plan.landscape, QByteArray(root) == "250");
+    }
+}
+
+// Writes the three workshop files of a tapered NACA 2412 series into RIBWRIGHT_WORKSHOP_SAMPLES
+// for check_workshop_files.py; without that folder there is nothing to measure.
+TEST(WorkshopFiles, WriteSamples) {
+    const QString folder = qEnvironmentVariable("RIBWRIGHT_WORKSHOP_SAMPLES");
+    if (folder.isEmpty())
+        GTEST_SKIP() << "RIBWRIGHT_WORKSHOP_SAMPLES is not set";
+    const AirfoilState airfoil = naca2412();
+    const RibParameters params = parameters("150", "100", "10");
+    auto write = [&](const QString& name, const std::function<void(QIODevice&)>& writer) {
+        QFile file(QDir(folder).filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        writer(file);
+    };
+    write("print-A4.pdf",
+          [&](QIODevice& d) { writeTrueScalePdf(airfoil, params, PaperSize::A4, d); });
+    write("print-Letter.pdf",
+          [&](QIODevice& d) { writeTrueScalePdf(airfoil, params, PaperSize::Letter, d); });
+    const WorkshopLayout stock = layoutOnStock(airfoil, params, QSizeF(600, 300));
+    ASSERT_EQ(stock.sheetCount, 1);
+    write("laser.svg", [&](QIODevice& d) { writeLaserSvg(stock, 0, d); });
+    write("cut.dxf", [&](QIODevice& d) { writeCutDxf(stock, 0, d); });
+}

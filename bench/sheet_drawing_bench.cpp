@@ -4,6 +4,7 @@
 // 3840 x 2160 within 8 ms, so that a redraw fits in half a 60 Hz frame.
 #include "geometry/read_rib_parameters.h"
 #include "sheet/rib_sheet.h"
+#include "support/section_2412.h"
 
 #include <QImage>
 
@@ -13,32 +14,11 @@
 
 namespace {
 
-// A cambered four-digit-series section (2412) in loop order: 65 points from the trailing edge
-// over the upper surface to the leading edge, 65 back along the lower surface; 130 in all.
-rw::AirfoilProfile section2412() {
-    const double camber = 0.02, camberAt = 0.4, thickness = 0.12;
-    rw::AirfoilProfile profile;
-    auto add = [&](double x, bool upper) {
-        const double half = 5 * thickness *
-                            (0.2969 * std::sqrt(x) - 0.1260 * x - 0.3516 * x * x +
-                             0.2843 * x * x * x - 0.1015 * x * x * x * x);
-        const double mean = x < camberAt
-                                ? camber / (camberAt * camberAt) * (2 * camberAt * x - x * x)
-                                : camber / ((1 - camberAt) * (1 - camberAt)) *
-                                      (1 - 2 * camberAt + 2 * camberAt * x - x * x);
-        profile.x.push_back(float(x));
-        profile.y.push_back(float(upper ? mean + half : mean - half));
-    };
-    for (int i = 0; i < 65; ++i) add(0.5 * (1 + std::cos(M_PI * i / 64)), true);
-    for (int i = 1; i <= 65; ++i) add(0.5 * (1 - std::cos(M_PI * i / 65)), false);
-    return profile;
-}
-
 void redrawSheet(benchmark::State& state, int width, int height, const char* ribCount,
                  bool dataPoints) {
     rw::AirfoilState airfoil;
     airfoil.name = QStringLiteral("NACA 2412");
-    airfoil.profile = section2412();
+    airfoil.profile = rw::bench::section2412(65, 65);
     rw::RibPanelSnapshot panel;
     panel.ribCountText = QString::fromLatin1(ribCount);
     panel.showSheetPoints = dataPoints;

@@ -3,6 +3,7 @@
 // each file within 50 ms, so that an export of the whole series feels immediate.
 #include "export/workshop_exports.h"
 #include "geometry/read_rib_parameters.h"
+#include "support/section_2412.h"
 
 #include <QBuffer>
 
@@ -12,33 +13,12 @@
 
 namespace {
 
-// A cambered four-digit-series section (2412) in loop order: 100 cosine-spaced stations on each
-// surface, 200 points in all, the trailing edge closed.
-rw::AirfoilProfile section2412() {
-    const double camber = 0.02, camberAt = 0.4, thickness = 0.12;
-    rw::AirfoilProfile profile;
-    auto add = [&](double x, bool upper) {
-        const double half = 5 * thickness *
-                            (0.2969 * std::sqrt(x) - 0.1260 * x - 0.3516 * x * x +
-                             0.2843 * x * x * x - 0.1036 * x * x * x * x);
-        const double mean = x < camberAt
-                                ? camber / (camberAt * camberAt) * (2 * camberAt * x - x * x)
-                                : camber / ((1 - camberAt) * (1 - camberAt)) *
-                                      (1 - 2 * camberAt + 2 * camberAt * x - x * x);
-        profile.x.push_back(float(x));
-        profile.y.push_back(float(upper ? mean + half : mean - half));
-    };
-    for (int i = 0; i < 100; ++i) add(0.5 * (1 + std::cos(M_PI * i / 100)), true);
-    for (int i = 0; i < 100; ++i) add(0.5 * (1 - std::cos(M_PI * (i + 1) / 100)), false);
-    return profile;
-}
-
 struct Inputs {
     rw::AirfoilState airfoil;
     rw::RibParameters params;
     Inputs() {
         airfoil.name = QStringLiteral("NACA 2412");
-        airfoil.profile = section2412();
+        airfoil.profile = rw::bench::section2412(100, 100);
         rw::RibPanelSnapshot panel;
         panel.ribCountText = QStringLiteral("16");
         rw::SheetSettings settings;

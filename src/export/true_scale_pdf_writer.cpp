@@ -11,6 +11,9 @@
 #include <QPainterPath>
 #include <QPdfWriter>
 
+#include <QFontMetricsF>
+
+#include <algorithm>
 #include <cmath>
 
 namespace rw {
@@ -30,9 +33,11 @@ QPen penMm(const QColor& colour, double widthMm, Qt::PenStyle style = Qt::SolidL
     return pen;
 }
 
-// Text `heightMm` tall (the font's em), base line starting at `at`. Glyphs stay outlines of the
-// embedded font: nothing is rasterised.
-void drawText(QPainter& painter, QPointF at, double heightMm, const QString& text) {
+// Text `heightMm` tall (the font's em), base line starting at `at`, cut short with an ellipsis
+// where it would run wider than `widthMm`. Glyphs stay outlines of the embedded font: nothing is
+// rasterised.
+void drawText(QPainter& painter, QPointF at, double heightMm, const QString& text,
+              double widthMm = 1e6) {
     constexpr int kEm = 100;
     painter.save();
     QFont font(QStringLiteral("Noto Sans CJK JP"));
@@ -41,7 +46,8 @@ void drawText(QPainter& painter, QPointF at, double heightMm, const QString& tex
     painter.setPen(Qt::black);
     painter.translate(at);
     painter.scale(heightMm / kEm, heightMm / kEm);
-    painter.drawText(QPointF(0, 0), text);
+    const double width = std::min(widthMm * kEm / heightMm, 1e7);
+    painter.drawText(QPointF(0, 0), QFontMetricsF(font).elidedText(text, Qt::ElideRight, width));
     painter.restore();
 }
 
@@ -86,7 +92,8 @@ void drawRib(QPainter& painter, const WorkshopRib& rib, const QString& airfoilNa
             .arg(rib.ribNumber)
             .arg(airfoilName, formatGeneralNumber(std::round(rib.chord * 10.0) / 10));
     const QRectF box = sheetBox(rib, PrintPlan::kCaptionHeight);
-    drawText(painter, QPointF(box.left(), box.bottom() - 1.2), 3, caption);
+    // The caption keeps to the rib's own width, clear of its neighbour in the row.
+    drawText(painter, QPointF(box.left(), box.bottom() - 1.2), 3, caption, box.width());
 }
 
 // The bars a builder measures before cutting: 100 mm and one inch, filled, on the first page.

@@ -87,10 +87,11 @@ void drawRib(QPainter& painter, const WorkshopRib& rib, const QString& airfoilNa
     painter.drawLine(rib.onSheet(QPointF(0, 0)), rib.onSheet(QPointF(rib.chord, 0)));
 
     drawText(painter, rib.onSheet(rib.numberAt), kRibNumberHeight, QString::number(rib.ribNumber));
+    // The name last: where the caption is cut short, number and chord still show.
     const QString caption =
-        QStringLiteral("リブ %1 / %2 / 翼弦 %3 mm")
+        QStringLiteral("リブ %1 / 翼弦 %2 mm / %3")
             .arg(rib.ribNumber)
-            .arg(airfoilName, formatGeneralNumber(std::round(rib.chord * 10.0) / 10));
+            .arg(formatGeneralNumber(std::round(rib.chord * 10.0) / 10), airfoilName);
     const QRectF box = sheetBox(rib, PrintPlan::kCaptionHeight);
     // The caption keeps to the rib's own width, clear of its neighbour in the row.
     drawText(painter, QPointF(box.left(), box.bottom() - 1.2), 3, caption, box.width());

@@ -1,6 +1,6 @@
 #include "cli/cli_options.h"
 
-#include "export/rib_exports.h"
+#include "export/image_format.h"
 
 #include <QCommandLineParser>
 #include <QRegularExpression>

@@ -2,7 +2,10 @@
 
 #include "airfoil/airfoil_file.h"
 #include "airfoil/airfoil_parser.h"
-#include "export/rib_exports.h"
+#include "export/csv_writer.h"
+#include "export/dxf_writer.h"
+#include "export/output_name.h"
+#include "export/sheet_image.h"
 #include "geometry/read_rib_parameters.h"
 #include "platform/errors.h"
 #include "sheet/rib_sheet.h"

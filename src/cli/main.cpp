@@ -6,7 +6,10 @@
 #include <QLocale>
 #include <QTextStream>
 
+#include "platform/errors.h"
+
 #include <cstdio>
+#include <new>
 
 int main(int argc, char** argv) {
     // A batch tool draws off screen whatever display there is, so its images do not depend on one.
@@ -26,5 +29,11 @@ int main(int argc, char** argv) {
         (parsed.isError ? err : out) << parsed.output;
         return parsed.exitCode;
     }
-    return rw::cli::runCli(*parsed.options, out, err);
+    try {
+        return rw::cli::runCli(*parsed.options, out, err);
+    } catch (const std::bad_alloc&) {
+        // Whatever was being written has been removed again; say why instead of aborting.
+        err << rw::outOfMemoryText() << Qt::endl;
+        return rw::cli::kFileError;
+    }
 }

@@ -1,7 +1,9 @@
-#include "export/rib_exports.h"
+#include "export/csv_writer.h"
 
-#include "export/export_file.h"
+#include "export/number_format.h"
+#include "export/text_lines.h"
 #include "geometry/rib_geometry.h"
+#include "platform/atomic_file.h"
 
 namespace rw {
 namespace {
@@ -10,7 +12,7 @@ QString num(double value) {
     return formatGeneralNumber(value);
 }
 
-void writeCsvHeader(ExportFile& file, const QString& airfoilName, const RibParameters& params) {
+void writeCsvHeader(TextLineWriter& file, const QString& airfoilName, const RibParameters& params) {
     file.writeLine(airfoilName);
     file.writeLine(QString());
     file.writeLine(QStringLiteral("skin THICKNESS= ") + num(params.skinThickness) +
@@ -38,7 +40,7 @@ void writeCsvHeader(ExportFile& file, const QString& airfoilName, const RibParam
 }
 
 // Block of one rib: surface in columns B and C, rib outline in E and F, a lone blank in D.
-void writeRibCsv(ExportFile& file, const CurrentRib& rib, int pointCount) {
+void writeRibCsv(TextLineWriter& file, const CurrentRib& rib, int pointCount) {
     file.writeLine(QStringLiteral("RIB # ") + QString::number(rib.ribNumber) +
                    QStringLiteral(",Surface,,,Rib Outline"));
     file.writeLine(QStringLiteral(",X,Y,,X,Y"));
@@ -54,15 +56,18 @@ void writeRibCsv(ExportFile& file, const CurrentRib& rib, int pointCount) {
 
 }  // namespace
 
-void exportCsv(const QString& path, const ExportInputs& inputs, CurrentRib& rib) {
-    ExportFile file(path);
+void writeCsv(QIODevice& out, const ExportInputs& inputs, CurrentRib& rib) {
+    TextLineWriter file(out);
     writeCsvHeader(file, inputs.airfoil.name, inputs.params);
     const AirfoilProfile& profile = inputs.airfoil.profile;
     for (int k = 1; k <= inputs.params.ribCount; ++k) {
         produceRib(k, profile, inputs.params, rib);
         writeRibCsv(file, rib, profile.pointCount());
     }
-    file.close();
+}
+
+void exportCsv(const QString& path, const ExportInputs& inputs, CurrentRib& rib) {
+    writeFileAtomically(path, [&](QIODevice& out) { writeCsv(out, inputs, rib); });
 }
 
 }  // namespace rw

@@ -1,4 +1,4 @@
-#include "export/rib_exports.h"
+#include "export/number_format.h"
 #include "export/workshop_exports.h"
 
 #include "platform/errors.h"

@@ -1,5 +1,7 @@
 #include "export/dxf_entities.h"
 
+#include "export/number_format.h"
+
 namespace rw {
 
 void DxfEntityWriter::pair(const char* code, const QString& value) {
@@ -35,22 +37,22 @@ void DxfEntityWriter::entitiesStart() {
 // The polyline head always sits at the origin with thickness 0 and the vertices-follow flag.
 void DxfEntityWriter::polylineStart() {
     pair("0", "POLYLINE");
-    pair("8", attributes_.layer);
+    pair("8", pen_.layer);
     pair("39", "0");
     pair("66", "1");
     pair("10", "0.0");
     pair("20", "0.0");
     pair("30", "0.0");
-    pair("40", attributes_.width);
-    pair("41", attributes_.width);
-    pair("62", attributes_.colour);
+    pair("40", width_);
+    pair("41", width_);
+    pair("62", pen_.colour);
 }
 
 void DxfEntityWriter::vertex(double x, double y) {
     pair("0", "VERTEX");
-    pair("8", attributes_.layer);
-    pair("40", attributes_.width);
-    pair("41", attributes_.width);
+    pair("8", pen_.layer);
+    pair("40", width_);
+    pair("41", width_);
     coordinate("10", x);
     coordinate("20", y);
     pair("30", "0.0");
@@ -61,26 +63,26 @@ void DxfEntityWriter::seqEnd() {
     pair("39", "0");
 }
 
-void DxfEntityWriter::text(double x, double y) {
+void DxfEntityWriter::text(double x, double y, const QString& text, const QString& height) {
     pair("0", "TEXT");
-    pair("8", attributes_.layer);
-    pair("62", attributes_.colour);
+    pair("8", pen_.layer);
+    pair("62", pen_.colour);
     coordinate("10", x);
     coordinate("20", y);
     pair("30", "0");
-    pair("40", attributes_.textHeight);
-    pair("1", attributes_.text);
+    pair("40", height);
+    pair("1", text);
 }
 
-// The LINE keeps the file format this program has always written: the width codes 40 and 41 and
-// the colour pair twice. Readers take the repeated colour once and pass over the widths.
+// The LINE carries the width codes 40 and 41 and the colour pair twice, as every earlier file
+// of this program did. Readers take the repeated colour once and pass over the widths.
 void DxfEntityWriter::line(double x1, double y1, double x2, double y2) {
     pair("0", "LINE");
-    pair("8", attributes_.layer);
-    pair("40", attributes_.width);
-    pair("41", attributes_.width);
-    pair("62", attributes_.colour);
-    pair("62", attributes_.colour);
+    pair("8", pen_.layer);
+    pair("40", width_);
+    pair("41", width_);
+    pair("62", pen_.colour);
+    pair("62", pen_.colour);
     coordinate("10", x1);
     coordinate("20", y1);
     pair("30", "0");
@@ -91,8 +93,8 @@ void DxfEntityWriter::line(double x1, double y1, double x2, double y2) {
 
 void DxfEntityWriter::circle(double x, double y, double radius) {
     pair("0", "CIRCLE");
-    pair("8", attributes_.layer);
-    pair("62", attributes_.colour);
+    pair("8", pen_.layer);
+    pair("62", pen_.colour);
     coordinate("10", x);
     coordinate("20", y);
     pair("30", "0");

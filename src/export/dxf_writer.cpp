@@ -1,9 +1,10 @@
-#include "export/rib_exports.h"
+#include "export/dxf_writer.h"
 
 #include "export/dxf_entities.h"
 #include "export/dxf_layout.h"
-#include "export/export_file.h"
 #include "geometry/rib_geometry.h"
+#include "platform/atomic_file.h"
+#include "sheet/sheet_titles.h"
 
 namespace rw {
 namespace {
@@ -11,30 +12,29 @@ namespace {
 // One rib on its own layer: chord line, spar line, the rib number twice, the surface (only when
 // a skin sets the outline apart from it), the data point marks on request, and the rib outline.
 // Derived positions stay in double; the entity writer rounds each written coordinate once.
-void writeRibDxf(DxfEntityWriter& dxf, DxfAttributes& attributes, const CurrentRib& rib,
-                 int pointCount, double ribOriginY, const ExportInputs& inputs) {
+void writeRibDxf(DxfEntityWriter& dxf, const CurrentRib& rib, int pointCount, double ribOriginY,
+                 const ExportInputs& inputs) {
     const double c = rib.shape.ribChord;
     const double ox = kDxfRibOriginX;
     const double b = 300 - ribOriginY;
     const RibOutline& o = rib.outline;
+    const QString number = QString::number(rib.ribNumber);
 
-    attributes.layer = QString::number(rib.ribNumber);
-    attributes.width = QStringLiteral("1");
-    attributes.colour = QStringLiteral("1");
+    dxf.setLayer(number);
+    dxf.setWidth(QStringLiteral("1"));
+    dxf.setColour(QStringLiteral("1"));
     dxf.line(15, b, c + 25, b);  // 5 mm beyond both ends of the chord
 
     // The spar line is part of the drawing whether or not the sheet shows it.
     const double s = ox + c * double(inputs.params.sparPercent) / 100;
     dxf.line(s, b + 0.1 * c, s, b - 0.05 * c);
 
-    attributes.colour = QStringLiteral("7");
-    attributes.text = QString::number(rib.ribNumber);
-    attributes.textHeight = QStringLiteral("3");
-    dxf.text(15, b - 1);
-    dxf.text(s + 1, b - 1);
+    dxf.setColour(QStringLiteral("7"));
+    dxf.text(15, b - 1, number, QStringLiteral("3"));
+    dxf.text(s + 1, b - 1, number, QStringLiteral("3"));
 
-    attributes.width = QStringLiteral("0.5");
-    attributes.colour = QStringLiteral("9");
+    dxf.setWidth(QStringLiteral("0.5"));
+    dxf.setColour(QStringLiteral("9"));
     if (inputs.params.skinThickness > 0) {
         for (int i = 0; i < pointCount; ++i) {
             if (i == 0)
@@ -55,8 +55,7 @@ void writeRibDxf(DxfEntityWriter& dxf, DxfAttributes& attributes, const CurrentR
         }
     }
 
-    attributes.width = QStringLiteral("0.5");
-    attributes.colour = QStringLiteral("7");
+    dxf.setColour(QStringLiteral("7"));
     for (int i = 0; i < pointCount; ++i) {
         if (i == 0)
             dxf.polylineStart();
@@ -67,60 +66,47 @@ void writeRibDxf(DxfEntityWriter& dxf, DxfAttributes& attributes, const CurrentR
 }
 
 // The title block keeps the layer and colour the last rib left (or an earlier export left, when
-// there were no ribs) and repeats the fields as the user typed them. Before any rib of the run
-// set them they would be empty, which no DXF reader accepts: the titles then go on the default
-// layer "0" in the colour the titles always have, 7.
-void writeTitleBlock(DxfEntityWriter& dxf, DxfAttributes& attributes, const ExportInputs& inputs) {
-    const RibPanelSnapshot& panel = inputs.panel;
-    const RibParameters& params = inputs.params;
-    if (attributes.layer.isEmpty())
-        attributes.layer = QStringLiteral("0");
-    if (attributes.colour.isEmpty())
-        attributes.colour = QStringLiteral("7");
+// there were no ribs) and carries the sheet's title lines. Before any rib of the run set them the
+// layer and colour would be empty, which no DXF reader accepts: the titles then go on the default
+// layer "0" in the colour the titles always have, 7. Unlike the sheet, the drawing keeps the
+// airfoil name untrimmed.
+void writeTitleBlock(DxfEntityWriter& dxf, const ExportInputs& inputs) {
+    if (dxf.pen().layer.isEmpty())
+        dxf.setLayer(QStringLiteral("0"));
+    if (dxf.pen().colour.isEmpty())
+        dxf.setColour(QStringLiteral("7"));
 
-    attributes.text = inputs.airfoil.name;
-    attributes.textHeight = QStringLiteral("3");
-    dxf.text(50, 300);
-
-    attributes.textHeight = QStringLiteral("2");
-    attributes.text = QStringLiteral("ROOT CHORD: ") + panel.rootChordText + QStringLiteral(" mm");
-    if (params.rootThicknessFactor != 1) {
-        attributes.text += QStringLiteral(" (T=") + panel.rootThicknessText + QStringLiteral("% )");
-    }
-    dxf.text(5, 310);
-
-    if (params.taperOn) {
-        attributes.text =
-            QStringLiteral("TIP CHORD : ") + panel.tipChordText + QStringLiteral(" mm");
-        if (params.tipThicknessFactor != 1) {
-            attributes.text +=
-                QStringLiteral(" (T=") + panel.tipThicknessText + QStringLiteral("% )");
-        }
-        dxf.text(5, 305);
-    }
-
-    attributes.text =
-        QStringLiteral("SKIN THICKNESS : ") + panel.skinThicknessText + QStringLiteral(" mm");
-    dxf.text(5, 300);
+    const SheetTitles titles = sheetTitles(inputs.airfoil.name, inputs.panel, inputs.params);
+    dxf.text(50, 300, inputs.airfoil.name, QStringLiteral("3"));
+    const QString height = QStringLiteral("2");
+    dxf.text(5, 310, titles.rootLine, height);
+    if (!titles.tipLine.isEmpty())
+        dxf.text(5, 305, titles.tipLine, height);
+    dxf.text(5, 300, titles.skinLine, height);
 }
 
 }  // namespace
 
-void exportDxf(const QString& path, const ExportInputs& inputs, CurrentRib& rib,
-               DxfAttributes& attributes) {
-    ExportFile file(path);
+void writeDxf(QIODevice& out, const ExportInputs& inputs, CurrentRib& rib,
+              DxfAttributes& attributes) {
+    TextLineWriter file(out);
     DxfEntityWriter dxf(file, attributes);
     dxf.header(0, 0, 210, 300);
     dxf.entitiesStart();
     const AirfoilProfile& profile = inputs.airfoil.profile;
     for (int k = 1; k <= inputs.params.ribCount; ++k) {
         produceRib(k, profile, inputs.params, rib);
-        writeRibDxf(dxf, attributes, rib, profile.pointCount(),
-                    dxfRibOriginY(k, inputs.params.rootChord), inputs);
+        writeRibDxf(dxf, rib, profile.pointCount(), dxfRibOriginY(k, inputs.params.rootChord),
+                    inputs);
     }
-    writeTitleBlock(dxf, attributes, inputs);
+    writeTitleBlock(dxf, inputs);
     dxf.end();
-    file.close();
+    attributes = dxf.pen();
+}
+
+void exportDxf(const QString& path, const ExportInputs& inputs, CurrentRib& rib,
+               DxfAttributes& attributes) {
+    writeFileAtomically(path, [&](QIODevice& out) { writeDxf(out, inputs, rib, attributes); });
 }
 
 }  // namespace rw

@@ -1,4 +1,4 @@
-#include "export/rib_exports.h"
+#include "export/image_format.h"
 
 #include <algorithm>
 

@@ -1,14 +1,16 @@
+#include "export/jpeg_writer.h"
+
 #include "export/image_pixels.h"
-#include "export/rib_exports.h"
 #include "platform/errors.h"
 
 #include <QSysInfo>
 
 #include <csetjmp>
 #include <cstdio>
-#include <cstdlib>
+#include <vector>
 
 #include <jpeglib.h>
+#include <jerror.h>
 
 namespace rw {
 namespace {
@@ -31,6 +33,42 @@ void jumpOnError(j_common_ptr cinfo) {
     std::longjmp(manager->jump, 1);
 }
 
+// The compressed bytes go to the device a block at a time. A refused block ends the compression
+// through the error manager, as any other fatal error of the library does.
+struct DeviceDestination {
+    jpeg_destination_mgr base;
+    QIODevice* device;
+    JOCTET* block;
+    size_t blockBytes;
+};
+
+void startBlock(j_compress_ptr cinfo) {
+    auto* dest = reinterpret_cast<DeviceDestination*>(cinfo->dest);
+    dest->base.next_output_byte = dest->block;
+    dest->base.free_in_buffer = dest->blockBytes;
+}
+
+void writeBlock(j_compress_ptr cinfo, size_t bytes) {
+    auto* dest = reinterpret_cast<DeviceDestination*>(cinfo->dest);
+    if (dest->device->write(reinterpret_cast<const char*>(dest->block), qint64(bytes)) !=
+        qint64(bytes)) {
+        cinfo->err->msg_code = JERR_FILE_WRITE;
+        (*cinfo->err->error_exit)(reinterpret_cast<j_common_ptr>(cinfo));
+    }
+}
+
+boolean writeFullBlock(j_compress_ptr cinfo) {
+    auto* dest = reinterpret_cast<DeviceDestination*>(cinfo->dest);
+    writeBlock(cinfo, dest->blockBytes);
+    startBlock(cinfo);
+    return TRUE;
+}
+
+void writeLastBlock(j_compress_ptr cinfo) {
+    auto* dest = reinterpret_cast<DeviceDestination*>(cinfo->dest);
+    writeBlock(cinfo, dest->blockBytes - dest->base.free_in_buffer);
+}
+
 // Warnings and trace messages are not the user's business; the library would print them.
 void ignoreMessage(j_common_ptr) {}
 
@@ -43,11 +81,10 @@ J_COLOR_SPACE inputColourSpace(PixelLayout layout) {
     return QSysInfo::ByteOrder == QSysInfo::LittleEndian ? JCS_EXT_BGRX : JCS_EXT_XRGB;
 }
 
-// Compresses the pixels into a buffer that libjpeg allocates with malloc. Only plain C data lives
-// in this function, so the jump back from an error skips no destructor. Returns false with the
-// library's message in `errors` after an error.
-bool compress(const RgbPixels& pixels, JpegErrorManager& errors, unsigned char** buffer,
-              unsigned long* size) {
+// Compresses the pixels into the destination. Only plain C data lives in this function, so the
+// jump back from an error skips no destructor. Returns false with the library's message in
+// `errors` after an error.
+bool compress(const RgbPixels& pixels, JpegErrorManager& errors, DeviceDestination& destination) {
     jpeg_compress_struct cinfo{};
     cinfo.err = jpeg_std_error(&errors.base);
     errors.base.error_exit = jumpOnError;
@@ -57,7 +94,10 @@ bool compress(const RgbPixels& pixels, JpegErrorManager& errors, unsigned char**
         return false;
     }
     jpeg_create_compress(&cinfo);
-    jpeg_mem_dest(&cinfo, buffer, size);
+    destination.base.init_destination = startBlock;
+    destination.base.empty_output_buffer = writeFullBlock;
+    destination.base.term_destination = writeLastBlock;
+    cinfo.dest = &destination.base;
 
     const QImage& image = pixels.image;
     cinfo.image_width = JDIMENSION(image.width());
@@ -85,22 +125,16 @@ bool compress(const RgbPixels& pixels, JpegErrorManager& errors, unsigned char**
 
 }  // namespace
 
-QByteArray encodeJpeg(const QImage& image) {
+void writeJpeg(QIODevice& out, const QImage& image) {
     requireImagePixels(image);
     const RgbPixels pixels = rgbPixels(image);
     JpegErrorManager errors{};
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    const bool done = compress(pixels, errors, &buffer, &size);
-    QByteArray bytes;
-    if (done)
-        bytes = QByteArray(reinterpret_cast<const char*>(buffer), qsizetype(size));
-    std::free(buffer);
-    if (!done) {
+    std::vector<JOCTET> block(64 * 1024);
+    DeviceDestination destination{{}, &out, block.data(), block.size()};
+    if (!compress(pixels, errors, destination)) {
         throw RibwrightError(QStringLiteral("JPEG 画像を作成できません。%1")
                                  .arg(QString::fromLocal8Bit(errors.message)));
     }
-    return bytes;
 }
 
 }  // namespace rw

@@ -1,5 +1,7 @@
 #include "export/png_chunk.h"
 
+#include "platform/errors.h"
+
 #include <zlib.h>
 
 namespace rw {
@@ -12,16 +14,20 @@ void appendBigEndian(QByteArray& out, quint32 value) {
 
 }  // namespace
 
-void appendPngChunk(QByteArray& out, const char (&type)[5], const unsigned char* data,
-                    qsizetype size) {
-    appendBigEndian(out, quint32(size));
-    out.append(type, 4);
+void writePngChunk(QIODevice& out, const char (&type)[5], const unsigned char* data,
+                   qsizetype size) {
+    QByteArray chunk;
+    chunk.reserve(12 + size);
+    appendBigEndian(chunk, quint32(size));
+    chunk.append(type, 4);
     if (size > 0)
-        out.append(reinterpret_cast<const char*>(data), size);
+        chunk.append(reinterpret_cast<const char*>(data), size);
     uLong crc = crc32(0L, reinterpret_cast<const Bytef*>(type), 4);
     if (size > 0)
         crc = crc32(crc, data, uInt(size));
-    appendBigEndian(out, quint32(crc));
+    appendBigEndian(chunk, quint32(crc));
+    if (out.write(chunk) != chunk.size())
+        throw RibwrightError(out.errorString());
 }
 
 }  // namespace rw

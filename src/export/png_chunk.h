@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QByteArray>
+#include <QIODevice>
 
 namespace rw {
 
-// Appends one PNG chunk to `out`: the data length (big-endian), the four-letter type, the data
-// and the CRC-32 over type and data.
-void appendPngChunk(QByteArray& out, const char (&type)[5], const unsigned char* data,
-                    qsizetype size);
+// Writes one PNG chunk: the data length (big-endian), the four-letter type, the data and the
+// CRC-32 over type and data. Throws RibwrightError when the device refuses the bytes.
+void writePngChunk(QIODevice& out, const char (&type)[5], const unsigned char* data,
+                   qsizetype size);
 
 }  // namespace rw

@@ -1,7 +1,8 @@
+#include "export/png_writer.h"
+
 #include "export/image_pixels.h"
 #include "export/png_chunk.h"
 #include "export/png_scanline.h"
-#include "export/rib_exports.h"
 #include "platform/errors.h"
 
 #include <zlib.h>
@@ -31,7 +32,7 @@ void putBigEndian(std::array<unsigned char, 13>& header, int at, quint32 value) 
     header[at + 3] = static_cast<unsigned char>(value);
 }
 
-void appendHeader(QByteArray& out, const QImage& image) {
+void writeHeader(QIODevice& out, const QImage& image) {
     std::array<unsigned char, 13> ihdr{};
     putBigEndian(ihdr, 0, quint32(image.width()));
     putBigEndian(ihdr, 4, quint32(image.height()));
@@ -40,13 +41,13 @@ void appendHeader(QByteArray& out, const QImage& image) {
     ihdr[10] = 0;  // deflate
     ihdr[11] = 0;  // adaptive filtering (each row names its filter)
     ihdr[12] = 0;  // no interlacing
-    appendPngChunk(out, "IHDR", ihdr.data(), qsizetype(ihdr.size()));
+    writePngChunk(out, "IHDR", ihdr.data(), qsizetype(ihdr.size()));
 }
 
 // One zlib stream over all scanlines, cut into IDAT chunks as the compressed bytes arrive.
 class IdatWriter {
   public:
-    explicit IdatWriter(QByteArray& out) : out_(out), buffer_(kMaxIdatBytes) {
+    explicit IdatWriter(QIODevice& out) : out_(out), buffer_(kMaxIdatBytes) {
         // The largest window and zlib's default hash size and strategy. Measured on rib sheets,
         // a larger hash table (memory level 9) was both slower and larger, Z_FILTERED larger and
         // Z_RLE twice as large.
@@ -90,7 +91,7 @@ class IdatWriter {
     qsizetype pending() const { return kMaxIdatBytes - qsizetype(stream_.avail_out); }
 
     void emitChunk() {
-        appendPngChunk(out_, "IDAT", buffer_.data(), pending());
+        writePngChunk(out_, "IDAT", buffer_.data(), pending());
         resetOutput();
     }
 
@@ -99,23 +100,22 @@ class IdatWriter {
         stream_.avail_out = uInt(kMaxIdatBytes);
     }
 
-    QByteArray& out_;
+    QIODevice& out_;
     std::vector<unsigned char> buffer_;
     z_stream stream_{};
 };
 
 }  // namespace
 
-QByteArray encodePng(const QImage& image) {
+void writePng(QIODevice& out, const QImage& image) {
     requireImagePixels(image);
     const RgbPixels pixels = rgbPixels(image);
     const int height = pixels.image.height();
     const qsizetype rowBytes = 1 + 3 * qsizetype(pixels.image.width());
 
-    QByteArray out;
-    out.reserve(64 * 1024);
-    out.append("\x89PNG\r\n\x1a\n", 8);
-    appendHeader(out, pixels.image);
+    if (out.write("\x89PNG\r\n\x1a\n", 8) != 8)
+        throw RibwrightError(out.errorString());
+    writeHeader(out, pixels.image);
     {
         IdatWriter idat(out);
         const int rowsPerBatch = int(std::max<qsizetype>(1, kBatchBytes / rowBytes));
@@ -128,8 +128,7 @@ QByteArray encodePng(const QImage& image) {
         }
         idat.finish();
     }
-    appendPngChunk(out, "IEND", nullptr, 0);
-    return out;
+    writePngChunk(out, "IEND", nullptr, 0);
 }
 
 }  // namespace rw

@@ -1,5 +1,9 @@
+#include "export/sheet_image.h"
+
+#include "export/image_format.h"
 #include "export/image_pixels.h"
-#include "export/rib_exports.h"
+#include "export/jpeg_writer.h"
+#include "export/png_writer.h"
 #include "platform/atomic_file.h"
 
 namespace rw {
@@ -11,8 +15,15 @@ bool writeSheetImage(const QString& path, const QImage& sheet) {
     // Checked before anything touches the disk, so a sheet that was never drawn leaves an older
     // file of that name as it was.
     requireImagePixels(sheet);
-    const QByteArray bytes = format == ImageFormat::Jpeg ? encodeJpeg(sheet) : encodePng(sheet);
-    writeFileAtomically(path, bytes, FileErrorWording::ImageCreation);
+    writeFileAtomically(
+        path,
+        [&](QIODevice& out) {
+            if (format == ImageFormat::Jpeg)
+                writeJpeg(out, sheet);
+            else
+                writePng(out, sheet);
+        },
+        FileErrorWording::ImageCreation);
     return true;
 }
 

@@ -1,5 +1,5 @@
 #include "export/print_plan.h"
-#include "export/rib_exports.h"
+#include "export/number_format.h"
 #include "export/workshop_exports.h"
 
 #include "platform/errors.h"

@@ -7,10 +7,14 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
 #ifdef Q_OS_UNIX
+#include "platform/descriptor_sink.h"
+#include "platform/temp_file_cleanup.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -19,7 +23,7 @@
 namespace rw {
 namespace {
 
-// The table's texts do not say which file failed, and the program writes several without asking
+// The error texts do not say which file failed, and the program writes several without asking
 // (the last-run file on every paste): the path follows on a line of its own.
 [[noreturn]] void throwFileError(const QString& path, int code, const QString& reason,
                                  bool creating, FileErrorWording wording) {
@@ -37,46 +41,80 @@ namespace {
 }
 
 #ifdef Q_OS_UNIX
-bool writeAll(int fd, const QByteArray& data) {
-    const char* p = data.constData();
-    qsizetype left = data.size();
-    while (left > 0) {
-        const ssize_t written = ::write(fd, p, size_t(left));
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        p += written;
-        left -= written;
+// The file the save ends up in. A symbolic link is followed to its file, also to one that does not
+// exist yet, which opening the link for writing would create.
+QString resolvedTarget(const QString& path) {
+    QString target = path;
+    for (int hops = 0; hops < 40; ++hops) {  // the kernel's own limit on links in a row
+        const QFileInfo info(target);
+        if (!info.isSymLink())
+            break;
+        target = info.symLinkTarget();
     }
-    return true;
+    return target;
 }
 
-void writeInPlace(const QByteArray& native, const QString& path, const QByteArray& data,
-                  FileErrorWording wording) {
+// A temporary name is the target's name behind a dot with six random characters after it. A long
+// name loses the end of its stem instead, so every name the folder accepts can be saved.
+QByteArray temporaryNameTemplate(const QFileInfo& target) {
+    const QByteArray folder = QFile::encodeName(target.absolutePath());
+    QByteArray stem = QFile::encodeName(target.fileName());
+    long nameMax = ::pathconf(folder.constData(), _PC_NAME_MAX);
+    if (nameMax <= 0)
+        nameMax = 255;
+    const qsizetype room = std::max<qsizetype>(1, qsizetype(nameMax) - 8);  // "." and ".XXXXXX"
+    if (stem.size() > room)
+        stem.truncate(room);
+    return folder + "/." + stem + ".XXXXXX";
+}
+
+// Runs `write` into the descriptor. Returns the errno of the first failed write, 0 when every byte
+// was written; any other exception out of `write` is passed on.
+int streamInto(int fd, const std::function<void(QIODevice&)>& write) {
+    DescriptorSink sink(fd);
+    try {
+        write(sink);
+    } catch (...) {
+        if (sink.failedErrno() != 0)
+            return sink.failedErrno();
+        throw;
+    }
+    return sink.flushBlock() ? 0 : sink.failedErrno();
+}
+
+void writeInPlace(const QByteArray& native, const QString& path,
+                  const std::function<void(QIODevice&)>& write, FileErrorWording wording) {
     const int fd = ::open(native.constData(), O_WRONLY | O_TRUNC | O_CLOEXEC);
     if (fd < 0)
         fail(path, errno, true, wording);
-    if (!writeAll(fd, data)) {
-        const int e = errno;
+    int failed = 0;
+    try {
+        failed = streamInto(fd, write);
+    } catch (...) {
         ::close(fd);
-        fail(path, e, false, wording);
+        throw;
+    }
+    if (failed != 0) {
+        ::close(fd);
+        fail(path, failed, false, wording);
     }
     if (::close(fd) != 0)
         fail(path, errno, false, wording);
+}
+
+mode_t modeForNewFile() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
 }
 #endif
 
 }  // namespace
 
-void writeFileAtomically(const QString& path, const QByteArray& data, FileErrorWording wording) {
+void writeFileAtomically(const QString& path, const std::function<void(QIODevice&)>& write,
+                         FileErrorWording wording) {
 #ifdef Q_OS_UNIX
-    // Replace the file a link points to, not the link itself.
-    QString target = path;
-    const QFileInfo info(path);
-    if (info.isSymLink() && info.exists())
-        target = info.canonicalFilePath();
+    const QString target = resolvedTarget(path);
     const QByteArray native = QFile::encodeName(target);
 
     struct stat st {};
@@ -84,56 +122,61 @@ void writeFileAtomically(const QString& path, const QByteArray& data, FileErrorW
     if (exists && S_ISDIR(st.st_mode))
         fail(path, EISDIR, true, wording);
     if (exists && !S_ISREG(st.st_mode)) {
-        writeInPlace(native, path, data, wording);
+        writeInPlace(native, path, write, wording);
         return;
     }
+    // A rename would replace a file that opening for writing refuses: refuse it the same way.
+    if (exists && ::faccessat(AT_FDCWD, native.constData(), W_OK, AT_EACCESS) != 0)
+        fail(path, errno, true, wording);
 
-    const QFileInfo targetInfo(target);
-    QByteArray temp = QFile::encodeName(targetInfo.absolutePath()) + "/." +
-                      QFile::encodeName(targetInfo.fileName()) + ".XXXXXX";
+    QByteArray temp = temporaryNameTemplate(QFileInfo(target));
     const int fd = ::mkstemp(temp.data());
-    if (fd < 0) {
-        const int e = errno;
-        // A name the folder cannot hold is reported as a bad name rather than as the temp's fault.
-        fail(path, e, true, wording);
-    }
-    auto discard = [&](int e) {
-        ::close(fd);
+    if (fd < 0)
+        fail(path, errno, true, wording);
+    PendingTempFile pending(temp);
+    auto discard = [&](int e, bool closed) {
+        if (!closed)
+            ::close(fd);
         ::unlink(temp.constData());
         fail(path, e, false, wording);
     };
-    // Keep the permissions an existing file had; new files get the usual 0666 less the umask.
-    mode_t mode = exists ? (st.st_mode & 07777) : 0;
-    if (!exists) {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
-    }
-    if (::fchmod(fd, mode) != 0)
-        discard(errno);
-    if (!writeAll(fd, data))
-        discard(errno);
-    if (::fsync(fd) != 0)
-        discard(errno);
-    if (::close(fd) != 0) {
-        const int e = errno;
+    if (::fchmod(fd, exists ? (st.st_mode & 07777) : modeForNewFile()) != 0)
+        discard(errno, false);
+    int failed = 0;
+    try {
+        failed = streamInto(fd, write);
+    } catch (...) {
+        ::close(fd);
         ::unlink(temp.constData());
-        fail(path, e, false, wording);
+        throw;
     }
+    if (failed != 0)
+        discard(failed, false);
+    if (::fsync(fd) != 0)
+        discard(errno, false);
+    if (::close(fd) != 0)
+        discard(errno, true);
     if (::rename(temp.constData(), native.constData()) != 0) {
         const int e = errno;
         ::unlink(temp.constData());
         fail(path, e, true, wording);
     }
+    pending.release();
 #else
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         const int code = file.error() == QFileDevice::PermissionsError ? 5 : 2;
         throwFileError(path, code, file.errorString(), true, wording);
     }
-    if (file.write(data) != data.size() || !file.commit())
+    write(file);
+    if (!file.commit())
         throwFileError(path, 101, file.errorString(), false, wording);
 #endif
+}
+
+void writeFileAtomically(const QString& path, const QByteArray& data, FileErrorWording wording) {
+    writeFileAtomically(
+        path, [&data](QIODevice& device) { device.write(data); }, wording);
 }
 
 QByteArray readWholeFile(const QString& path) {
@@ -141,11 +184,11 @@ QByteArray readWholeFile(const QString& path) {
     errno = 0;
     if (!file.open(QIODevice::ReadOnly)) {
         const int e = errno != 0 ? errno : EACCES;
-        fail(path, e, false, FileErrorWording::MessageTable);
+        fail(path, e, false, FileErrorWording::ErrorCode);
     }
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        fail(path, errno != 0 ? errno : EIO, false, FileErrorWording::MessageTable);
+        fail(path, errno != 0 ? errno : EIO, false, FileErrorWording::ErrorCode);
     return bytes;
 }
 

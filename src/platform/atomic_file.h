@@ -1,26 +1,35 @@
 #pragma once
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QString>
+
+#include <functional>
 
 namespace rw {
 
 // How a failure to write a file is worded for the user.
 enum class FileErrorWording {
-    MessageTable,  // the text of the message table for the error code, then the path
+    ErrorCode,      // the text for the error code, then the path on a line of its own
     ImageCreation,  // ファイル "%s" を作成できません。%s when the file cannot be created
 };
 
-// Writes `data` to `path` so that the target is never left half-written: the bytes go to a
-// temporary file beside the target, which replaces it only when complete. A failure removes the
-// temporary file, leaves any older file intact and throws FileError.
-// A target that exists but is not a regular file (a device such as /dev/full) is written in place,
-// since it cannot be replaced by a rename.
+// Saves a file so that the target is never left half-written: `write` streams the content into a
+// temporary file beside the target, which replaces it only when `write` returns and everything
+// reached the disk. Any failure, an exception out of `write` or SIGINT/SIGTERM meanwhile removes
+// the temporary file and leaves an older file as it was; failures throw FileError (a failed write
+// inside `write` is reported as that file error, whatever `write` threw on noticing it).
+//
+// The target is treated as opening it for writing would treat it: a file that may not be written
+// is refused (access denied), a symbolic link is followed to the file it points at, a replaced
+// file keeps its permissions, and a target that is not a regular file (a device such as
+// /dev/full) is written in place, since a rename cannot replace it.
+void writeFileAtomically(const QString& path, const std::function<void(QIODevice&)>& write,
+                         FileErrorWording wording = FileErrorWording::ErrorCode);
 void writeFileAtomically(const QString& path, const QByteArray& data,
-                         FileErrorWording wording = FileErrorWording::MessageTable);
+                         FileErrorWording wording = FileErrorWording::ErrorCode);
 
-// Reads a whole file; throws FileError (worded from the message table) when it exists but cannot
-// be read.
+// Reads a whole file; throws FileError when it exists but cannot be read.
 QByteArray readWholeFile(const QString& path);
 
 }  // namespace rw

@@ -81,4 +81,8 @@ QString imageCreateErrorText(const QString& path, const QString& systemReason) {
     return QStringLiteral("ファイル \"%1\" を作成できません。%2").arg(path, systemReason);
 }
 
+QString outOfMemoryText() {
+    return QStringLiteral("メモリが不足しています");
+}
+
 }  // namespace rw

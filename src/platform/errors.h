@@ -59,5 +59,7 @@ QString fileErrorText(int code);
 int fileErrorCodeFromErrno(int errnoValue);
 // The text shown when an image file cannot be created, with the path and the system's reason.
 QString imageCreateErrorText(const QString& path, const QString& systemReason);
+// The text shown when the memory for a piece of work cannot be had: "メモリが不足しています".
+QString outOfMemoryText();
 
 }  // namespace rw

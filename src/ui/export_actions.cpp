@@ -1,7 +1,10 @@
 // The three exports of the sheet: image, spreadsheet and drawing. Each redraws the sheet first,
 // so it writes the settings as they stand now, proposes a name built from the title and the
 // settings, and offers to open the written file.
-#include "export/rib_exports.h"
+#include "export/csv_writer.h"
+#include "export/dxf_writer.h"
+#include "export/output_name.h"
+#include "export/sheet_image.h"
 #include "ui/main_window.h"
 
 namespace rw {

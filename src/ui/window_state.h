@@ -1,7 +1,7 @@
 #pragma once
 
 #include "airfoil/airfoil_data.h"
-#include "export/rib_exports.h"
+#include "export/dxf_writer.h"
 #include "geometry/rib_outline.h"
 #include "geometry/rib_parameters.h"
 #include "sheet/rib_sheet.h"

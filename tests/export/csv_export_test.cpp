@@ -1,4 +1,5 @@
-#include "export/rib_exports.h"
+#include "export/csv_writer.h"
+#include "export/number_format.h"
 
 #include "platform/errors.h"
 

@@ -1,7 +1,6 @@
 #include "export/dxf_entities.h"
 
-#include <QFile>
-#include <QTemporaryDir>
+#include <QBuffer>
 
 #include <gtest/gtest.h>
 
@@ -9,18 +8,19 @@ using namespace rw;
 
 namespace {
 
-// Runs `write` on an entity writer and returns the lines of the file it produced.
+// Runs `write` on an entity writer with the given layer, width and colour, and returns the lines
+// it produced.
 template <typename Write>
-QStringList written(const DxfAttributes& attributes, Write write) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("e.dxf");
-    ExportFile file(path);
-    DxfEntityWriter dxf(file, attributes);
+QStringList written(const QString& layer, const QString& width, const QString& colour,
+                    Write write) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    TextLineWriter file(buffer);
+    DxfEntityWriter dxf(file, {layer, colour});
+    dxf.setWidth(width);
     write(dxf);
-    file.close();
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-    QStringList lines = QString::fromUtf8(f.readAll()).split(QStringLiteral("\r\n"));
+    QStringList lines = QString::fromUtf8(bytes).split(QStringLiteral("\r\n"));
     lines.removeLast();
     return lines;
 }
@@ -28,26 +28,23 @@ QStringList written(const DxfAttributes& attributes, Write write) {
 }  // namespace
 
 TEST(DxfEntityWriter, EachEntityHasItsFixedLength) {
-    const DxfAttributes a{"3", "0.5", "9", "label", "2"};
-    EXPECT_EQ(written(a, [](auto& d) { d.header(0, 0, 210, 300); }).size(), 18);
-    EXPECT_EQ(written(a, [](auto& d) { d.entitiesStart(); }).size(), 4);
-    EXPECT_EQ(written(a, [](auto& d) { d.polylineStart(); }).size(), 20);
-    EXPECT_EQ(written(a, [](auto& d) { d.vertex(1, 2); }).size(), 14);
-    EXPECT_EQ(written(a, [](auto& d) { d.seqEnd(); }).size(), 4);
-    EXPECT_EQ(written(a, [](auto& d) { d.text(1, 2); }).size(), 16);
-    EXPECT_EQ(written(a, [](auto& d) { d.line(1, 2, 3, 4); }).size(), 24);
-    EXPECT_EQ(written(a, [](auto& d) { d.circle(1, 2, 3); }).size(), 14);
-    EXPECT_EQ(written(a, [](auto& d) { d.end(); }).size(), 4);
+    EXPECT_EQ(written("3", "0.5", "9", [](auto& d) { d.header(0, 0, 210, 300); }).size(), 18);
+    EXPECT_EQ(written("3", "0.5", "9", [](auto& d) { d.entitiesStart(); }).size(), 4);
+    EXPECT_EQ(written("3", "0.5", "9", [](auto& d) { d.polylineStart(); }).size(), 20);
+    EXPECT_EQ(written("3", "0.5", "9", [](auto& d) { d.vertex(1, 2); }).size(), 14);
+    EXPECT_EQ(written("3", "0.5", "9", [](auto& d) { d.seqEnd(); }).size(), 4);
+    EXPECT_EQ(written("3", "0.5", "9", [](auto& d) { d.text(1, 2, "label", "2"); }).size(), 16);
+    EXPECT_EQ(written("3", "0.5", "9", [](auto& d) { d.line(1, 2, 3, 4); }).size(), 24);
+    EXPECT_EQ(written("3", "0.5", "9", [](auto& d) { d.circle(1, 2, 3); }).size(), 14);
+    EXPECT_EQ(written("3", "0.5", "9", [](auto& d) { d.end(); }).size(), 4);
 }
 
-TEST(DxfEntityWriter, AttributesGoInAsTheyStandAtTheCall) {
-    DxfAttributes a{"7", "1", "1", "x", "3"};
-    const QStringList lines = written(a, [&](DxfEntityWriter& d) {
+TEST(DxfEntityWriter, LayerAndColourGoInAsTheyStandAtTheCall) {
+    const QStringList lines = written("7", "1", "1", [&](DxfEntityWriter& d) {
         d.line(0, 0, 1, 1);
-        a.layer = "8";
-        a.colour = "";
-        a.text = "FOIL, 24 (12%)";
-        d.text(0, 0);
+        d.setLayer("8");
+        d.setColour("");
+        d.text(0, 0, "FOIL, 24 (12%)", "3");
     });
     EXPECT_EQ(lines.mid(0, 12),
               (QStringList{"0", "LINE", "8", "7", "40", "1", "41", "1", "62", "1", "62", "1"}));
@@ -56,8 +53,7 @@ TEST(DxfEntityWriter, AttributesGoInAsTheyStandAtTheCall) {
 }
 
 TEST(DxfEntityWriter, CoordinatesAreRoundedToSinglePrecisionOnce) {
-    const DxfAttributes a{"1", "0.5", "9", "", "3"};
-    const QStringList lines = written(a, [](auto& d) {
+    const QStringList lines = written("1", "0.5", "9", [](auto& d) {
         d.vertex(0.1, 268.0 + 0.195000007748604);
         d.circle(-20.000000001, 1e-6, 133.7 / 200);
     });

@@ -1,4 +1,4 @@
-#include "export/rib_exports.h"
+#include "export/image_bytes.h"
 #include "platform/errors.h"
 
 #include <QPainter>
@@ -102,7 +102,7 @@ QImage sheetLikeImage(int width, int height) {
 
 TEST(JpegWriter, IsABaselineJfifFileWithTheLibraryDefaults) {
     const QImage sheet = sheetLikeImage(321, 203);
-    const QByteArray jpeg = encodeJpeg(sheet);
+    const QByteArray jpeg = jpegBytes(sheet);
     ASSERT_GT(jpeg.size(), 4);
     EXPECT_EQ(byteAt(jpeg, 0), 0xFFu);
     EXPECT_EQ(byteAt(jpeg, 1), 0xD8u);
@@ -135,7 +135,7 @@ TEST(JpegWriter, IsABaselineJfifFileWithTheLibraryDefaults) {
 }
 
 TEST(JpegWriter, QuantisationTablesAreThoseOfQuality90) {
-    const QByteArray jpeg = encodeJpeg(sheetLikeImage(64, 48));
+    const QByteArray jpeg = jpegBytes(sheetLikeImage(64, 48));
     const std::array<int, 64> zigZag = zigZagOrder();
     std::map<int, std::array<int, 64>> tables;
     for (const Segment& s : readHeaderSegments(jpeg)) {
@@ -160,7 +160,7 @@ TEST(JpegWriter, QuantisationTablesAreThoseOfQuality90) {
 TEST(JpegWriter, DecodesBackToTheSheetWithSmallError) {
     const QImage sheet = sheetLikeImage(400, 250);
     QImage decoded;
-    ASSERT_TRUE(decoded.loadFromData(encodeJpeg(sheet), "JPEG"));
+    ASSERT_TRUE(decoded.loadFromData(jpegBytes(sheet), "JPEG"));
     ASSERT_EQ(decoded.size(), sheet.size());
     decoded = decoded.convertToFormat(QImage::Format_RGB32);
 
@@ -188,13 +188,13 @@ TEST(JpegWriter, DecodesBackToTheSheetWithSmallError) {
 TEST(JpegWriter, EveryImageFormatGivesTheSameFileAsItsRgbTriples) {
     // 32-bit pixels are read in place; converted to RGB triples first they must give the same file.
     const QImage sheet = sheetLikeImage(130, 70);
-    const QByteArray reference = encodeJpeg(sheet.convertToFormat(QImage::Format_RGB888));
-    EXPECT_EQ(encodeJpeg(sheet), reference);
-    EXPECT_EQ(encodeJpeg(sheet.convertToFormat(QImage::Format_ARGB32)), reference);
+    const QByteArray reference = jpegBytes(sheet.convertToFormat(QImage::Format_RGB888));
+    EXPECT_EQ(jpegBytes(sheet), reference);
+    EXPECT_EQ(jpegBytes(sheet.convertToFormat(QImage::Format_ARGB32)), reference);
     EXPECT_EQ(
-        encodeJpeg(
+        jpegBytes(
             sheet.convertToFormat(QImage::Format_RGB16).convertToFormat(QImage::Format_RGB888)),
-        encodeJpeg(sheet.convertToFormat(QImage::Format_RGB16)));
+        jpegBytes(sheet.convertToFormat(QImage::Format_RGB16)));
 }
 
 TEST(JpegWriter, LibraryErrorsBecomeExceptions) {
@@ -203,13 +203,13 @@ TEST(JpegWriter, LibraryErrorsBecomeExceptions) {
     QImage tooWide(65501, 1, QImage::Format_RGB32);
     tooWide.fill(Qt::white);
     try {
-        encodeJpeg(tooWide);
+        jpegBytes(tooWide);
         ADD_FAILURE() << "no error";
     } catch (const RibwrightError& e) {
         EXPECT_TRUE(e.text().startsWith(QStringLiteral("JPEG "))) << e.what();
         EXPECT_GT(e.text().size(), 16) << "the library's reason is missing: " << e.what();
     }
-    EXPECT_THROW(encodeJpeg(QImage()), RibwrightError);
+    EXPECT_THROW(jpegBytes(QImage()), RibwrightError);
     // The writer still works after a failure.
-    EXPECT_FALSE(encodeJpeg(sheetLikeImage(20, 20)).isEmpty());
+    EXPECT_FALSE(jpegBytes(sheetLikeImage(20, 20)).isEmpty());
 }

@@ -1,4 +1,4 @@
-#include "export/rib_exports.h"
+#include "export/output_name.h"
 #include "platform/number_conversion.h"
 
 #include <gtest/gtest.h>

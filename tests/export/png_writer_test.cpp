@@ -1,4 +1,4 @@
-#include "export/rib_exports.h"
+#include "export/image_bytes.h"
 #include "platform/errors.h"
 
 #include <QBuffer>
@@ -146,7 +146,7 @@ void expectPixelsOf(const QImage& image, const QByteArray& png) {
 TEST(PngWriter, ChunksAreSignatureIhdrIdatsIendWithRightLengthsAndCrcs) {
     // Noise does not compress, so the data needs several IDAT chunks.
     const QImage image = noiseImage(211, 157, QImage::Format_RGB32);
-    const QByteArray png = encodePng(image);
+    const QByteArray png = pngBytes(image);
     ASSERT_TRUE(png.startsWith(QByteArray("\x89PNG\r\n\x1a\n", 8)));
 
     const std::vector<Chunk> chunks = readChunks(png);
@@ -185,31 +185,31 @@ TEST(PngWriter, ChunksAreSignatureIhdrIdatsIendWithRightLengthsAndCrcs) {
 
 TEST(PngWriter, WritesEveryPixelUnchangedWhateverTheImageFormat) {
     const QImage sheet = sheetLikeImage(640, 400);
-    expectPixelsOf(sheet, encodePng(sheet));
+    expectPixelsOf(sheet, pngBytes(sheet));
 
     const QImage rgb888 = noiseImage(33, 17, QImage::Format_RGB888);
-    expectPixelsOf(rgb888, encodePng(rgb888));
+    expectPixelsOf(rgb888, pngBytes(rgb888));
 
     // The alpha of a 32-bit image is not written; its colour channels are, as they are.
     const QImage argb = noiseImage(29, 11, QImage::Format_ARGB32);
-    expectPixelsOf(argb, encodePng(argb));
+    expectPixelsOf(argb, pngBytes(argb));
 
     QImage indexed(7, 5, QImage::Format_Indexed8);
     indexed.setColorTable({qRgb(255, 0, 0), qRgb(0, 128, 255), qRgb(1, 2, 3)});
     for (int y = 0; y < 5; ++y)
         for (int x = 0; x < 7; ++x) indexed.setPixel(x, y, uint((x + y) % 3));
-    expectPixelsOf(indexed, encodePng(indexed));
+    expectPixelsOf(indexed, pngBytes(indexed));
 
     QImage single(1, 1, QImage::Format_RGB32);
     single.setPixel(0, 0, qRgb(12, 34, 56));
-    expectPixelsOf(single, encodePng(single));
+    expectPixelsOf(single, pngBytes(single));
     const QImage column = noiseImage(1, 300, QImage::Format_RGB32);
-    expectPixelsOf(column, encodePng(column));
+    expectPixelsOf(column, pngBytes(column));
 }
 
 TEST(PngWriter, OtherReadersAcceptTheFile) {
     const QImage sheet = sheetLikeImage(500, 300);
-    const QByteArray png = encodePng(sheet);
+    const QByteArray png = pngBytes(sheet);
 
     QImage decoded;
     ASSERT_TRUE(decoded.loadFromData(png, "PNG"));
@@ -225,7 +225,7 @@ TEST(PngWriter, OtherReadersAcceptTheFile) {
     for (const QImage& image : {sheet, noiseImage(300, 200, QImage::Format_RGB32)}) {
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(encodePng(image));
+        file.write(pngBytes(image));
         file.close();
         QProcess check;
         check.start(pngcheck, {QStringLiteral("-v"), path});
@@ -238,6 +238,6 @@ TEST(PngWriter, OtherReadersAcceptTheFile) {
 }
 
 TEST(PngWriter, RefusesAnImageWithoutPixels) {
-    EXPECT_THROW(encodePng(QImage()), RibwrightError);
-    EXPECT_THROW(encodePng(QImage(0, 10, QImage::Format_RGB32)), RibwrightError);
+    EXPECT_THROW(pngBytes(QImage()), RibwrightError);
+    EXPECT_THROW(pngBytes(QImage(0, 10, QImage::Format_RGB32)), RibwrightError);
 }

@@ -1,4 +1,5 @@
-#include "export/export_file.h"
+#include "export/text_lines.h"
+#include "platform/atomic_file.h"
 
 #include "platform/errors.h"
 #include "platform/text_codec.h"
@@ -39,14 +40,26 @@ void writeRaw(const QString& path, const QByteArray& bytes) {
     f.write(bytes);
 }
 
-// The text of the FileError that closing `file` raises, or "(written)".
-QString closeError(ExportFile& file) {
+// Saves `lines` through the line writer into `path`, as the CSV and DXF exports do.
+void saveLines(const QString& path, const QStringList& lines) {
+    writeFileAtomically(path, [&](QIODevice& out) {
+        TextLineWriter writer(out);
+        for (const QString& line : lines) writer.writeLine(line);
+    });
+}
+
+// The text of the FileError that saving `lines` raises, or "(written)".
+QString saveError(const QString& path, const QStringList& lines = {}) {
     try {
-        file.close();
+        saveLines(path, lines);
     } catch (const FileError& e) {
         return e.text();
     }
     return QStringLiteral("(written)");
+}
+
+QStringList hiddenAndPlainFiles(const QString& dir) {
+    return QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::System);
 }
 
 // Makes a folder refuse new entries for the length of a test. Root ignores permission bits, so
@@ -86,49 +99,49 @@ class RefusingFolder {
 
 }  // namespace
 
-TEST(ExportFile, LinesEndInCrLfInTheSystemEncodingWrittenOnlyAtClose) {
+TEST(SavedLines, EndInCrLfInTheSystemEncodingAndReachTheFileOnlyWhenComplete) {
     QTemporaryDir dir;
     const QString path = dir.filePath("out.csv");
-    ExportFile file(path);
-    file.writeLine("FOIL 24");
-    file.writeLine(QString());
-    file.writeLine(",1.5, ,2");
-    file.writeLine(QStringLiteral("翼 é"));
-    EXPECT_FALSE(QFile::exists(path)) << "nothing reaches the disk before close";
-    file.close();
+    writeFileAtomically(path, [&](QIODevice& out) {
+        TextLineWriter file(out);
+        file.writeLine("FOIL 24");
+        file.writeLine(QString());
+        file.writeLine(",1.5, ,2");
+        file.writeLine(QStringLiteral("翼 é"));
+        EXPECT_FALSE(QFile::exists(path)) << "nothing reaches the target before the end";
+    });
     EXPECT_EQ(readAll(path), QByteArray("FOIL 24\r\n\r\n,1.5, ,2\r\n") +
                                  encodeSystemText(QStringLiteral("翼 é")) + "\r\n");
     // No temporary file is left beside the target.
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"out.csv"});
+    EXPECT_EQ(hiddenAndPlainFiles(dir.path()), QStringList{"out.csv"});
 }
 
-TEST(ExportFile, ReplacesAnOlderFileWholeAndAnEmptyFileIsEmpty) {
+TEST(SavedLines, ReplaceAnOlderFileWholeAndAnEmptyFileIsEmpty) {
     QTemporaryDir dir;
     const QString path = dir.filePath("old.dxf");
     writeRaw(path, QByteArray(5000, 'x'));
-    ExportFile file(path);
-    file.writeLine("0");
-    file.close();
+    saveLines(path, {"0"});
     EXPECT_EQ(readAll(path), "0\r\n");
-
-    ExportFile empty(path);
-    empty.close();
+    saveLines(path, {});
     EXPECT_EQ(readAll(path), "");
 }
 
-TEST(ExportFile, AnExportAbandonedBeforeCloseLeavesTheOlderFile) {
+TEST(SavedLines, AnExportEndedByAnErrorLeavesTheOlderFileAndNoTemporaryFile) {
     QTemporaryDir dir;
     const QString path = dir.filePath("kept.csv");
     writeRaw(path, "older contents\r\n");
-    {
-        ExportFile file(path);
-        file.writeLine("new line");
-        // An error in the middle of an export leaves without closing.
-    }
+    EXPECT_THROW(writeFileAtomically(path,
+                                     [](QIODevice& out) {
+                                         TextLineWriter file(out);
+                                         file.writeLine("new line");
+                                         throw RibwrightError("stopped half way");
+                                     }),
+                 RibwrightError);
     EXPECT_EQ(readAll(path), "older contents\r\n");
+    EXPECT_EQ(hiddenAndPlainFiles(dir.path()), QStringList{"kept.csv"});
 }
 
-TEST(ExportFile, AFolderThatRefusesTheFileIsAccessDeniedAndTheOlderFileStays) {
+TEST(SavedLines, AFolderThatRefusesTheFileIsAccessDeniedAndTheOlderFileStays) {
     QTemporaryDir dir;
     const QString folder = dir.filePath("locked");
     ASSERT_TRUE(QDir().mkpath(folder));
@@ -137,34 +150,36 @@ TEST(ExportFile, AFolderThatRefusesTheFileIsAccessDeniedAndTheOlderFileStays) {
     RefusingFolder refusing(folder);
     if (!refusing.ok())
         GTEST_SKIP() << "cannot make a folder refuse new files here";
-    ExportFile file(path);
-    file.writeLine("new contents");
-    EXPECT_EQ(closeError(file), QStringLiteral("ファイルへのアクセスが拒否されました\n") + path);
+    EXPECT_EQ(saveError(path, {"new contents"}),
+              QStringLiteral("ファイルへのアクセスが拒否されました\n") + path);
     EXPECT_EQ(readAll(path), "older contents\r\n");
 }
 
-TEST(ExportFile, FailuresNameThePathOnASecondLine) {
+TEST(SavedLines, FailuresNameThePathOnASecondLine) {
     QTemporaryDir dir;
     const QString plainFile = dir.filePath("plain.txt");
     writeRaw(plainFile, "x");
 
-    ExportFile underFile(plainFile + "/out.csv");  // a path through a file, not a folder
-    underFile.writeLine("a");
-    EXPECT_EQ(closeError(underFile),
+    // A path through a file, not a folder.
+    EXPECT_EQ(saveError(plainFile + "/out.csv", {"a"}),
               QStringLiteral("不正なファイル名 - %s\n") + plainFile + QStringLiteral("/out.csv"));
+    EXPECT_EQ(saveError(dir.filePath("no/such/folder/out.csv")),
+              QStringLiteral("指定されたファイルが見つかりません\n") +
+                  dir.filePath("no/such/folder/out.csv"));
 
-    ExportFile missingFolder(dir.filePath("no/such/folder/out.csv"));
-    EXPECT_EQ(closeError(missingFolder), QStringLiteral("指定されたファイルが見つかりません\n") +
-                                             dir.filePath("no/such/folder/out.csv"));
-
-    ExportFile full("/dev/full");
-    full.writeLine("a full disk refuses even one line");
+    // A full disk stops the writer at its first refused block, and is reported as the file's
+    // error whatever the writer threw on noticing it.
+    int linesWritten = 0;
     try {
-        full.close();
+        writeFileAtomically("/dev/full", [&](QIODevice& out) {
+            TextLineWriter file(out);
+            for (;; ++linesWritten) file.writeLine(QString(100, u'x'));
+        });
         FAIL() << "writing to /dev/full succeeded";
     } catch (const FileError& e) {
         EXPECT_EQ(e.text(), QStringLiteral("ディスクがいっぱいです\n/dev/full"));
         EXPECT_EQ(e.code(), 101);
         EXPECT_EQ(e.path(), "/dev/full");
     }
+    EXPECT_LT(linesWritten, 10000);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QProcess>
 #include <QString>
 #include <QStringList>
 
@@ -14,5 +15,10 @@ struct CliResult {
 
 // Runs the built ribwright-cli with `args` and waits for it.
 CliResult runCli(const QStringList& args);
+// Runs it under a wrapping command (prlimit, setpriv …) that ends by running its arguments.
+CliResult runCliUnder(const QStringList& wrapper, const QStringList& args);
+
+// Starts the built ribwright-cli with `args` without waiting for it.
+void startCli(QProcess& process, const QStringList& args);
 
 }  // namespace rw::test

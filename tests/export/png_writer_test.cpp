@@ -183,6 +183,21 @@ TEST(PngWriter, ChunksAreSignatureIhdrIdatsIendWithRightLengthsAndCrcs) {
     expectPixelsOf(image, png);
 }
 
+// Plain zlib level 7 with its default tuning: the stream is byte for byte what zlib's own
+// one-call compression at level 7 makes of the same filtered rows, over several row batches.
+TEST(PngWriter, TheImageDataIsPlainZlibLevelSeven) {
+    const QImage sheet = sheetLikeImage(1600, 1000);
+    const QByteArray stream = idatData(readChunks(pngBytes(sheet)));
+    const QByteArray rows = inflateAll(stream);
+    uLongf size = compressBound(uLong(rows.size()));
+    QByteArray expected(qsizetype(size), '\0');
+    ASSERT_EQ(compress2(reinterpret_cast<Bytef*>(expected.data()), &size,
+                        reinterpret_cast<const Bytef*>(rows.constData()), uLong(rows.size()), 7),
+              Z_OK);
+    expected.resize(qsizetype(size));
+    EXPECT_TRUE(stream == expected) << stream.size() << " bytes, level 7 gives " << expected.size();
+}
+
 TEST(PngWriter, WritesEveryPixelUnchangedWhateverTheImageFormat) {
     const QImage sheet = sheetLikeImage(640, 400);
     expectPixelsOf(sheet, pngBytes(sheet));

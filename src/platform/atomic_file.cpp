@@ -140,6 +140,10 @@ void writeFileAtomically(const QString& path, const std::function<void(QIODevice
         ::unlink(temp.constData());
         fail(path, e, false, wording);
     };
+    // A replaced file keeps its mode, and its owner where that may be given back (as root); an
+    // ordinary user saving over another's writable file becomes its owner.
+    if (exists && ::fchown(fd, st.st_uid, st.st_gid) != 0 && errno != EPERM)
+        discard(errno, false);
     if (::fchmod(fd, exists ? (st.st_mode & 07777) : modeForNewFile()) != 0)
         discard(errno, false);
     int failed = 0;

@@ -69,6 +69,12 @@ TEST(CliFileSafety, AWriteProtectedTargetIsRefusedAndKeptAWritableOneKeepsItsMod
     struct stat st {};
     ASSERT_EQ(::stat(QFile::encodeName(shared).constData(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0666u);
+    if (::geteuid() == 0) {
+        // Saved over by root, the other user's file stays theirs.
+        ASSERT_EQ(runCli({"--csv", shared, kAirfoil}).exitCode, 0);
+        ASSERT_EQ(::stat(QFile::encodeName(shared).constData(), &st), 0);
+        EXPECT_EQ(st.st_uid, 65534u);
+    }
     EXPECT_EQ(filesIn(dir.path()), (QStringList{"ro.csv", "rw.csv"}));
 }
 

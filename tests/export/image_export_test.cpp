@@ -168,3 +168,19 @@ TEST(WriteSheetImage, AFileThatCannotBeCreatedIsReportedWithPathAndReason) {
     EXPECT_EQ(fileBytes(longName), jpegBytes(sheet));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }
+
+// Both encoders stream into the file; a device that refuses the bytes ends either with the file's
+// own error, not the encoder's.
+TEST(WriteSheetImage, AFullDiskIsTheFilesErrorForBothFormats) {
+    QTemporaryDir dir;
+    for (const char* name : {"full.png", "full.jpg"}) {
+        const QString link = dir.filePath(name);
+        ASSERT_TRUE(QFile::link(QStringLiteral("/dev/full"), link));
+        try {
+            writeSheetImage(link, smallSheet());
+            ADD_FAILURE() << "no error for " << name;
+        } catch (const FileError& e) {
+            EXPECT_EQ(e.text(), QStringLiteral("ディスクがいっぱいです\n") + link);
+        }
+    }
+}

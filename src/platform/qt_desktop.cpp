@@ -1,15 +1,21 @@
 #include "platform/qt_desktop.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
+#include <QComboBox>
+#include <QCompleter>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
 #include <QThread>
 #include <QUrl>
+
+#include <memory>
 
 namespace rw {
 
@@ -17,6 +23,33 @@ namespace {
 
 QString messageCaption() {
     return applicationTitleFromExecutable(QCoreApplication::applicationFilePath());
+}
+
+// Choosing another file type in a save dialog would rewrite the name's extension; the format
+// follows the name alone, so the name is put back as it stood before the choice.
+void keepTypedName(QFileDialog& dialog) {
+    auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+    if (!name || !types)
+        return;
+    auto nameBefore = std::make_shared<QString>();
+    // The index changes before the dialog applies the new filter, and the filter is reported
+    // as selected after it did.
+    QObject::connect(types, &QComboBox::currentIndexChanged, name,
+                     [name, nameBefore] { *nameBefore = name->text(); });
+    QObject::connect(&dialog, &QFileDialog::filterSelected, name, [name, nameBefore] {
+        if (name->text() != *nameBefore)
+            name->setText(*nameBefore);
+    });
+}
+
+// The name field's completion list is a window of its own: closed with the dialog, or it
+// stays over the main window and swallows the next click.
+void closeCompletionList(QFileDialog& dialog) {
+    for (auto* edit : dialog.findChildren<QLineEdit*>()) {
+        if (QCompleter* completer = edit->completer())
+            completer->popup()->hide();
+    }
 }
 
 // The program's own dialogs rather than the platform's: they behave the same on every desktop
@@ -29,6 +62,7 @@ QFileDialog* makeFileDialog(QWidget* owner, QFileDialog::AcceptMode mode) {
     // A name that does not exist may be typed in the open dialog too; loading it does nothing.
     dialog->setFileMode(QFileDialog::AnyFile);
     dialog->setDefaultSuffix(QString());
+    keepTypedName(*dialog);
     return dialog;
 }
 
@@ -37,7 +71,9 @@ std::optional<QString> runFileDialog(QFileDialog& dialog, const FileDialogReques
     dialog.setNameFilters(qtNameFilters(request.filter));
     dialog.setDirectory(request.initialDir);
     dialog.selectFile(fileName);
-    if (dialog.exec() != QDialog::Accepted)
+    const int result = dialog.exec();
+    closeCompletionList(dialog);
+    if (result != QDialog::Accepted)
         return std::nullopt;
     const QStringList chosen = dialog.selectedFiles();
     if (chosen.isEmpty())

@@ -2,14 +2,19 @@
 // boxes carry the right captions and buttons. Each modal dialog is answered from a timer.
 #include "platform/qt_desktop.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QColorDialog>
+#include <QComboBox>
+#include <QCompleter>
 #include <QDir>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -120,6 +125,37 @@ TEST(QtDesktopDialogs, SaveDialogProposesTheNameAndOverwritesSilently) {
     ASSERT_TRUE(chosen.has_value());
     EXPECT_EQ(*chosen, existing);
     EXPECT_EQ(answer.unexpected(), 0);
+}
+
+// Picking another file type keeps the proposed name as it is: the format follows the name.
+// The name field's completion list, opened while typing, closes with the dialog.
+TEST(QtDesktopDialogs, SaveDialogKeepsTheNameAndClosesItsCompletionList) {
+    QTemporaryDir folder;
+    QtDesktop desktop;
+    QAbstractItemView* completionList = nullptr;
+    ModalAnswer answer([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
+        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+        ASSERT_NE(types, nullptr);
+        ASSERT_NE(name, nullptr);
+        ASSERT_EQ(name->text(), "FOIL_150.png");
+        types->setFocus();
+        QTest::keyClick(types, Qt::Key_Down);  // PNG → JPG, as the user picks it
+        EXPECT_EQ(types->currentText(), "JPG (*.jpg)");
+        EXPECT_EQ(name->text(), "FOIL_150.png");
+        ASSERT_NE(name->completer(), nullptr);
+        completionList = name->completer()->popup();
+        completionList->show();  // as typing a known name opens it
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    const auto chosen =
+        desktop.chooseFileToSave({"FOIL_150.png", folder.path(), "PNG|*.png|JPG|*.jpg"});
+    ASSERT_TRUE(chosen.has_value());
+    EXPECT_EQ(*chosen, QDir(folder.path()).filePath("FOIL_150.png"));
+    ASSERT_NE(completionList, nullptr);
+    EXPECT_FALSE(completionList->isVisible());
 }
 
 // In main the window goes before the desktop, taking its child dialogs with it; the desktop

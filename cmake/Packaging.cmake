@@ -18,4 +18,8 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Full-size wing rib templates from airfoil
 set(CPACK_GENERATOR "TGZ")
 set(CPACK_PACKAGE_FILE_NAME "ribwright-${PROJECT_VERSION}-linux-${CMAKE_SYSTEM_PROCESSOR}")
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+# What the program needs from the system at run time (Debian names), for a Debian package built
+# with -G DEB; the toolkit's translations give its file, colour and Yes/No dialogs in Japanese.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "libqt6widgets6, libqt6gui6, libqt6core6, zlib1g, libjpeg62-turbo, fonts-noto-cjk, qt6-translations-l10n")
 include(CPack)

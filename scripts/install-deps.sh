@@ -9,7 +9,7 @@ packages=(
   zlib1g-dev libjpeg62-turbo-dev
   # polygon booleans and offsets for the closed cut contours
   libpolyclipping-dev
-  # the toolkit's own dialog texts (Save As, Cancel, Yes/No) in the desktop's language
+  # the toolkit's own dialog texts (Save As, Cancel, Yes/No) in Japanese
   qt6-translations-l10n
   # tests, fuzzing and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev

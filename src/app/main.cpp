@@ -3,12 +3,10 @@
 #include "platform/qt_desktop.h"
 #include "platform/single_instance.h"
 #include "ui/main_window.h"
+#include "ui/toolkit_translations.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QMessageBox>
-#include <QTranslator>
 
 namespace {
 
@@ -26,12 +24,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_ENABLE_HIGHDPI_SCALING"))
         qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
     QApplication app(argc, argv);
-    // The toolkit's own dialogs (file, colour, Yes/No buttons) speak the desktop's language.
-    QTranslator toolkitTexts;
-    if (toolkitTexts.load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        app.installTranslator(&toolkitTexts);
-    }
+    rw::installToolkitTranslations(app);
 
     // The application name stays the executable's: the lock file records it, and a lock whose
     // process runs under another name is taken for a stale one.

@@ -1,5 +1,7 @@
 #include "ui/control_factory.h"
 
+#include "panel/control_table.h"
+#include "ui/memo_box.h"
 #include "ui/panel_widget.h"
 
 #include <QCheckBox>
@@ -15,6 +17,8 @@
 namespace rw {
 
 namespace {
+
+const QColor kDisabledText(112, 112, 112);
 
 // Most controls are placed before the window's font reaches them.
 QFont controlFont(const QWidget* parent) {
@@ -98,6 +102,74 @@ PanelWidget* makePanel(QWidget* parent, const char* name, QRect place, const QCo
     auto* panel = placed(new PanelWidget(parent), name, place);
     panel->setColour(colour);
     return panel;
+}
+
+// Panels that act as buttons stand out from the surface and show a pointing hand.
+static PanelWidget* makeClickablePanel(QWidget* parent, const ControlSpec& spec,
+                                       const QColor& colour) {
+    PanelWidget* panel = makePanel(parent, spec.name, spec.place, colour);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setCursor(Qt::PointingHandCursor);
+    return panel;
+}
+
+QWidget* makeControl(QWidget* parent, const ControlSpec& spec) {
+    const QColor highlight = parent->palette().color(QPalette::Highlight);
+    QWidget* control = nullptr;
+    switch (spec.kind) {
+        case ControlKind::Button:
+            control = makeButton(parent, spec.name, spec.place, spec.caption, spec.hint);
+            break;
+        case ControlKind::Label:
+            control = makeLabel(parent, spec.name, spec.place, spec.caption);
+            break;
+        case ControlKind::Edit:
+            control = makeEdit(parent, spec.name, spec.place, spec.caption);
+            break;
+        case ControlKind::DropDown:
+            // Filled, and given its first text, once its entries are known.
+            control = makeDropDown(parent, spec.name, spec.place);
+            break;
+        case ControlKind::CheckBox:
+            control = makeCheckBox(parent, spec.name, spec.place, spec.caption, spec.checked);
+            break;
+        case ControlKind::GroupBox:
+            control = makeGroupBox(parent, spec.name, spec.place, spec.caption);
+            break;
+        case ControlKind::Swatch:
+            control = makeClickablePanel(parent, spec, spec.colour);
+            break;
+        case ControlKind::HelpPanel: {
+            PanelWidget* panel = makeClickablePanel(parent, spec, highlight);
+            panel->setText(spec.caption);
+            panel->setCaptionStyle(16, true);
+            control = panel;
+            break;
+        }
+        case ControlKind::TitleStrip: {
+            PanelWidget* panel = makePanel(parent, spec.name, spec.place, highlight);
+            panel->setCaptionStyle(16, false);
+            panel->setFrameStyle(QFrame::NoFrame);
+            control = panel;
+            break;
+        }
+        case ControlKind::TextBox: {
+            auto* memo = placed(new MemoBox(parent), spec.name, spec.place);
+            memo->setPlainText(spec.caption);
+            control = memo;
+            break;
+        }
+    }
+    // The style's own grey for switched-off text nearly matches the silver background. Set on
+    // each control: a group box's style sheet stops the window's palette from reaching it.
+    QPalette palette = control->palette();
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        palette.setColor(QPalette::Disabled, role, kDisabledText);
+    }
+    control->setPalette(palette);
+    control->setEnabled(spec.enabled);
+    return control;
 }
 
 }  // namespace rw

@@ -15,6 +15,7 @@ class QWidget;
 namespace rw {
 
 class PanelWidget;
+struct ControlSpec;
 
 // Small makers for the window's controls: each control gets its design name as object name, its
 // place in its parent's client pixels, its caption and, where it has one, its tooltip.
@@ -27,5 +28,8 @@ QCheckBox* makeCheckBox(QWidget* parent, const char* name, QRect place, const QS
                         bool checked);
 QGroupBox* makeGroupBox(QWidget* parent, const char* name, QRect place, const QString& caption);
 PanelWidget* makePanel(QWidget* parent, const char* name, QRect place, const QColor& colour);
+
+// Builds the control one row of the control table describes, as a child of `parent`.
+QWidget* makeControl(QWidget* parent, const ControlSpec& spec);
 
 }  // namespace rw

@@ -1,70 +1,30 @@
-// The three exports of the sheet: image, spreadsheet and drawing. Each redraws the sheet first,
-// so it writes the settings as they stand now, proposes a name built from the title and the
-// settings, and offers to open the written file.
-#include "export/csv_writer.h"
-#include "export/dxf_writer.h"
+// The exports of the sheet. Each redraws the sheet first, so it writes the settings as they
+// stand now, proposes a name built from the title and the settings, and offers to open the
+// written file.
 #include "export/output_name.h"
-#include "export/sheet_image.h"
 #include "ui/main_window.h"
+#include "ui/rib_panel.h"
 
 namespace rw {
 
-namespace {
-
-const QString kOpenImageQuestion = QStringLiteral("画像ソフトを起動しますか？");
-const QString kOpenCsvQuestion = QStringLiteral("表計算ソフトを起動しますか？");
-const QString kOpenDxfQuestion = QStringLiteral("DXFに関連付けされたソフトを起動しますか？");
-
-}  // namespace
-
-// Redraws (a refused setting only shows its message; an error ends the export) and returns the
-// proposed file name.
-QString MainWindow::prepareExport(const QString& extension) {
+// A refused setting only shows its message and the export goes on with the earlier values; an
+// error while redrawing ends the export before its dialog.
+void MainWindow::exportSheet(OutputKind kind) {
+    const OutputKindSpec& spec = outputKindSpec(kind);
     drawRibSheet();
-    state_.outputBaseName =
-        buildOutputBaseName(state_.airfoil.name, ribPanelSnapshot(), state_.params);
-    return state_.outputBaseName + extension;
-}
-
-void MainWindow::Button9Click() {
-    const QString proposed = prepareExport(QStringLiteral(".png"));
+    const RibPanelSnapshot panel = ribPanel_->snapshot();
+    state_.outputBaseName = buildOutputBaseName(state_.airfoil.name, panel, state_.params);
     const std::optional<QString> path = desktop_.chooseFileToSave(
-        {proposed, folders_.picturesDir, QStringLiteral("PNG|*.png|JPG|*.jpg")});
+        {state_.outputBaseName + spec.extension, folders_.*spec.folder, spec.saveFilter});
     if (!path)
         return;
-    state_.lastFiles.image = *path;
-    // Another extension writes nothing, and the question is asked all the same.
-    writeSheetImage(state_.lastFiles.image, state_.sheetBitmap);
-    if (desktop_.askYesNo(kOpenImageQuestion))
-        desktop_.shellOpen(state_.lastFiles.image);
-}
-
-void MainWindow::Button10Click() {
-    const QString proposed = prepareExport(QStringLiteral(".csv"));
-    const std::optional<QString> path =
-        desktop_.chooseFileToSave({proposed, folders_.spreadsheetDir, QStringLiteral("CSV|*.csv")});
-    if (!path)
+    QString& file = state_.lastFiles.*spec.lastFile;
+    file = *path;
+    spec.write(file, state_, panel);
+    if (!desktop_.askYesNo(spec.openQuestion))
         return;
-    state_.lastFiles.csv = *path;
-    const RibPanelSnapshot panel = ribPanelSnapshot();
-    exportCsv(state_.lastFiles.csv, {state_.airfoil, state_.params, panel}, state_.rib);
-    if (desktop_.askYesNo(kOpenCsvQuestion))
-        desktop_.shellOpen(state_.lastFiles.csv);
-}
-
-// After opening the drawing elsewhere the window goes back to the compact airfoil view.
-void MainWindow::Button11Click() {
-    const QString proposed = prepareExport(QStringLiteral(".dxf"));
-    const std::optional<QString> path =
-        desktop_.chooseFileToSave({proposed, folders_.dxfDir, QStringLiteral("DXF|*.dxf")});
-    if (!path)
-        return;
-    state_.lastFiles.dxf = *path;
-    const RibPanelSnapshot panel = ribPanelSnapshot();
-    exportDxf(state_.lastFiles.dxf, {state_.airfoil, state_.params, panel}, state_.rib,
-              state_.dxfAttributes);
-    if (desktop_.askYesNo(kOpenDxfQuestion)) {
-        desktop_.shellOpen(state_.lastFiles.dxf);
+    desktop_.shellOpen(file);
+    if (spec.backToAirfoilView) {
         state_.viewMode = ViewMode::Airfoil;
         applyViewMode();
     }

@@ -1,17 +1,14 @@
 #include "ui/main_window.h"
 
+#include "panel/control_table.h"
+#include "ui/airfoil_view.h"
 #include "ui/control_factory.h"
 #include "ui/handler_guard.h"
-#include "ui/memo_box.h"
 #include "ui/panel_widget.h"
+#include "ui/rib_panel.h"
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QCoreApplication>
-#include <QGroupBox>
-#include <QLineEdit>
-#include <QPainter>
-#include <QPushButton>
+#include <QLabel>
 #include <QShowEvent>
 
 namespace rw {
@@ -19,11 +16,9 @@ namespace rw {
 namespace {
 
 const QColor kSilver(192, 192, 192);
-// Where the airfoil preview sits on the window's own surface in the airfoil view.
-constexpr QPoint kPreviewOrigin(250, 64);
 
-// 12-pixel text for every control. The design's face is a Windows font; where it is missing the
-// list falls through to a Japanese face that ships with the desktop.
+// 12-pixel text for every control. The preferred face is a Windows font; where it is missing
+// the list falls through to a Japanese face that ships with the desktop.
 QFont windowFont() {
     QFont font;
     font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
@@ -39,12 +34,6 @@ MainWindow::MainWindow(Desktop& desktop, DataFolders folders, QWidget* parent)
       desktop_(desktop),
       folders_(std::move(folders)),
       closeAction_([] { QCoreApplication::exit(0); }) {
-    FormCreate();
-}
-
-MainWindow::~MainWindow() = default;
-
-void MainWindow::FormCreate() {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Ribwright"));
     setFont(windowFont());
@@ -53,110 +42,51 @@ void MainWindow::FormCreate() {
     setPalette(silver);
     setAutoFillBackground(true);
 
-    buildAirfoilView();
-    buildRibPanel();
-    layoutRibPanel();
-    fillDropDownLists();
-    connectHandlers();
-    connectRibPanelHandlers();
+    airfoilView_ = new AirfoilView(state_.airfoil, state_.previewBitmap, this);
+    buildSheetView();
+    layoutSheetView();
+    connectViews();
 }
 
-void MainWindow::buildAirfoilView() {
-    Button2 = makeButton(this, "Button2", {10, 0, 105, 25}, QStringLiteral("UIUCのサイト表示"),
-                         QStringLiteral("イリノイ州立大学の翼型データベースを参照します"));
-    Button1 = makeButton(this, "Button1", {121, 0, 105, 25}, QStringLiteral("ペースト"),
-                         QStringLiteral("ドラッグしてコピーしたデータをペーストします"));
-    Button15 = makeButton(this, "Button15", {12, 31, 214, 25}, QStringLiteral("登録リストから開く"),
-                          QStringLiteral("登録してある翼型データを開きます"));
+MainWindow::~MainWindow() = default;
 
-    Memo1 = new MemoBox(this);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setGeometry(9, 66, 217, 368);
-    Memo1->setPlainText(QStringLiteral("Memo1"));
+// The sheet view: a white panel over the whole window holding the sheet and, on its right, the
+// settings column.
+void MainWindow::buildSheetView() {
+    sheetView_ = makePanel(this, "Panel1", {232, 98, 513, 637}, Qt::white);
+    sheetView_->hide();
 
-    Button16 = makeButton(
-        this, "Button16", {9, 440, 216, 25}, QStringLiteral("原データを登録"),
-        QStringLiteral("UIICからコピーしたデータを登録します。次回から「登録リストから開く」ボタン"
-                       "でデータが読み取れます。"));
+    sheetImage_ = new QLabel(sheetView_);
+    sheetImage_->setObjectName(QStringLiteral("Image2"));
+    sheetImage_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The sheet is drawn at the size of this control, so its contents must not ask to grow it.
+    sheetImage_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
 
-    const QColor highlight = palette().color(QPalette::Highlight);
-    Panel3 = makePanel(this, "Panel3", {240, 0, 592, 33}, highlight);
-    Panel3->setCaptionStyle(16, false);
-    Panel3->setFrameStyle(QFrame::NoFrame);
+    sheetPaintArea_ = new QWidget(sheetView_);
+    sheetPaintArea_->setObjectName(QStringLiteral("PaintBox1"));
+    sheetPaintArea_->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    CheckBox3 = makeCheckBox(this, "CheckBox3", {698, 222, 134, 17},
-                             QStringLiteral("データポイントを表示"), false);
-
-    Button3 = makeButton(this, "Button3", {239, 281, 233, 37}, QStringLiteral("リブを作成"),
-                         QStringLiteral("翼弦長などを指定して実サイズの図面を作図します。"));
-    Button3->setEnabled(false);
-
-    Panel7 = makePanel(this, "Panel7", {480, 283, 38, 33}, highlight);
-    Panel7->setText(QStringLiteral("?"));
-    Panel7->setCaptionStyle(19, true);
-    Panel7->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    Panel7->setCursor(Qt::PointingHandCursor);
-
-    GroupBox2 =
-        makeGroupBox(this, "GroupBox2", {648, 272, 161, 137}, QStringLiteral("保存ファイルを開く"));
-    GroupBox2->setStyleSheet(GroupBox2->styleSheet() +
-                             QStringLiteral("QGroupBox::title { color: white; }"));
-    Button12 =
-        makeButton(GroupBox2, "Button12", {18, 25, 121, 24}, QStringLiteral("画像ファイルを見る"),
-                   QStringLiteral("登録した画像データを表示します"));
-    Button13 = makeButton(
-        GroupBox2, "Button13", {20, 64, 120, 25}, QStringLiteral("表計算ファイルを見る"),
-        QStringLiteral("登録済みのCSVデータを表示します。エクセルなどの表計算ソフトが必要です"));
-    Button14 = makeButton(
-        GroupBox2, "Button14", {20, 99, 121, 25}, QStringLiteral("DXFファイルを見る"),
-        QStringLiteral(
-            "DXFデータを表示します。CADソフトなどのDXFデータを読めるソフトが必要です。"));
+    ribPanel_ = new RibPanel(desktop_, sheetView_);
 }
 
-// The skin list in steps of half a millimetre, written with the locale's separator; its first
-// text uses that separator too, so the very first redraw reads it in every locale.
-void MainWindow::fillDropDownLists() {
-    const QChar separator = desktop_.decimalSeparator();
-    auto withSeparator = [separator](double value) {
-        return QString::number(value, 'f', 2).replace(QLatin1Char('.'), separator);
-    };
-    auto fill = [](QComboBox* list, const QStringList& entries, const QString& text) {
-        list->clear();
-        list->addItems(entries);
-        const int index = list->findText(text);
-        if (index >= 0)
-            list->setCurrentIndex(index);
-        list->setEditText(text);
-    };
-    auto integers = [](int from, int to) {
-        QStringList entries;
-        for (int i = from; i <= to; ++i) entries << QString::number(i);
-        return entries;
-    };
+void MainWindow::connectViews() {
+    AirfoilView* airfoil = airfoilView_;
+    onSignal(airfoil, &AirfoilView::textEdited, &MainWindow::airfoilTextChanged);
+    onSignal(airfoil, &AirfoilView::textMouseDown, &MainWindow::pasteOnRightButton);
+    onSignal(airfoil, &AirfoilView::pasteRequested, &MainWindow::pasteFromClipboard);
+    onSignal(airfoil, &AirfoilView::openLibraryRequested, &MainWindow::openFromLibrary);
+    onSignal(airfoil, &AirfoilView::registerRequested, &MainWindow::registerInLibrary);
+    onSignal(airfoil, &AirfoilView::ribSheetRequested, &MainWindow::showRibSheetView);
+    onSignal(airfoil, &AirfoilView::databasePageRequested, &MainWindow::openDatabasePage);
+    onSignal(airfoil, &AirfoilView::helpRequested, &MainWindow::openHelpPage);
+    onSignal(airfoil, &AirfoilView::viewSavedFileRequested, &MainWindow::viewSavedFile);
 
-    QStringList skin;
-    for (int i = 0; i <= 10; ++i) skin << withSeparator(i / 2.0);
-    fill(ComboBox1, skin, withSeparator(1.0));
-    fill(ComboBox2, integers(2, 16), QStringLiteral("10"));
-    fill(ComboBox3, integers(80, 120), QStringLiteral("100"));
-    fill(ComboBox4, integers(80, 120), QStringLiteral("100"));
-}
-
-void MainWindow::connectHandlers() {
-    onSignal(Button1, &QPushButton::clicked, &MainWindow::Button1Click);
-    onSignal(Button2, &QPushButton::clicked, &MainWindow::Button2Click);
-    onSignal(Button3, &QPushButton::clicked, &MainWindow::Button3Click);
-    onSignal(Button12, &QPushButton::clicked, &MainWindow::Button12Click);
-    onSignal(Button13, &QPushButton::clicked, &MainWindow::Button13Click);
-    onSignal(Button14, &QPushButton::clicked, &MainWindow::Button14Click);
-    onSignal(Button15, &QPushButton::clicked, &MainWindow::Button15Click);
-    onSignal(Button16, &QPushButton::clicked, &MainWindow::Button16Click);
-    onSignal(CheckBox3, &QCheckBox::clicked, &MainWindow::CheckBox3Click);
-    onSignal(Panel7, &PanelWidget::clicked, &MainWindow::Panel7Click);
-    onSignal(Memo1, &MemoBox::textChanged, &MainWindow::Memo1Change);
-    connect(Memo1, &MemoBox::mouseDown, this, [this](Qt::MouseButton button) {
-        runGuarded([this, button] { Memo1MouseDown(button); });
-    });
+    connect(sheetView_, &PanelWidget::resized, this, [this] { layoutSheetView(); });
+    onSignal(sheetView_, &PanelWidget::resized, &MainWindow::sheetViewResized);
+    onSignal(ribPanel_, &RibPanel::redrawRequested, &MainWindow::drawRibSheet);
+    onSignal(ribPanel_, &RibPanel::exportRequested, &MainWindow::exportSheet);
+    onSignal(ribPanel_, &RibPanel::backRequested, &MainWindow::showAirfoilView);
+    onSignal(ribPanel_, &RibPanel::helpRequested, &MainWindow::openHelpPage);
 }
 
 void MainWindow::runGuarded(const std::function<void()>& action) {
@@ -168,39 +98,30 @@ void MainWindow::showEvent(QShowEvent* event) {
     if (shownOnce_ || event->spontaneous())
         return;
     shownOnce_ = true;
-    runGuarded([this] { FormShow(); });
+    runGuarded([this] { startUp(); });
 }
 
 // The window opens in the airfoil view, centred, and brings back the last airfoil text.
-void MainWindow::FormShow() {
+void MainWindow::startUp() {
     state_.viewMode = ViewMode::Airfoil;
     applyViewMode();
     centreOnDesktop();
     loadAirfoilText(folders_.lastDataFile);
+    // A message raised by the text ran its own event loop before the window reached the screen,
+    // and the size laid down meanwhile missed the frame; lay it down again at the next paint.
+    outerSizePending_ = true;
 }
 
+// The preview itself is the airfoil view's; the window finishes its size once on screen.
 void MainWindow::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
-    runGuarded([this] { FormPaint(); });
-}
-
-// In the airfoil view every repaint draws the preview afresh from the current profile.
-void MainWindow::FormPaint() {
-    if (state_.viewMode != ViewMode::Airfoil)
-        return;
-    finishAirfoilViewFrame();
-    renderAirfoilPreview();
-    QPainter painter(this);
-    painter.drawImage(kPreviewOrigin, state_.previewBitmap);
-}
-
-void MainWindow::closeEvent(QCloseEvent* event) {
-    QWidget::closeEvent(event);
-    FormClose();
+    if (state_.viewMode == ViewMode::Airfoil)
+        finishAirfoilViewFrame();
 }
 
 // Nothing is asked or saved at the end: the last airfoil text was saved when it changed.
-void MainWindow::FormClose() {
+void MainWindow::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
     if (closeAction_)
         closeAction_();
 }

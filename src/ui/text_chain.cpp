@@ -2,26 +2,27 @@
 // and confirmed by a beep; paste, the library and the last-run file all go through the box.
 #include "airfoil/airfoil_file.h"
 #include "airfoil/airfoil_parser.h"
+#include "ui/airfoil_view.h"
 #include "ui/main_window.h"
-#include "ui/memo_box.h"
 
 #include <QDir>
-#include <QPushButton>
 
 namespace rw {
 
-void MainWindow::Memo1Change() {
-    const QString text = Memo1->text();
+void MainWindow::airfoilTextChanged() {
+    const QString text = airfoilView_->text();
     if (text.isEmpty())
         return;
     state_.airfoil.text = text;
     // A number that does not convert ends the chain here: nothing is saved and no beep sounds.
-    if (parseAirfoilText(state_.airfoil, desktop_.decimalSeparator()) == ParseOutcome::Usable) {
-        Button3->setEnabled(true);
-        drawAirfoilPreview();
-    } else {
+    const ParseOutcome outcome = parseAirfoilText(state_.airfoil, desktop_.decimalSeparator());
+    // The preview shows the points just read, few or many; otherwise the window would keep
+    // the previous outline under the new title.
+    airfoilView_->redrawPreview();
+    if (outcome == ParseOutcome::Usable)
+        airfoilView_->enableRibButton();
+    else
         desktop_.showMessage(tooFewPointsText());
-    }
     saveAirfoilText(state_.airfoil, folders_.lastDataFile);
     desktop_.beep();
 }
@@ -32,20 +33,20 @@ void MainWindow::loadAirfoilText(const QString& path) {
     if (!text)
         return;
     state_.airfoil.text = *text;
-    Memo1->setText(*text);
+    airfoilView_->setText(*text);
 }
 
 // The clipboard is emptied after every paste, so a second paste finds nothing.
 void MainWindow::pasteText(const QString& text) {
-    Memo1->setText(text);
+    airfoilView_->setText(text);
     desktop_.setClipboardText(QString());
 }
 
-void MainWindow::Button1Click() {
+void MainWindow::pasteFromClipboard() {
     pasteText(desktop_.clipboardText());
 }
 
-void MainWindow::Memo1MouseDown(Qt::MouseButton button) {
+void MainWindow::pasteOnRightButton(Qt::MouseButton button) {
     if (button != Qt::RightButton)
         return;
     const QString text = desktop_.clipboardText();
@@ -53,7 +54,7 @@ void MainWindow::Memo1MouseDown(Qt::MouseButton button) {
         pasteText(text);
 }
 
-void MainWindow::Button15Click() {
+void MainWindow::openFromLibrary() {
     const std::optional<QString> path =
         desktop_.chooseFileToOpen({QString(), folders_.winglistDir, QStringLiteral("DAT|*.dat")});
     if (path)
@@ -62,7 +63,7 @@ void MainWindow::Button15Click() {
 
 // Registers the text in the library under a name cut from its title; the beep confirms the
 // press even when the text was too short to be written.
-void MainWindow::Button16Click() {
+void MainWindow::registerInLibrary() {
     const QString name = libraryEntryName(state_.airfoil.sourceLines.value(0));
     const QString path = folders_.winglistDir + QDir::separator() + name + QStringLiteral(".dat");
     saveAirfoilText(state_.airfoil, path);

@@ -1,10 +1,17 @@
 // The two views and the switches between them.
+#include "panel/control_table.h"
+#include "ui/airfoil_view.h"
 #include "ui/main_window.h"
 #include "ui/panel_widget.h"
+#include "ui/rib_panel.h"
+
+#include <QLabel>
 
 #include <QResizeEvent>
 #include <QScreen>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace rw {
 
@@ -19,7 +26,7 @@ constexpr int kRibButtonPauseMs = 200;
 
 void MainWindow::applyViewMode() {
     if (state_.viewMode == ViewMode::Airfoil) {
-        Panel1->hide();
+        sheetView_->hide();
         setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized));
         outerSizePending_ = true;
         settleAirfoilViewFrame();
@@ -27,9 +34,9 @@ void MainWindow::applyViewMode() {
         if (isVisible() && windowState() == Qt::WindowNoState)
             normalPlace_ = geometry();
         setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
-        Panel1->show();
-        Panel1->raise();
-        Panel1->setGeometry(rect());
+        sheetView_->show();
+        sheetView_->raise();
+        sheetView_->setGeometry(rect());
     }
 }
 
@@ -81,24 +88,35 @@ void MainWindow::finishAirfoilViewFrame() {
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    airfoilView_->setGeometry(rect());
     if (state_.viewMode == ViewMode::RibSheet)
-        Panel1->setGeometry(rect());
+        sheetView_->setGeometry(rect());
 }
 
-void MainWindow::Button3Click() {
+// The settings column keeps its width at the right edge; the sheet takes the rest.
+void MainWindow::layoutSheetView() {
+    const int width = sheetView_->width();
+    const int height = sheetView_->height();
+    const int sheetWidth = std::max(0, width - kSettingsColumnWidth);
+    ribPanel_->setGeometry(sheetWidth, 0, kSettingsColumnWidth, height);
+    sheetImage_->setGeometry(0, 0, sheetWidth, height);
+    sheetPaintArea_->setGeometry(0, 0, sheetWidth, height);
+}
+
+void MainWindow::showRibSheetView() {
     state_.viewMode = ViewMode::RibSheet;
     applyViewMode();
     desktop_.wait(kRibButtonPauseMs);
     drawRibSheet();
 }
 
-void MainWindow::Button4Click() {
+void MainWindow::showAirfoilView() {
     state_.viewMode = ViewMode::Airfoil;
     applyViewMode();
-    update(QRect(QPoint(250, 64), state_.previewBitmap.size()));
+    airfoilView_->update(kPreviewArea);
 }
 
-void MainWindow::Panel1Resize() {
+void MainWindow::sheetViewResized() {
     if (state_.viewMode == ViewMode::RibSheet)
         drawRibSheet();
 }

@@ -10,31 +10,19 @@ namespace {
 
 const QString kDatabasePage =
     QStringLiteral("https://m-selig.ae.illinois.edu/ads/coord_database.html");
-const QString kAllFiles = QStringLiteral("ALL|*.*");
 
 }  // namespace
 
 // The open dialog keeps the file name of its previous use; only its folder and filter are set.
-void MainWindow::viewSavedFile(const QString& initialDir, const QString& filter,
-                               QString& lastFile) {
-    const std::optional<QString> path = desktop_.chooseFileToOpen({QString(), initialDir, filter});
+void MainWindow::viewSavedFile(OutputKind kind) {
+    const OutputKindSpec& spec = outputKindSpec(kind);
+    const std::optional<QString> path =
+        desktop_.chooseFileToOpen({QString(), folders_.*spec.folder, spec.viewFilter});
     if (!path)
         return;
-    lastFile = *path;
-    desktop_.shellOpen(lastFile);
-}
-
-void MainWindow::Button12Click() {
-    viewSavedFile(folders_.picturesDir, QStringLiteral("ALL|*.*|PNG|*.png|JPG|*.jpg"),
-                  state_.lastFiles.image);
-}
-
-void MainWindow::Button13Click() {
-    viewSavedFile(folders_.spreadsheetDir, kAllFiles, state_.lastFiles.csv);
-}
-
-void MainWindow::Button14Click() {
-    viewSavedFile(folders_.dxfDir, kAllFiles, state_.lastFiles.dxf);
+    QString& file = state_.lastFiles.*spec.lastFile;
+    file = *path;
+    desktop_.shellOpen(file);
 }
 
 // A missing browser is the desktop's business, but a missing help page is ours: a click that
@@ -48,15 +36,7 @@ void MainWindow::openHelpPage() {
     desktop_.shellOpen(folders_.helpFile);
 }
 
-void MainWindow::Panel7Click() {
-    openHelpPage();
-}
-
-void MainWindow::Panel9Click() {
-    openHelpPage();
-}
-
-void MainWindow::Button2Click() {
+void MainWindow::openDatabasePage() {
     desktop_.shellOpen(kDatabasePage);
 }
 

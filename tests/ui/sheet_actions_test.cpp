@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <algorithm>
+
 namespace rw::test {
 namespace {
 
@@ -105,6 +107,15 @@ TEST_F(SheetActions, TaperBoxGreysOutExactlyTheTipChordAndRibCount) {
     EXPECT_EQ(desktop.beeps, beeps + 1);
     EXPECT_EQ(window->state().params.ribCount, 1);
     EXPECT_FALSE(window->state().params.taperOn);
+    // Greyed, yet readable on the silver background: the text is drawn well below 192.
+    for (const QString& name : {QStringLiteral("Label3"), QStringLiteral("Label4")}) {
+        const QImage drawn = find(name)->grab().toImage();
+        int darkest = 255;
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width(); ++x)
+                darkest = std::min(darkest, qGray(drawn.pixel(x, y)));
+        EXPECT_LE(darkest, 128) << name.toStdString();
+    }
 
     QTest::mouseClick(find("CheckBox1"), Qt::LeftButton);
     for (const QString& name : taperControls)

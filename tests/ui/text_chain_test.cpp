@@ -3,12 +3,14 @@
 #include "window_fixture.h"
 
 #include "airfoil/airfoil_parser.h"
+#include "airfoil/airfoil_preview.h"
 #include "platform/errors.h"
 #include "ui/panel_widget.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QPlainTextEdit>
+#include <QScreen>
 
 namespace rw::test {
 namespace {
@@ -258,6 +260,35 @@ TEST_F(TextChain, PreviewIsPaintedOnTheWindow) {
     for (const QPoint p : {QPoint(0, 0), QPoint(30, 100), QPoint(300, 67), QPoint(570, 100)}) {
         EXPECT_EQ(shot.pixel(p + QPoint(250, 64)), preview.pixel(p)) << p.x() << "," << p.y();
     }
+}
+
+// A short text after a good one: what the window shows on screen (not a fresh rendering)
+// is the outline of the points just read, under their title.
+TEST_F(TextChain, ShortPasteReplacesTheShownPreview) {
+    MainWindow& w = open();
+    paste(loopExampleText());
+    QTest::qWait(20);
+    const QString shortText = QStringLiteral(
+        "FIVE\r\n1.0000  0.0000\r\n0.5000  0.0600\r\n"
+        "0.0000  0.0000\r\n0.5000  -0.0200\r\n"
+        "1.0000  0.0000\r\n");
+    paste(shortText);
+    ASSERT_EQ(desktop.messages, QStringList{tooFewPointsText()});
+    ASSERT_EQ(w.state().airfoil.profile.pointCount(), 5);
+    QImage preview;
+    drawAirfoilPreview(preview, w.state().airfoil.profile, false);
+    // The part above the point check box, which lies over the preview's lower right corner.
+    const QRect area(QPoint(250, 64), QSize(600, 150));
+    const QImage expected = preview.copy(QRect(QPoint(0, 0), area.size()));
+    EXPECT_TRUE(waitUntil([&] {
+        const QImage shown =
+            w.screen()
+                ->grabWindow(w.winId(), area.x(), area.y(), area.width(), area.height())
+                .toImage()
+                .convertToFormat(QImage::Format_RGB32);
+        return shown == expected;
+    }));
+    EXPECT_EQ(find<PanelWidget>("Panel3")->text(), "FIVE");
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
-// The window as designed: every control by name, with its kind, place, caption, tooltip,
-// initial value and enabled state.
+// The built window: every control by name, with its kind, place, caption, tooltip, initial
+// value and enabled state as the control table gives them.
 #include "window_fixture.h"
 
+#include "panel/control_table.h"
 #include "ui/panel_widget.h"
 
 #include <QCheckBox>
@@ -13,16 +14,6 @@
 
 namespace rw::test {
 namespace {
-
-struct ControlRow {
-    const char* name;
-    const char* kind;    // Qt class the control must be
-    const char* parent;  // object name of the parent control
-    QRect place;
-    QString caption;  // button, label, check box and group box captions; edit and panel texts
-    QString hint;
-    bool enabled = true;
-};
 
 QString captionOf(const QWidget* control) {
     if (auto* b = qobject_cast<const QAbstractButton*>(control))
@@ -40,112 +31,47 @@ QString captionOf(const QWidget* control) {
     return QString();
 }
 
-const QString kNone;
+const char* qtClassOf(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::Button:
+            return "QPushButton";
+        case ControlKind::Label:
+            return "QLabel";
+        case ControlKind::Edit:
+            return "QLineEdit";
+        case ControlKind::DropDown:
+            return "QComboBox";
+        case ControlKind::CheckBox:
+            return "QCheckBox";
+        case ControlKind::GroupBox:
+            return "QGroupBox";
+        case ControlKind::TextBox:
+            return "QPlainTextEdit";
+        case ControlKind::Swatch:
+        case ControlKind::HelpPanel:
+        case ControlKind::TitleStrip:
+            break;
+    }
+    return "rw::PanelWidget";
+}
 
-const std::vector<ControlRow> kAirfoilView = {
-    {"Button2",
-     "QPushButton",
-     "Form1",
-     {10, 0, 105, 25},
-     "UIUCのサイト表示",
-     "イリノイ州立大学の翼型データベースを参照します"},
-    {"Button1",
-     "QPushButton",
-     "Form1",
-     {121, 0, 105, 25},
-     "ペースト",
-     "ドラッグしてコピーしたデータをペーストします"},
-    {"Button15",
-     "QPushButton",
-     "Form1",
-     {12, 31, 214, 25},
-     "登録リストから開く",
-     "登録してある翼型データを開きます"},
-    {"Memo1", "QPlainTextEdit", "Form1", {9, 66, 217, 368}, "Memo1", kNone},
-    {"Button16",
-     "QPushButton",
-     "Form1",
-     {9, 440, 216, 25},
-     "原データを登録",
-     "UIICからコピーしたデータを登録します。次回から「登録リストから開く」ボタンでデータが読み取れ"
-     "ます。"},
-    {"Panel3", "rw::PanelWidget", "Form1", {240, 0, 592, 33}, "", kNone},
-    {"CheckBox3", "QCheckBox", "Form1", {698, 222, 134, 17}, "データポイントを表示", kNone},
-    {"Button3",
-     "QPushButton",
-     "Form1",
-     {239, 281, 233, 37},
-     "リブを作成",
-     "翼弦長などを指定して実サイズの図面を作図します。",
-     false},
-    {"Panel7", "rw::PanelWidget", "Form1", {480, 283, 38, 33}, "?", kNone},
-    {"GroupBox2", "QGroupBox", "Form1", {648, 272, 161, 137}, "保存ファイルを開く", kNone},
-    {"Button12",
-     "QPushButton",
-     "GroupBox2",
-     {18, 25, 121, 24},
-     "画像ファイルを見る",
-     "登録した画像データを表示します"},
-    {"Button13",
-     "QPushButton",
-     "GroupBox2",
-     {20, 64, 120, 25},
-     "表計算ファイルを見る",
-     "登録済みのCSVデータを表示します。エクセルなどの表計算ソフトが必要です"},
-    {"Button14",
-     "QPushButton",
-     "GroupBox2",
-     {20, 99, 121, 25},
-     "DXFファイルを見る",
-     "DXFデータを表示します。CADソフトなどのDXFデータを読めるソフトが必要です。"},
-};
-
-const std::vector<ControlRow> kSettingsColumn = {
-    {"Label1", "QLabel", "Panel2", {23, 29, 66, 12}, "翼弦長 (mm)", kNone},
-    {"Edit2", "QLineEdit", "Panel2", {132, 30, 49, 18}, "150", kNone},
-    {"Label2", "QLabel", "Panel2", {25, 54, 84, 12}, "SKIN材厚さ(mm)", kNone},
-    {"ComboBox1", "QComboBox", "Panel2", {131, 51, 65, 20}, "1.00", kNone},
-    {"CheckBox6", "QCheckBox", "Panel2", {22, 75, 104, 17}, "翼厚を変更　(%)", kNone},
-    {"ComboBox3", "QComboBox", "Panel2", {131, 74, 65, 20}, "100", kNone},
-    {"CheckBox2", "QCheckBox", "Panel2", {23, 100, 97, 17}, "桁の位置表示", kNone},
-    {"Label5", "QLabel", "Panel2", {125, 103, 62, 12}, "桁の位置(%)", kNone},
-    {"Edit4", "QLineEdit", "Panel2", {191, 100, 42, 18}, "30", kNone},
-    {"GroupBox1", "QGroupBox", "Panel2", {10, 127, 226, 106}, "", kNone},
-    {"CheckBox1", "QCheckBox", "GroupBox1", {14, 9, 121, 17}, "テーパー翼", kNone},
-    {"Label3", "QLabel", "GroupBox1", {26, 35, 94, 12}, "翼弦長（翼端 mm）", kNone},
-    {"Edit3", "QLineEdit", "GroupBox1", {135, 32, 52, 18}, "100", kNone},
-    {"CheckBox7", "QCheckBox", "GroupBox1", {24, 56, 106, 17}, "翼厚を変更(%)", kNone},
-    {"ComboBox4", "QComboBox", "GroupBox1", {137, 54, 57, 20}, "100", kNone},
-    {"Label4", "QLabel", "GroupBox1", {26, 81, 100, 12}, "全リブ数　（含翼端）", kNone},
-    {"ComboBox2", "QComboBox", "GroupBox1", {137, 77, 57, 20}, "10", kNone},
-    {"GroupBox3", "QGroupBox", "Panel2", {13, 244, 220, 109}, "描画色選択", kNone},
-    {"Label6", "QLabel", "GroupBox3", {16, 19, 25, 12}, "SKIN", kNone},
-    {"Panel4", "rw::PanelWidget", "GroupBox3", {80, 16, 33, 17}, "", kNone},
-    {"Label7", "QLabel", "GroupBox3", {16, 42, 25, 12}, "RIBs", kNone},
-    {"Panel5", "rw::PanelWidget", "GroupBox3", {80, 39, 33, 17}, "", kNone},
-    {"CheckBox5", "QCheckBox", "GroupBox3", {16, 62, 65, 17}, "目盛線", kNone},
-    {"Panel6", "rw::PanelWidget", "GroupBox3", {80, 62, 33, 17}, "", kNone},
-    {"CheckBox4", "QCheckBox", "GroupBox3", {15, 85, 98, 17}, "データポイント", kNone},
-    {"Button8", "QPushButton", "GroupBox3", {133, 16, 72, 83}, "描画", kNone},
-    {"Panel9", "rw::PanelWidget", "Panel2", {13, 367, 33, 33}, "?", kNone},
-    {"Button9", "QPushButton", "Panel2", {112, 370, 121, 25}, "画像ファイル出力", kNone},
-    {"Button10", "QPushButton", "Panel2", {112, 401, 121, 25}, "表計算ファイル出力", kNone},
-    {"Button11", "QPushButton", "Panel2", {112, 432, 121, 25}, "DXFファイル出力", kNone},
-    {"Button4", "QPushButton", "Panel2", {152, 487, 77, 25}, "戻る", kNone},
-};
-
-void checkRows(const MainWindow& window, const std::vector<ControlRow>& rows) {
-    for (const ControlRow& row : rows) {
+// Every row of the control table is a control of the built window, as the row describes it.
+void checkRows(const MainWindow& window, const std::vector<ControlSpec>& rows) {
+    for (const ControlSpec& row : rows) {
         SCOPED_TRACE(row.name);
         auto* control = window.findChild<QWidget*>(QLatin1String(row.name));
         ASSERT_NE(control, nullptr);
-        EXPECT_TRUE(control->inherits(row.kind)) << control->metaObject()->className();
+        EXPECT_TRUE(control->inherits(qtClassOf(row.kind))) << control->metaObject()->className();
         ASSERT_NE(control->parentWidget(), nullptr);
         EXPECT_EQ(control->parentWidget()->objectName(), QLatin1String(row.parent));
         EXPECT_EQ(control->geometry(), row.place);
         EXPECT_EQ(captionOf(control), row.caption);
         EXPECT_EQ(control->toolTip(), row.hint);
         EXPECT_EQ(control->isEnabled(), row.enabled);
+        if (auto* box = qobject_cast<QCheckBox*>(control))
+            EXPECT_EQ(box->isChecked(), row.checked);
+        if (row.kind == ControlKind::Swatch)
+            EXPECT_EQ(static_cast<PanelWidget*>(control)->colour(), row.colour);
     }
 }
 
@@ -159,23 +85,32 @@ class WindowDesign : public WindowTest {
     }
 };
 
-TEST_F(WindowDesign, AirfoilViewControlsAreAsDesigned) {
-    checkRows(create(), kAirfoilView);
-    EXPECT_FALSE(find<QCheckBox>("CheckBox3")->isChecked());
-}
-
-TEST_F(WindowDesign, SettingsColumnControlsAreAsDesigned) {
-    checkRows(create(), kSettingsColumn);
-    const std::vector<std::pair<const char*, bool>> ticks = {
-        {"CheckBox1", true}, {"CheckBox2", true},  {"CheckBox4", false},
-        {"CheckBox5", true}, {"CheckBox6", false}, {"CheckBox7", false},
-    };
-    for (const auto& [name, ticked] : ticks) {
-        EXPECT_EQ(find<QCheckBox>(name)->isChecked(), ticked) << name;
-    }
-    EXPECT_EQ(find<PanelWidget>("Panel4")->colour(), QColor(192, 192, 192));
-    EXPECT_EQ(find<PanelWidget>("Panel5")->colour(), QColor(0, 0, 0));
-    EXPECT_EQ(find<PanelWidget>("Panel6")->colour(), QColor(255, 0, 0));
+// The table itself is checked against the values a user sees on a fresh window, so a slip in
+// the table does not pass unnoticed: the views read it, and so does the command line.
+TEST_F(WindowDesign, ControlsFollowTheControlTable) {
+    MainWindow& w = create();
+    checkRows(w, airfoilViewControls());
+    checkRows(w, settingsColumnControls());
+    EXPECT_EQ(airfoilViewControls().size(), 13u);
+    EXPECT_EQ(settingsColumnControls().size(), 31u);
+    const RibPanelSnapshot defaults = defaultRibPanelSnapshot(QLatin1Char('.'));
+    EXPECT_EQ(defaults.rootChordText, "150");
+    EXPECT_EQ(defaults.tipChordText, "100");
+    EXPECT_EQ(defaults.sparPercentText, "30");
+    EXPECT_EQ(defaults.skinThicknessText, "1.00");
+    EXPECT_EQ(defaults.ribCountText, "10");
+    EXPECT_EQ(defaults.rootThicknessText, "100");
+    EXPECT_TRUE(defaults.taperOn && defaults.showSparLine && defaults.showGrid);
+    EXPECT_FALSE(defaults.showSheetPoints || defaults.rootThicknessOn || defaults.tipThicknessOn);
+    EXPECT_EQ(defaults.skinColour, QColor(192, 192, 192));
+    EXPECT_EQ(defaults.ribColour, QColor(0, 0, 0));
+    EXPECT_EQ(defaults.gridColour, QColor(255, 0, 0));
+    // The engine's own defaults have not drifted from the table.
+    const RibPanelSnapshot engine;
+    EXPECT_EQ(engine.rootChordText, defaults.rootChordText);
+    EXPECT_EQ(engine.skinThicknessText, defaults.skinThicknessText);
+    EXPECT_EQ(engine.ribCountText, defaults.ribCountText);
+    EXPECT_EQ(engine.gridColour, defaults.gridColour);
 }
 
 TEST_F(WindowDesign, WindowCaptionBackgroundAndFont) {

@@ -1,0 +1,232 @@
+#include "panel/control_table.h"
+
+#include <QLatin1String>
+
+#include <cstring>
+#include <stdexcept>
+
+namespace rw {
+
+namespace {
+
+using K = ControlKind;
+
+const QColor kSilver(192, 192, 192);
+
+}  // namespace
+
+const std::vector<ControlSpec>& airfoilViewControls() {
+    static const std::vector<ControlSpec> rows = {
+        {"Button2",
+         K::Button,
+         "AirfoilView",
+         {10, 0, 105, 25},
+         QStringLiteral("UIUCのサイト表示"),
+         QStringLiteral("イリノイ州立大学の翼型データベースを参照します")},
+        {"Button1",
+         K::Button,
+         "AirfoilView",
+         {121, 0, 105, 25},
+         QStringLiteral("ペースト"),
+         QStringLiteral("ドラッグしてコピーしたデータをペーストします")},
+        {"Button15",
+         K::Button,
+         "AirfoilView",
+         {12, 31, 214, 25},
+         QStringLiteral("登録リストから開く"),
+         QStringLiteral("登録してある翼型データを開きます")},
+        {"Memo1", K::TextBox, "AirfoilView", {9, 66, 217, 368}, QStringLiteral("Memo1"), QString()},
+        {"Button16",
+         K::Button,
+         "AirfoilView",
+         {9, 440, 216, 25},
+         QStringLiteral("原データを登録"),
+         QStringLiteral("UIICからコピーしたデータを登録します。次回から「登録リストから開く」"
+                        "ボタンでデータが読み取れます。")},
+        {"Panel3", K::TitleStrip, "AirfoilView", {240, 0, 592, 33}, QString(), QString()},
+        {"CheckBox3",
+         K::CheckBox,
+         "AirfoilView",
+         {698, 222, 134, 17},
+         QStringLiteral("データポイントを表示"),
+         QString(),
+         false},
+        {"Button3",
+         K::Button,
+         "AirfoilView",
+         {239, 281, 233, 37},
+         QStringLiteral("リブを作成"),
+         QStringLiteral("翼弦長などを指定して実サイズの図面を作図します。"),
+         false,
+         false},
+        {"Panel7", K::HelpPanel, "AirfoilView", {480, 283, 38, 33}, QStringLiteral("?"), QString()},
+        {"GroupBox2",
+         K::GroupBox,
+         "AirfoilView",
+         {648, 272, 161, 137},
+         QStringLiteral("保存ファイルを開く"),
+         QString()},
+        {"Button12",
+         K::Button,
+         "GroupBox2",
+         {18, 25, 121, 24},
+         QStringLiteral("画像ファイルを見る"),
+         QStringLiteral("登録した画像データを表示します")},
+        {"Button13",
+         K::Button,
+         "GroupBox2",
+         {20, 64, 120, 25},
+         QStringLiteral("表計算ファイルを見る"),
+         QStringLiteral("登録済みのCSVデータを表示します。エクセルなどの表計算ソフトが必要です")},
+        {"Button14",
+         K::Button,
+         "GroupBox2",
+         {20, 99, 121, 25},
+         QStringLiteral("DXFファイルを見る"),
+         QStringLiteral(
+             "DXFデータを表示します。CADソフトなどのDXFデータを読めるソフトが必要です。")},
+    };
+    return rows;
+}
+
+const std::vector<ControlSpec>& settingsColumnControls() {
+    static const std::vector<ControlSpec> rows = {
+        {"Label1", K::Label, "Panel2", {23, 29, 66, 12}, QStringLiteral("翼弦長 (mm)")},
+        {"Edit2", K::Edit, "Panel2", {132, 30, 49, 18}, QStringLiteral("150")},
+        {"Label2", K::Label, "Panel2", {25, 54, 84, 12}, QStringLiteral("SKIN材厚さ(mm)")},
+        {"ComboBox1", K::DropDown, "Panel2", {131, 51, 65, 20}, QStringLiteral("1.00")},
+        {"CheckBox6",
+         K::CheckBox,
+         "Panel2",
+         {22, 75, 104, 17},
+         QStringLiteral("翼厚を変更　(%)"),
+         QString(),
+         false},
+        {"ComboBox3", K::DropDown, "Panel2", {131, 74, 65, 20}, QStringLiteral("100")},
+        {"CheckBox2",
+         K::CheckBox,
+         "Panel2",
+         {23, 100, 97, 17},
+         QStringLiteral("桁の位置表示"),
+         QString(),
+         true},
+        {"Label5", K::Label, "Panel2", {125, 103, 62, 12}, QStringLiteral("桁の位置(%)")},
+        {"Edit4", K::Edit, "Panel2", {191, 100, 42, 18}, QStringLiteral("30")},
+        {"GroupBox1", K::GroupBox, "Panel2", {10, 127, 226, 106}, QString()},
+        {"CheckBox1",
+         K::CheckBox,
+         "GroupBox1",
+         {14, 9, 121, 17},
+         QStringLiteral("テーパー翼"),
+         QString(),
+         true},
+        {"Label3", K::Label, "GroupBox1", {26, 35, 94, 12}, QStringLiteral("翼弦長（翼端 mm）")},
+        {"Edit3", K::Edit, "GroupBox1", {135, 32, 52, 18}, QStringLiteral("100")},
+        {"CheckBox7",
+         K::CheckBox,
+         "GroupBox1",
+         {24, 56, 106, 17},
+         QStringLiteral("翼厚を変更(%)"),
+         QString(),
+         false},
+        {"ComboBox4", K::DropDown, "GroupBox1", {137, 54, 57, 20}, QStringLiteral("100")},
+        {"Label4",
+         K::Label,
+         "GroupBox1",
+         {26, 81, 100, 12},
+         QStringLiteral("全リブ数　（含翼端）")},
+        {"ComboBox2", K::DropDown, "GroupBox1", {137, 77, 57, 20}, QStringLiteral("10")},
+        {"GroupBox3", K::GroupBox, "Panel2", {13, 244, 220, 109}, QStringLiteral("描画色選択")},
+        {"Label6", K::Label, "GroupBox3", {16, 19, 25, 12}, QStringLiteral("SKIN")},
+        {"Panel4",
+         K::Swatch,
+         "GroupBox3",
+         {80, 16, 33, 17},
+         QString(),
+         QString(),
+         false,
+         true,
+         kSilver},
+        {"Label7", K::Label, "GroupBox3", {16, 42, 25, 12}, QStringLiteral("RIBs")},
+        {"Panel5",
+         K::Swatch,
+         "GroupBox3",
+         {80, 39, 33, 17},
+         QString(),
+         QString(),
+         false,
+         true,
+         QColor(0, 0, 0)},
+        {"CheckBox5",
+         K::CheckBox,
+         "GroupBox3",
+         {16, 62, 65, 17},
+         QStringLiteral("目盛線"),
+         QString(),
+         true},
+        {"Panel6",
+         K::Swatch,
+         "GroupBox3",
+         {80, 62, 33, 17},
+         QString(),
+         QString(),
+         false,
+         true,
+         QColor(255, 0, 0)},
+        {"CheckBox4",
+         K::CheckBox,
+         "GroupBox3",
+         {15, 85, 98, 17},
+         QStringLiteral("データポイント"),
+         QString(),
+         false},
+        {"Button8", K::Button, "GroupBox3", {133, 16, 72, 83}, QStringLiteral("描画")},
+        {"Panel9", K::HelpPanel, "Panel2", {13, 367, 33, 33}, QStringLiteral("?")},
+        {"Button9", K::Button, "Panel2", {112, 370, 121, 25}, QStringLiteral("画像ファイル出力")},
+        {"Button10",
+         K::Button,
+         "Panel2",
+         {112, 401, 121, 25},
+         QStringLiteral("表計算ファイル出力")},
+        {"Button11", K::Button, "Panel2", {112, 432, 121, 25}, QStringLiteral("DXFファイル出力")},
+        {"Button4", K::Button, "Panel2", {152, 487, 77, 25}, QStringLiteral("戻る")},
+    };
+    return rows;
+}
+
+const ControlSpec& settingsControl(const char* name) {
+    for (const ControlSpec& row : settingsColumnControls()) {
+        if (std::strcmp(row.name, name) == 0)
+            return row;
+    }
+    throw std::logic_error(std::string("no settings control named ") + name);
+}
+
+// The skin thickness is written with the locale's separator, as the window's list writes it,
+// so the first redraw reads it in every locale.
+RibPanelSnapshot defaultRibPanelSnapshot(QChar decimalSeparator) {
+    auto text = [](const char* name) { return settingsControl(name).caption; };
+    auto ticked = [](const char* name) { return settingsControl(name).checked; };
+    auto colour = [](const char* name) { return settingsControl(name).colour; };
+    RibPanelSnapshot panel;
+    panel.rootChordText = text("Edit2");
+    panel.tipChordText = text("Edit3");
+    panel.sparPercentText = text("Edit4");
+    panel.skinThicknessText = text("ComboBox1").replace(QLatin1Char('.'), decimalSeparator);
+    panel.ribCountText = text("ComboBox2");
+    panel.rootThicknessText = text("ComboBox3");
+    panel.tipThicknessText = text("ComboBox4");
+    panel.taperOn = ticked("CheckBox1");
+    panel.showSparLine = ticked("CheckBox2");
+    panel.showSheetPoints = ticked("CheckBox4");
+    panel.showGrid = ticked("CheckBox5");
+    panel.rootThicknessOn = ticked("CheckBox6");
+    panel.tipThicknessOn = ticked("CheckBox7");
+    panel.skinColour = colour("Panel4");
+    panel.ribColour = colour("Panel5");
+    panel.gridColour = colour("Panel6");
+    panel.decimalSeparator = decimalSeparator;
+    return panel;
+}
+
+}  // namespace rw

@@ -1,0 +1,104 @@
+#include "ui/airfoil_view.h"
+
+#include "airfoil/airfoil_preview.h"
+#include "panel/control_table.h"
+#include "platform/text_trim.h"
+#include "ui/control_factory.h"
+#include "ui/memo_box.h"
+#include "ui/panel_widget.h"
+
+#include <QCheckBox>
+#include <QPainter>
+#include <QPushButton>
+
+namespace rw {
+
+namespace {
+
+// Buttons that only pass the request on, by object name.
+struct Request {
+    const char* button;
+    void (AirfoilView::*signal)();
+};
+const Request kRequests[] = {
+    {"Button1", &AirfoilView::pasteRequested},     {"Button2", &AirfoilView::databasePageRequested},
+    {"Button3", &AirfoilView::ribSheetRequested},  {"Button15", &AirfoilView::openLibraryRequested},
+    {"Button16", &AirfoilView::registerRequested},
+};
+
+// The viewer buttons with the kind of saved file each opens.
+const std::pair<const char*, OutputKind> kViewerButtons[] = {
+    {"Button12", OutputKind::Image},
+    {"Button13", OutputKind::Csv},
+    {"Button14", OutputKind::Dxf},
+};
+
+}  // namespace
+
+AirfoilView::AirfoilView(const AirfoilState& airfoil, QImage& preview, QWidget* parent)
+    : QWidget(parent), airfoil_(airfoil), preview_(preview) {
+    setObjectName(QStringLiteral("AirfoilView"));
+    for (const ControlSpec& spec : airfoilViewControls()) {
+        QWidget* owner = objectName() == QLatin1String(spec.parent)
+                             ? this
+                             : findChild<QWidget*>(QLatin1String(spec.parent));
+        makeControl(owner, spec);
+    }
+    textBox_ = findChild<MemoBox*>(QStringLiteral("Memo1"));
+    titleStrip_ = findChild<PanelWidget*>(QStringLiteral("Panel3"));
+    previewPointsBox_ = findChild<QCheckBox*>(QStringLiteral("CheckBox3"));
+    ribButton_ = findChild<QPushButton*>(QStringLiteral("Button3"));
+    auto* helpPanel = findChild<PanelWidget*>(QStringLiteral("Panel7"));
+    helpPanel->setCaptionStyle(19, true);
+    auto* viewers = findChild<QWidget*>(QStringLiteral("GroupBox2"));
+    viewers->setStyleSheet(viewers->styleSheet() +
+                           QStringLiteral("QGroupBox::title { color: white; }"));
+
+    for (const Request& request : kRequests) {
+        connect(findChild<QPushButton*>(QLatin1String(request.button)), &QPushButton::clicked, this,
+                request.signal);
+    }
+    for (const auto& [name, kind] : kViewerButtons) {
+        connect(findChild<QPushButton*>(QLatin1String(name)), &QPushButton::clicked, this,
+                [this, kind = kind] { emit viewSavedFileRequested(kind); });
+    }
+    connect(helpPanel, &PanelWidget::clicked, this, &AirfoilView::helpRequested);
+    connect(previewPointsBox_, &QCheckBox::clicked, this, &AirfoilView::redrawPreview);
+    connect(textBox_, &MemoBox::textChanged, this, &AirfoilView::textEdited);
+    connect(textBox_, &MemoBox::mouseDown, this, &AirfoilView::textMouseDown);
+}
+
+QString AirfoilView::text() const {
+    return textBox_->text();
+}
+
+void AirfoilView::setText(const QString& text) {
+    textBox_->setText(text);
+}
+
+void AirfoilView::enableRibButton() {
+    ribButton_->setEnabled(true);
+}
+
+void AirfoilView::renderPreview() {
+    drawAirfoilPreview(preview_, airfoil_.profile, previewPointsBox_->isChecked());
+    const QString title = trimControl(airfoil_.name);
+    if (titleStrip_->text() != title)
+        titleStrip_->setText(title);
+}
+
+// In the sheet view the sheet panel covers the preview; it shows again on the way back.
+void AirfoilView::redrawPreview() {
+    renderPreview();
+    update(kPreviewArea);
+}
+
+// Every repaint draws the preview afresh from the current profile.
+void AirfoilView::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    renderPreview();
+    QPainter painter(this);
+    painter.drawImage(kPreviewOrigin, preview_);
+}
+
+}  // namespace rw

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "geometry/rib_parameters.h"
+#include "ui/output_kinds.h"
+#include "ui/panel_widget.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace rw {
+
+class Desktop;
+
+// The settings column of the sheet view: rib settings, colour swatches, export buttons. It owns
+// its controls, keeps their small rules to itself (the taper switches the tip controls, a changed
+// setting marks the exports out of date, a swatch picks its colour) and hands out the settings
+// as one snapshot. What the window must do is asked for by a signal.
+class RibPanel : public PanelWidget {
+    Q_OBJECT
+  public:
+    RibPanel(Desktop& desktop, QWidget* parent);
+
+    RibPanelSnapshot snapshot() const;
+    // The export buttons are a hint: on after every redraw, off once a setting has changed.
+    void setExportsEnabled(bool enabled);
+
+  signals:
+    void redrawRequested();
+    void exportRequested(rw::OutputKind kind);
+    void backRequested();
+    void helpRequested();
+
+  private:
+    void buildControls();
+    void fillDropDownLists();
+    void connectControls();
+    void applyTaper();
+    void chooseSwatchColour(PanelWidget* swatch);
+    template <typename Control>
+    Control* control(const char* name) const;
+
+    Desktop& desktop_;
+
+    QLineEdit* rootChordEdit_ = nullptr;
+    QLineEdit* tipChordEdit_ = nullptr;
+    QLineEdit* sparPercentEdit_ = nullptr;
+    QComboBox* skinThicknessList_ = nullptr;
+    QComboBox* ribCountList_ = nullptr;
+    QComboBox* rootThicknessList_ = nullptr;
+    QComboBox* tipThicknessList_ = nullptr;
+    QCheckBox* taperBox_ = nullptr;
+    QCheckBox* sparLineBox_ = nullptr;
+    QCheckBox* sheetPointsBox_ = nullptr;
+    QCheckBox* gridBox_ = nullptr;
+    QCheckBox* rootThicknessBox_ = nullptr;
+    QCheckBox* tipThicknessBox_ = nullptr;
+    QLabel* tipChordLabel_ = nullptr;
+    QLabel* ribCountLabel_ = nullptr;
+    PanelWidget* skinSwatch_ = nullptr;
+    PanelWidget* ribSwatch_ = nullptr;
+    PanelWidget* gridSwatch_ = nullptr;
+    QPushButton* drawButton_ = nullptr;
+    QPushButton* backButton_ = nullptr;
+    PanelWidget* helpPanel_ = nullptr;
+    // Each export button with the kind of file it writes.
+    std::vector<std::pair<QPushButton*, OutputKind>> exportButtons_;
+};
+
+}  // namespace rw

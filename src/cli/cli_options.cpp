@@ -1,6 +1,7 @@
 #include "cli/cli_options.h"
 
 #include "export/image_format.h"
+#include "panel/control_table.h"
 
 #include <QCommandLineParser>
 #include <QRegularExpression>
@@ -40,14 +41,19 @@ CliParseResult parseCliArguments(const QStringList& arguments, QChar decimalSepa
         "image, exactly as the Ribwright window writes them."));
     parser.addPositionalArgument(QStringLiteral("AIRFOIL_FILE"),
                                  QStringLiteral("airfoil coordinate text (loop or two-surface)"));
+    // The window's initial settings are the defaults.
+    const RibPanelSnapshot defaults = defaultRibPanelSnapshot(decimalSeparator);
     const QCommandLineOption rootChord("root-chord", "Root chord in mm (text as typed).", "TEXT",
-                                       "150");
-    const QCommandLineOption tipChord("tip-chord", "Tip chord in mm.", "TEXT", "100");
-    const QCommandLineOption ribs("ribs", "Number of ribs including the tip rib.", "TEXT", "10");
+                                       defaults.rootChordText);
+    const QCommandLineOption tipChord("tip-chord", "Tip chord in mm.", "TEXT",
+                                      defaults.tipChordText);
+    const QCommandLineOption ribs("ribs", "Number of ribs including the tip rib.", "TEXT",
+                                  defaults.ribCountText);
     const QCommandLineOption noTaper("no-taper", "A single rib (no taper).");
     const QCommandLineOption skin("skin", "Skin thickness in mm.", "TEXT",
-                                  QStringLiteral("1") + decimalSeparator + QStringLiteral("00"));
-    const QCommandLineOption spar("spar", "Spar position in % of chord.", "TEXT", "30");
+                                  defaults.skinThicknessText);
+    const QCommandLineOption spar("spar", "Spar position in % of chord.", "TEXT",
+                                  defaults.sparPercentText);
     const QCommandLineOption rootThickness("root-thickness", "Root thickness change in %.", "TEXT");
     const QCommandLineOption tipThickness("tip-thickness", "Tip thickness change in %.", "TEXT");
     const QCommandLineOption points("points", "Data point marks on the sheet and in the DXF.");
@@ -80,8 +86,8 @@ CliParseResult parseCliArguments(const QStringList& arguments, QChar decimalSepa
 
     CliOptions o;
     o.airfoilFile = positional.front();
+    o.panel = defaults;
     RibPanelSnapshot& p = o.panel;
-    p.decimalSeparator = decimalSeparator;
     p.rootChordText = parser.value(rootChord);
     p.tipChordText = parser.value(tipChord);
     p.ribCountText = parser.value(ribs);

@@ -38,6 +38,7 @@ class MainWindow : public QWidget {
   protected:
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -54,6 +55,7 @@ class MainWindow : public QWidget {
     // The two views (view_mode.cpp).
     void applyViewMode();
     void settleAirfoilViewFrame();
+    QSize frameSize() const;
     void finishAirfoilViewFrame();
     void layoutSheetView();
     void centreOnDesktop();

@@ -10,6 +10,7 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -40,6 +41,16 @@ void MainWindow::applyViewMode() {
     }
 }
 
+// The window manager's frame around the window. Asked of the window system each time: the
+// widget's own record of it is taken once and misses a frame added after a start-up message.
+QSize MainWindow::frameSize() const {
+    const QWindow* handle = windowHandle();
+    if (!handle)
+        return QSize();
+    const QMargins margins = handle->frameMargins();
+    return QSize(margins.left() + margins.right(), margins.top() + margins.bottom());
+}
+
 // The airfoil view's size counts the window manager's frame, which is known only once the
 // window is on screen, so the size is laid down now and again at the next paint. Coming back
 // from the maximised sheet view the window returns to where it stood before.
@@ -48,7 +59,7 @@ void MainWindow::settleAirfoilViewFrame() {
         return;
     if (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized))
         return;
-    const QSize frame = frameGeometry().size() - geometry().size();
+    const QSize frame = frameSize();
     if (normalPlace_.isValid()) {
         setGeometry(QRect(normalPlace_.topLeft(), kAirfoilViewOuterSize - frame));
     } else {
@@ -72,6 +83,8 @@ void MainWindow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange)
         settleAirfoilViewFrame();
+    if (event->type() == QEvent::ActivationChange)
+        settleAirfoilViewFrame();
 }
 
 // Called from the paint handler: the window is on screen with its frame by now.
@@ -82,8 +95,18 @@ void MainWindow::finishAirfoilViewFrame() {
         settleAirfoilViewFrame();
         if (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized))
             return;
-        outerSizePending_ = false;
+        // A window manager frames the window before it makes it active; until then the frame
+        // may still be unknown, and the size is laid down again at the next paint.
+        const bool framed = !frameSize().isNull();
+        if (framed || isActiveWindow())
+            outerSizePending_ = false;
     });
+}
+
+// The window manager's frame around a new window shows in its position first.
+void MainWindow::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    settleAirfoilViewFrame();
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # End-to-end test of the built program in a real X window, driven as a user drives it:
 # paste an airfoil, draw the ribs, export CSV, DXF and PNG through the real save dialogs, compare
-# the files with what ribwright-cli writes, hand over from a second copy, close.
+# the files with what ribwright-cli writes, hand over from a second copy, close. Every step waits
+# for what it needs to see (a window, a file, a still screen), never for a fixed time.
 # Usage: run_e2e.sh BIN_DIR SOURCE_DIR ARTIFACT_DIR
 set -uo pipefail
 bin=$1 src=$2 art=$3
@@ -28,6 +29,19 @@ wait_for() { # wait_for SECONDS COMMAND…: polls until the command succeeds
   for _ in $(seq 1 $((limit * 10))); do "$@" && return 0; sleep 0.1; done
   return 1
 }
+# Waits until two screen grabs in a row are the same: the program has finished drawing.
+screen_sum() { import -window root rgb:- 2>/dev/null | md5sum; }
+wait_still() {
+  local before now
+  before=$(screen_sum)
+  for _ in $(seq 1 50); do
+    sleep 0.1
+    now=$(screen_sum)
+    [ "$now" = "$before" ] && return 0
+    before=$now
+  done
+  return 1
+}
 
 for tool in Xvfb openbox xdotool xclip xprop import; do
   command -v "$tool" >/dev/null || { echo "missing $tool: run scripts/install-deps.sh"; exit 1; }
@@ -43,16 +57,26 @@ export XDG_RUNTIME_DIR=$work/runtime
 export HOME=$work
 unset QT_QPA_PLATFORM
 
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1600x1000x24 -nolisten tcp >/dev/null 2>&1 &
+# The server picks a free display itself and writes its number once it accepts clients.
+Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 pids+=($!)
-export DISPLAY=$display
-wait_for 10 xdpyinfo >/dev/null 2>&1 || { echo "Xvfb did not start"; exit 1; }
+wait_for 10 test -s "$work/display" || { echo "Xvfb did not start"; exit 1; }
+export DISPLAY=:$(head -n 1 "$work/display")
 openbox >/dev/null 2>&1 &
 pids+=($!)
-sleep 1
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+wait_for 10 wm_running || { echo "the window manager did not start"; exit 1; }
 
-main_window() { xdotool search --onlyvisible --name '^Ribwright$' 2>/dev/null | head -n 1; }
+named_ribwright() { xdotool search --onlyvisible --name '^Ribwright$' 2>/dev/null; }
+# The main window is the widest window captioned "Ribwright" (message boxes share the caption).
+main_window() {
+  local w best='' width widest=0
+  for w in $(named_ribwright); do
+    width=$(xdotool getwindowgeometry "$w" 2>/dev/null | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p')
+    if [ "${width:-0}" -gt 700 ] && [ "$width" -gt "$widest" ]; then best=$w widest=$width; fi
+  done
+  echo "$best"
+}
 client_size() { xdotool getwindowgeometry "$1" | sed -n 's/.*Geometry: //p'; }
 frame_extents() { xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.* = //p' | tr -d ' '; }
 outer_size() {
@@ -72,49 +96,89 @@ other_window() { xdotool search --onlyvisible --name . 2>/dev/null | grep -vx "$
 has_main_window() { test -n "$(main_window)"; }
 has_other_window() { test -n "$(other_window)"; }
 has_message_window() { test -n "$(dialog_window '^メッセージ$')"; }
+ribwright_windows() { named_ribwright | wc -l; }
+ribwright_windows_are() { test "$(ribwright_windows)" -eq "$1"; }
+file_has() { grep -q "$2" "$1" 2>/dev/null; }
+clipboard_has() { xclip -selection clipboard -o 2>/dev/null | grep -q "$1"; }
 
+# A last-run text too short to draw raises its message while the window starts; the window
+# still comes up at its outer size once the message is closed.
+printf 'FIVE POINTS\r\n1.0 0.0\r\n0.5 0.06\r\n0.0 0.0\r\n0.5 -0.02\r\n1.0 0.0\r\n' \
+  >"$work/app/data/lastdata.txt"
 "$work/app/ribwright" >"$work/app.log" 2>&1 &
 app=$!
 pids+=($app)
+check "the start-up message appears" wait_for 15 ribwright_windows_are 1
+wait_still
+shot 00-start-message
+xdotool key Return
 check "the window appears" wait_for 15 has_main_window
 win=$(main_window)
-sleep 1
-shot 01-airfoil-view-empty
-check "airfoil view outer size is 890x527 (got $(outer_size "$win"))" test "$(outer_size "$win")" = 890x527
+at_outer_size() { test "$(outer_size "$win")" = 890x527; }
+check "airfoil view outer size after a start-up message is 890x527" wait_for 5 at_outer_size
+echo "   outer size: $(outer_size "$win")"
+check "the start-up message is closed" wait_for 5 ribwright_windows_are 1
+wait_still
+shot 01-airfoil-view-short-text
+
+# Open a library entry by typing its name in the open dialog and pressing Return: the dialog's
+# completion list must close with it, so the next click (register) reaches its button.
+cp "$src/tests/data/naca0012_loop.dat" "$work/app/data/winglist/library_entry.dat"
+click_client "$win" 119 43
+check "the open dialog appears" wait_for 10 has_other_window
+wait_still
+xdotool type --delay 50 'library_en'
+wait_still
+shot 02a-open-dialog-completion
+xdotool type --delay 50 'try.dat'
+xdotool key Return
+check "the open dialog closes" wait_for 5 bash -c "! xdotool search --onlyvisible --name . | grep -vx $win | grep -q ."
+check "the library entry is loaded" wait_for 5 file_has "$work/app/data/lastdata.txt" 'NACA 0012'
+wait_still
+shot 02b-after-open-dialog
+click_client "$win" 117 452
+check "the register button works after the open dialog" \
+  wait_for 5 test -s "$work/app/data/winglist/NACA 0012.dat"
 
 # Paste a two-surface airfoil from the clipboard with the paste button.
 xclip -selection clipboard -i <"$src/tests/data/naca2412_two_surface.dat"
-sleep 0.5
+wait_for 5 clipboard_has 'NACA 2412'
 click_client "$win" 173 12
-check "the last-run file is written" wait_for 5 test -s "$work/app/data/lastdata.txt"
-sleep 0.5
+check "the last-run file is written" wait_for 5 file_has "$work/app/data/lastdata.txt" 'NACA 2412'
+wait_still
 shot 02-airfoil-pasted
 
 # Draw the ribs: the window maximises into the sheet view.
 click_client "$win" 355 299
 check "the sheet view is maximised" wait_for 5 maximised "$win"
-sleep 1.5
+wait_still
 shot 03-sheet-view
 size=$(client_size "$win")
 cw=${size%x*}
 
 # The three exports through the real save dialog, accepting the proposed name, answering No.
-export_with() { # export_with BUTTON_Y SHOT_NAME
-  local y=$1 name=$2
+# The toolkit's own texts are Japanese: the save dialog is captioned "名前を付けて保存".
+stem="NACA 2412_150x100x10"
+export_with() { # export_with BUTTON_Y SHOT_NAME FILE
+  local y=$1 name=$2 file=$3 dialog
   click_client "$win" $((cw - 248 + 172)) "$y"
   if ! wait_for 10 has_other_window; then echo "no save dialog for $name"; return 1; fi
-  sleep 1
+  dialog=$(other_window)
+  check "the $name save dialog is captioned in Japanese" \
+    test "$(xdotool getwindowname "$dialog")" = "名前を付けて保存"
+  wait_still
   shot "$name-save-dialog"
   xdotool key Return
-  sleep 1.5
+  wait_for 10 test -s "$file"
+  wait_for 10 has_other_window
+  wait_still
   shot "$name-question"
   xdotool key Escape
-  sleep 0.5
+  wait_for 5 bash -c "! xdotool search --onlyvisible --name . | grep -vx $win | grep -q ."
 }
-export_with 413 04-csv
-export_with 444 05-dxf
-export_with 382 06-png
-stem="NACA 2412_150x100x10"
+export_with 413 04-csv "$work/app/data/SPREADSHEET/$stem.csv"
+export_with 444 05-dxf "$work/app/data/dxf/$stem.dxf"
+export_with 382 06-png "$work/app/data/pictures/$stem.png"
 check "csv file exists" test -s "$work/app/data/SPREADSHEET/$stem.csv"
 check "dxf file exists" test -s "$work/app/data/dxf/$stem.dxf"
 check "png file exists" test -s "$work/app/data/pictures/$stem.png"
@@ -129,12 +193,17 @@ if [ -s "$work/app/data/pictures/$stem.png" ]; then
   check "PNG ($sheet) equals the batch exporter's" cmp -s "$work/out/$stem.png" "$work/app/data/pictures/$stem.png"
 fi
 
+# Taper off greys the tip chord and rib count; the screenshot shows them still readable.
+click_client "$win" $((cw - 248 + 10 + 14 + 8)) $((127 + 9 + 8))
+wait_still
+shot 06a-taper-off
+
 # A second copy hands over to the first and ends without a window of its own.
 "$work/app/ribwright" >"$work/second.log" 2>&1 &
 second=$!
 pids+=($second)
 check "the second copy shows its message" wait_for 10 has_message_window
-sleep 0.5
+wait_still
 shot 07-second-instance-message
 xdotool key Return
 check "the second copy ends" wait_for 10 bash -c "! kill -0 $second 2>/dev/null"

@@ -27,7 +27,7 @@ enum class ControlKind {
 // One control of the window: its object name (what tests and the end-to-end run look for), kind,
 // parent (by object name), place in the parent's client pixels, caption or initial text,
 // tooltip, and initial state. The window builds its controls from these rows, the command line
-// takes the settings' defaults from them, and the design test checks the built window against
+// takes the settings' defaults from them, and the window test checks the built window against
 // them.
 struct ControlSpec {
     const char* name;

@@ -32,7 +32,7 @@ Control* placed(Control* control, const char* name, QRect place) {
     return control;
 }
 
-// The design's face is narrower than the Japanese faces found on other desktops. Rather than
+// The preferred Windows face is narrower than the Japanese faces on other desktops. Rather than
 // move controls, a caption that would not fit its room is drawn slightly condensed.
 void condenseToFit(QWidget* control, const QString& caption, int room) {
     QFont font = controlFont(control->parentWidget());
@@ -90,7 +90,7 @@ QCheckBox* makeCheckBox(QWidget* parent, const char* name, QRect place, const QS
 
 QGroupBox* makeGroupBox(QWidget* parent, const char* name, QRect place, const QString& caption) {
     auto* group = placed(new QGroupBox(caption, parent), name, place);
-    // Frame and caption as on the design: the caption sits on the frame's top line.
+    // A thin grey frame with the caption sitting on its top line.
     group->setStyleSheet(
         QStringLiteral("QGroupBox { border: 1px solid #808080; margin-top: 6px; }"
                        "QGroupBox::title { subcontrol-origin: margin; left: 7px; padding: 0 2px;"

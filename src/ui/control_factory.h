@@ -17,7 +17,7 @@ namespace rw {
 class PanelWidget;
 struct ControlSpec;
 
-// Small makers for the window's controls: each control gets its design name as object name, its
+// Small makers for the window's controls: each control gets its object name, its
 // place in its parent's client pixels, its caption and, where it has one, its tooltip.
 QPushButton* makeButton(QWidget* parent, const char* name, QRect place, const QString& caption,
                         const QString& hint = QString());

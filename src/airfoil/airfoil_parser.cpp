@@ -51,7 +51,7 @@ qsizetype separatorPosition(const QString& t) {
 
 float convertField(const QString& field, QChar separator) {
     const QString token = trimControl(field);
-    return float(strToFloat(token, separator));
+    return float(airfoilStrToFloat(token, separator));
 }
 
 struct FieldPair {

@@ -14,6 +14,7 @@ enum class ParseOutcome {
 // Parses state.text into state.sourceLines, state.name and state.profile. The lines and the name
 // are replaced before any number is converted; the profile only at the end, so a ConversionError
 // (or the RibwrightError for a text beyond the capacity) leaves the previous profile in place.
+// Numbers read with '.' and with the locale's `decimalSeparator` alike.
 ParseOutcome parseAirfoilText(AirfoilState& state, QChar decimalSeparator);
 
 QString tooFewPointsText();  // "データが不足しています"

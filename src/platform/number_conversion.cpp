@@ -19,8 +19,9 @@ bool isDigit(QChar c) {
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
 
-// Checks the grammar and builds a plain ASCII copy with a '.' separator.
-bool normaliseFloat(const QString& text, QChar separator, std::string& out) {
+// Checks the grammar and builds a plain ASCII copy with a '.' separator. Either of the two
+// separators may mark the fraction; they are the same character where only one is accepted.
+bool normaliseFloat(const QString& text, QChar separator, QChar otherSeparator, std::string& out) {
     qsizetype i = 0;
     const qsizetype n = text.size();
     while (i < n && isBlank(text.at(i))) ++i;
@@ -36,7 +37,7 @@ bool normaliseFloat(const QString& text, QChar separator, std::string& out) {
         ++i;
         ++digits;
     }
-    if (i < end && text.at(i) == separator) {
+    if (i < end && (text.at(i) == separator || text.at(i) == otherSeparator)) {
         out += '.';
         ++i;
         while (i < end && isDigit(text.at(i))) {
@@ -87,8 +88,13 @@ bool readsAsTiny(const std::string& ascii) {
 }  // namespace
 
 bool tryStrToFloat(const QString& text, QChar decimalSeparator, double& value) {
+    return tryStrToFloatEither(text, decimalSeparator, decimalSeparator, value);
+}
+
+bool tryStrToFloatEither(const QString& text, QChar decimalSeparator, QChar otherSeparator,
+                         double& value) {
     std::string ascii;
-    if (!normaliseFloat(text, decimalSeparator, ascii))
+    if (!normaliseFloat(text, decimalSeparator, otherSeparator, ascii))
         return false;
     // from_chars reads '.' whatever the C locale says (the application sets it from the
     // environment), and takes no leading '+'.
@@ -114,6 +120,14 @@ bool tryStrToFloat(const QString& text, QChar decimalSeparator, double& value) {
 double strToFloat(const QString& text, QChar decimalSeparator) {
     double value = 0;
     if (!tryStrToFloat(text, decimalSeparator, value)) {
+        throw ConversionError(floatConversionErrorText(text));
+    }
+    return value;
+}
+
+double airfoilStrToFloat(const QString& text, QChar decimalSeparator) {
+    double value = 0;
+    if (!tryStrToFloatEither(text, decimalSeparator, QLatin1Char('.'), value)) {
         throw ConversionError(floatConversionErrorText(text));
     }
     return value;

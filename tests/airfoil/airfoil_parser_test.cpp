@@ -204,6 +204,12 @@ TEST(AirfoilParser, CommaSeparatorLocale) {
     s.text = crlf(lines);
     EXPECT_EQ(parseAirfoilText(s, QLatin1Char(',')), ParseOutcome::Usable);
     EXPECT_EQ(pointsOf(s), kExamplePoints);
+
+    // Published files use '.' whatever the locale: they read the same under a comma locale.
+    AirfoilState dotted;
+    dotted.text = crlf(kLoopExample);
+    EXPECT_EQ(parseAirfoilText(dotted, QLatin1Char(',')), ParseOutcome::Usable);
+    EXPECT_EQ(pointsOf(dotted), kExamplePoints);
 }
 
 TEST(AirfoilParser, TextsBeyondTheCapacityAreRefusedWithoutTouchingTheProfile) {

@@ -114,6 +114,27 @@ TEST(StrToFloat, IgnoresTheCLibraryLocale) {
     std::setlocale(LC_NUMERIC, previous.c_str());
 }
 
+// Airfoil text reads '.' whatever the locale, and the locale's separator too; typed fields keep
+// the locale's separator only (above).
+TEST(AirfoilStrToFloat, ReadsThePointAndTheLocaleSeparator) {
+    const QChar comma = QLatin1Char(',');
+    EXPECT_EQ(airfoilStrToFloat("1.0000000", comma), 1.0);
+    EXPECT_EQ(airfoilStrToFloat("-0,0125", comma), -0.0125);
+    EXPECT_EQ(airfoilStrToFloat(".5e-1", comma), 0.05);
+    EXPECT_EQ(airfoilStrToFloat("35.", QLatin1Char('.')), 35.0);
+    auto error = [](const QString& text, QChar sep) {
+        try {
+            airfoilStrToFloat(text, sep);
+        } catch (const ConversionError& e) {
+            return e.text();
+        }
+        return QStringLiteral("(converted)");
+    };
+    EXPECT_EQ(error("1,5", QLatin1Char('.')), QStringLiteral("'1,5' は浮動小数点数ではありません"));
+    EXPECT_EQ(error("1.5,3", comma), QStringLiteral("'1.5,3' は浮動小数点数ではありません"));
+    EXPECT_EQ(error("End", comma), QStringLiteral("'End' は浮動小数点数ではありません"));
+}
+
 TEST(StrToFloat, TinyReadsAsZeroAndHugeIsRefused) {
     const QChar dot = QLatin1Char('.');
     EXPECT_EQ(strToFloat("1e-400", dot), 0.0);

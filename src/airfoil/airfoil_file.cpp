@@ -20,10 +20,7 @@ bool saveAirfoilText(const AirfoilState& state, const QString& path) {
     return true;
 }
 
-std::optional<QString> loadAirfoilText(const QString& path) {
-    if (!QFileInfo(path).isFile())
-        return std::nullopt;
-    const QString raw = decodeSystemText(readWholeFile(path));
+QString withCrLfLineEnds(const QString& raw) {
     QString result;
     result.reserve(raw.size() + raw.size() / 16);
     qsizetype start = 0;
@@ -40,6 +37,12 @@ std::optional<QString> loadAirfoilText(const QString& path) {
         start = next;
     }
     return result;
+}
+
+std::optional<QString> loadAirfoilText(const QString& path, LegacyEncoding legacy) {
+    if (!QFileInfo(path).isFile())
+        return std::nullopt;
+    return withCrLfLineEnds(decodeTextFile(readWholeFile(path), legacy));
 }
 
 QString libraryEntryName(const QString& title) {

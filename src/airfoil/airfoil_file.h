@@ -1,6 +1,7 @@
 #pragma once
 
 #include "airfoil/airfoil_data.h"
+#include "platform/text_codec.h"
 
 #include <optional>
 
@@ -14,9 +15,14 @@ constexpr int kAirfoilSaveThreshold = 100;
 // Returns whether a file was written.
 bool saveAirfoilText(const AirfoilState& state, const QString& path);
 
+// The text with every line, the last one too, ended by CR LF; lines end at LF or CR LF.
+QString withCrLfLineEnds(const QString& raw);
+
 // Reads a text file whose lines end at LF or CR LF; the result has CR LF after every line.
+// The bytes are decoded without loss (decodeTextFile): UTF-8, else the legacy encoding.
 // std::nullopt when no file exists at the path. Throws FileError when it cannot be read.
-std::optional<QString> loadAirfoilText(const QString& path);
+std::optional<QString> loadAirfoilText(const QString& path,
+                                       LegacyEncoding legacy = desktopLegacyEncoding());
 
 // The library entry name cut from a title: cut at "(", ".", "%", "/" in turn, trimming after each.
 QString libraryEntryName(const QString& title);

@@ -40,4 +40,5 @@ def main():
     sys.stdout.buffer.write(("\r\n".join(lines) + "\r\n").encode("ascii"))
 
 
-main()
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,99 @@
+#include "airfoil/import_lines.h"
+
+#include "platform/number_conversion.h"
+#include "platform/text_trim.h"
+
+namespace rw {
+namespace {
+
+// The parser's own reading: the first field ends at the first TAB, else at the first space.
+qsizetype parserSeparatorPosition(const QString& t) {
+    const qsizetype tab = t.indexOf(QLatin1Char('\t'));
+    if (tab >= 0)
+        return tab + 1;
+    const qsizetype space = t.indexOf(QLatin1Char(' '));
+    return space >= 0 ? space + 1 : 0;
+}
+
+bool isBlankOrControl(QChar c) {
+    return c.unicode() <= 32;
+}
+
+QStringList splitAtBlanks(const QString& t) {
+    QStringList tokens;
+    qsizetype i = 0;
+    while (i < t.size()) {
+        while (i < t.size() && isBlankOrControl(t.at(i))) ++i;
+        const qsizetype start = i;
+        while (i < t.size() && !isBlankOrControl(t.at(i))) ++i;
+        if (i > start)
+            tokens.push_back(t.mid(start, i - start));
+    }
+    return tokens;
+}
+
+ImportLine classify(const QString& text, QChar decimalSeparator) {
+    ImportLine line;
+    line.text = text;
+    const QString t = trimControl(text);
+    if (t.isEmpty()) {
+        line.kind = ImportLineKind::Blank;
+        return line;
+    }
+    const QStringList tokens = splitAtBlanks(t);
+    if (tokens.size() == 2 &&
+        tryStrToFloatEither(tokens[0], decimalSeparator, QLatin1Char('.'), line.first) &&
+        tryStrToFloatEither(tokens[1], decimalSeparator, QLatin1Char('.'), line.second)) {
+        line.kind = ImportLineKind::Pair;
+        line.tokens = tokens;
+    }
+    return line;
+}
+
+}  // namespace
+
+std::vector<ImportLine> classifyImportLines(const QString& text, QChar decimalSeparator) {
+    std::vector<ImportLine> lines;
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    while (start < n) {
+        qsizetype end = start;
+        while (end < n && text.at(end) != QLatin1Char('\r') && text.at(end) != QLatin1Char('\n'))
+            ++end;
+        lines.push_back(classify(text.mid(start, end - start), decimalSeparator));
+        if (end < n && text.at(end) == QLatin1Char('\r') && end + 1 < n &&
+            text.at(end + 1) == QLatin1Char('\n'))
+            ++end;
+        start = end + 1;
+    }
+    return lines;
+}
+
+bool hasLoneCarriageReturn(const QString& text) {
+    for (qsizetype i = text.indexOf(QLatin1Char('\r')); i >= 0;
+         i = text.indexOf(QLatin1Char('\r'), i + 1)) {
+        if (i + 1 >= text.size() || text.at(i + 1) != QLatin1Char('\n'))
+            return true;
+    }
+    return false;
+}
+
+bool parserReadsAsPoint(const QString& line) {
+    const QString t = trimControl(line);
+    return parserSeparatorPosition(t) > 3 && t.size() > 10;
+}
+
+QString readablePointLine(const ImportLine& line) {
+    QString first = line.tokens.value(0);
+    const QString second = line.tokens.value(1);
+    const bool hasExponent = first.contains(QLatin1Char('e'), Qt::CaseInsensitive);
+    const bool hasFraction = first.contains(QLatin1Char('.')) || first.contains(QLatin1Char(','));
+    // "1" becomes "1.0", ".5" becomes ".50": the same value, three characters or more.
+    if (!hasFraction && !hasExponent)
+        first += QStringLiteral(".0");
+    while (first.size() < 3 && !hasExponent) first += QLatin1Char('0');
+    const qsizetype gap = std::max<qsizetype>(1, 11 - first.size() - second.size());
+    return first + QString(gap, QLatin1Char(' ')) + second;
+}
+
+}  // namespace rw

@@ -1,3 +1,4 @@
+#include "geometry/loop_orientation.h"
 #include "geometry/offset_corner.h"
 #include "geometry/rib_geometry.h"
 
@@ -54,11 +55,17 @@ void computeRibOutline(const AirfoilProfile& profile, float ribChord, double thi
     if (!(skinThickness > 0) || n < 3)
         return;
 
+    // Corners move to the left of the travel, which is the inside of a loop that runs
+    // anticlockwise (trailing edge, upper surface, leading edge, lower surface). A loop written
+    // the other way round has its inside on the right: a negative thickness moves it there.
+    const bool clockwise = twiceSignedLoopArea(outline.surfaceX, outline.surfaceY) < 0;
+    const float inward = clockwise ? -skinThickness : skinThickness;
+
     // Every corner is taken from the surface, never from rib points already moved.
     for (int i = 1; i <= n - 2; ++i) {
         const CornerOffset corner = offsetCorner(
             surfacePoint(outline, previousDistinct(outline, i)), surfacePoint(outline, i),
-            surfacePoint(outline, nextDistinct(outline, i, n - 1)), skinThickness);
+            surfacePoint(outline, nextDistinct(outline, i, n - 1)), inward);
         outline.ribX[i] = corner.vertex.x;
         outline.ribY[i] = corner.vertex.y;
         if (i == 1) {

@@ -17,7 +17,8 @@ struct CornerOffset {
     RibPoint end;     // the last point moved onto the outgoing segment's moved line
 };
 
-// Moves the corner `previous` → `vertex` → `next` inward by `skinThickness`.
+// Moves the corner `previous` → `vertex` → `next` inward by `skinThickness`: to the left of the
+// travel, or to the right for a negative thickness.
 //
 // Segments that are not vertical use the slope form y = m·x + c; their moved line is
 // y = m·x + c ± t·√(1 + m²), and the start and end points are shifted vertically onto it. Where

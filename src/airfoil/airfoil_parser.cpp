@@ -49,6 +49,12 @@ qsizetype separatorPosition(const QString& t) {
     return space >= 0 ? space + 1 : 0;
 }
 
+// Within the data, a line is a point only when its first field has 3 characters or more and the
+// line is longer than 10 characters; shorter lines are passed over in silence.
+bool longEnoughForPoint(const QString& t, qsizetype s) {
+    return s > 3 && t.size() > 10;
+}
+
 float convertField(const QString& field, QChar separator) {
     const QString token = trimControl(field);
     return float(airfoilStrToFloat(token, separator));
@@ -94,6 +100,11 @@ void rearrangeTwoSurfaces(PointBuffer& points, int upperCount) {
 
 }  // namespace
 
+bool parserReadsAsPoint(const QString& line) {
+    const QString t = trimControl(line);
+    return longEnoughForPoint(t, separatorPosition(t));
+}
+
 QString tooFewPointsText() {
     return QStringLiteral("データが不足しています");
 }
@@ -134,7 +145,7 @@ ParseOutcome parseAirfoilText(AirfoilState& state, QChar decimalSeparator) {
             }
             continue;
         }
-        if (s > 3 && t.size() > 10) {
+        if (longEnoughForPoint(t, s)) {
             const FieldPair point = readFields(t, s, decimalSeparator);
             points.add(point.first, point.second);
         }

@@ -17,6 +17,10 @@ enum class ParseOutcome {
 // Numbers read with '.' and with the locale's `decimalSeparator` alike.
 ParseOutcome parseAirfoilText(AirfoilState& state, QChar decimalSeparator);
 
+// Whether a line within the coordinates is read as a point: a line of 10 characters or fewer, or
+// one whose first field is shorter than 3 characters, is passed over.
+bool parserReadsAsPoint(const QString& line);
+
 QString tooFewPointsText();  // "データが不足しています"
 
 }  // namespace rw

@@ -3,17 +3,10 @@
 #include "platform/number_conversion.h"
 #include "platform/text_trim.h"
 
+#include <algorithm>
+
 namespace rw {
 namespace {
-
-// The parser's own reading: the first field ends at the first TAB, else at the first space.
-qsizetype parserSeparatorPosition(const QString& t) {
-    const qsizetype tab = t.indexOf(QLatin1Char('\t'));
-    if (tab >= 0)
-        return tab + 1;
-    const qsizetype space = t.indexOf(QLatin1Char(' '));
-    return space >= 0 ? space + 1 : 0;
-}
 
 bool isBlankOrControl(QChar c) {
     return c.unicode() <= 32;
@@ -76,11 +69,6 @@ bool hasLoneCarriageReturn(const QString& text) {
             return true;
     }
     return false;
-}
-
-bool parserReadsAsPoint(const QString& line) {
-    const QString t = trimControl(line);
-    return parserSeparatorPosition(t) > 3 && t.size() > 10;
 }
 
 QString readablePointLine(const ImportLine& line) {

@@ -34,10 +34,6 @@ std::vector<ImportLine> classifyImportLines(const QString& text, QChar decimalSe
 // Whether the text holds a line end that is a lone CR (neither part of CR LF nor before LF).
 bool hasLoneCarriageReturn(const QString& text);
 
-// Whether the parser reads this coordinate line as a point: it skips a line of 10 characters or
-// fewer, or one whose first field is shorter than 3 characters.
-bool parserReadsAsPoint(const QString& line);
-
 // The same two numbers written so that the parser reads them: the first widened with a fraction
 // part and the two set apart so the line is long enough. Values are not changed.
 QString readablePointLine(const ImportLine& line);

@@ -1,19 +1,10 @@
 #include "geometry/clipper_units.h"
+#include "geometry/loop_orientation.h"
 
 #include <algorithm>
 
 namespace rw {
 namespace {
-
-// Twice the signed area of the open point list closed by its last-to-first segment: positive
-// when it runs counter-clockwise (y up).
-double signedArea(const std::vector<float>& xs, const std::vector<float>& ys) {
-    double sum = 0;
-    const std::size_t n = xs.size();
-    for (std::size_t i = 0, j = n - 1; i < n; j = i++)
-        sum += double(xs[j]) * double(ys[i]) - double(xs[i]) * double(ys[j]);
-    return sum;
-}
 
 // What may remain of the rib: the surface polygon set in by the skin thickness, less a micrometre
 // so that the mitred outline, rounded to single precision, stays the boundary wherever it is
@@ -64,7 +55,7 @@ RibCut computeCutContour(const RibOutline& outline, float skinThickness, int rib
     // always has a winding of +1. Then the parts the outline walks backwards over (the tail past
     // the crossing at a thin trailing edge, the swallow-tails of mitred corners) wind at −1 or 0
     // and the positive fill leaves them out.
-    const bool reversed = signedArea(outline.surfaceX, outline.surfaceY) < 0;
+    const bool reversed = twiceSignedLoopArea(outline.surfaceX, outline.surfaceY) < 0;
     if (reversed)
         std::reverse(path.begin(), path.end());
 

@@ -3,6 +3,7 @@
 #include <QPen>
 #include <QString>
 
+#include <algorithm>
 #include <cmath>
 
 namespace rw {
@@ -51,7 +52,9 @@ std::vector<RulerTick> rulerTicks(int sheetWidth, float pixelsPerMm) {
         ticks.push_back(tickFor(int(zero), 0, 0));
         return ticks;
     }
-    ticks.reserve(std::size_t(std::min<double>((stop - zero) / step, stop)) + 2);
+    // On a sheet so narrow that the zero lies beyond the stop the estimate is negative.
+    const double estimate = std::clamp((stop - zero) / step, 0.0, double(stop));
+    ticks.reserve(std::size_t(estimate) + 2);
     for (qint64 mm = 0;;) {
         const double x = columnOf(mm);
         if (x >= stop) {

@@ -193,3 +193,18 @@ TEST(RibSheet, ZeroSizedSheetStillComputesTheRibs) {
     run.panel.rootChordText = QStringLiteral("0");
     EXPECT_EQ(faultOf(run, QSize(0, 0)), invalidOperationText());
 }
+
+// Narrow sheets once crashed the ruler: its zero can lie beyond its stop, for both scales.
+TEST(RibSheet, EveryWidthFromOneUpDrawsWithinTheSheet) {
+    for (const bool taper : {true, false}) {
+        for (const int height : {1, 7, 60}) {
+            for (int width = 1; width <= 200; ++width) {
+                SheetRun run;
+                run.panel.taperOn = taper;
+                run.panel.showSheetPoints = true;
+                run.draw(QSize(width, height));
+                ASSERT_EQ(run.sheet.size(), QSize(width, height)) << width << "x" << height;
+            }
+        }
+    }
+}

@@ -67,6 +67,9 @@ TEST(RulerTicks, EndsWithTheFirstTickAtOrBeyondFiftyPixelsFromTheEdge) {
     ASSERT_EQ(tiny.size(), 1u);
     EXPECT_EQ(tiny[0].x, 2);
     EXPECT_EQ(tiny[0].length, 10);
+    // The same at the default series' scale, where a millimetre is narrower than a pixel.
+    for (int width = 51; width <= 60; ++width)
+        expectSameTicks(rulerTicks(width, 0.153f), rulerByDefinition(width, 0.153f));
 }
 
 TEST(RulerTicks, ANegativeScaleGivesTheMirroredRuler) {

@@ -1,15 +1,34 @@
 #include "geometry/read_rib_parameters.h"
 
+#include "platform/errors.h"
 #include "platform/number_conversion.h"
+
+#include <cmath>
 
 namespace rw {
 namespace {
+
+// Every setting ends up in single precision somewhere (the chords of the ribs, the stored skin and
+// spar, the series' factors): a number beyond that range would be written as infinity, so it is
+// refused as the arithmetic fault it would cause.
+double withinSingleRange(double value) {
+    if (std::isinf(float(value)))
+        throwInvalidOperation();
+    return value;
+}
+
+bool readNumber(const QString& text, QChar separator, double& value) {
+    if (!tryStrToFloat(text, separator, value))
+        return false;
+    withinSingleRange(value);
+    return true;
+}
 
 // A thickness box changes the airfoil only when it is ticked and its text is a number; anything
 // else silently means "no change".
 double thicknessFactor(bool ticked, const QString& text, QChar separator) {
     double percent = 0;
-    if (ticked && tryStrToFloat(text, separator, percent))
+    if (ticked && readNumber(text, separator, percent))
         return percent / 100;
     return 1.0;
 }
@@ -37,23 +56,23 @@ RibReadResult readRibParameters(const RibPanelSnapshot& panel, RibParameters& pa
     sheet.showSheetPoints = panel.showSheetPoints;
 
     double number = 0;
-    if (!tryStrToFloat(panel.rootChordText, sep, number))
+    if (!readNumber(panel.rootChordText, sep, number))
         return stop("翼弦長のデータが不正です");
     params.rootChord = number;
 
     // The spar falls back to 30 % before its text is even looked at, so a bad text leaves 30.
     params.sparPercent = 30;
-    if (!tryStrToFloat(panel.sparPercentText, sep, number))
+    if (!readNumber(panel.sparPercentText, sep, number))
         return stop("桁の位置データが不正です");
     params.sparPercent = float(number);
 
     // Not checked here: a bad skin thickness ends the whole action with the conversion error.
-    params.skinThickness = float(strToFloat(panel.skinThicknessText, sep));
+    params.skinThickness = float(withinSingleRange(strToFloat(panel.skinThicknessText, sep)));
 
     params.ribCount = 1;
     params.taperOn = panel.taperOn;
     if (params.taperOn) {
-        if (!tryStrToFloat(panel.tipChordText, sep, number)) {
+        if (!readNumber(panel.tipChordText, sep, number)) {
             return stop("翼端の翼弦長のデータが不正です");
         }
         params.tipChord = number;

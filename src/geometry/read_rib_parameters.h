@@ -6,7 +6,8 @@ namespace rw {
 
 // Reads the panel into the parameters and sheet settings in place, in the order that decides
 // which values are new after a failure. Returns whether drawing goes on or the fixed message to
-// show. The skin thickness and (with taper) the rib count raise ConversionError instead.
+// show. The skin thickness and (with taper) the rib count raise ConversionError instead; a number
+// that converts but overflows single precision raises the invalid-operation fault.
 // The beep and enabling the export buttons belong to the caller.
 RibReadResult readRibParameters(const RibPanelSnapshot& panel, RibParameters& params,
                                 SheetSettings& sheet);

@@ -15,7 +15,8 @@ void computeRibOutline(const AirfoilProfile& profile, float ribChord, double thi
                        float skinThickness, RibOutline& outline);
 
 // Sets rib.ribNumber = k, interpolates and computes the outline: the one sequence every producer
-// (sheet, CSV, DXF) runs for rib k.
+// (sheet, CSV, DXF) runs for rib k. A rib with a point (or spar position) that is not finite in
+// single precision throws the invalid-operation fault.
 void produceRib(int k, const AirfoilProfile& profile, const RibParameters& params, CurrentRib& rib);
 
 }  // namespace rw

@@ -1,9 +1,11 @@
 #include "geometry/rib_geometry.h"
 #include "outline_test_support.h"
+#include "platform/errors.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 using namespace rw;
 using rw::test::profileOf;
@@ -158,4 +160,39 @@ TEST(ComputeRibOutline, CornersUseTheSurfaceNotMovedPoints) {
     computeRibOutline(profileOf({{0.6f, 0.07f}, {0.2f, 0.05f}, {0, 0}}), 80, 1, 1, alone);
     EXPECT_EQ(o.ribX[2], alone.ribX[1]);
     EXPECT_EQ(o.ribY[2], alone.ribY[1]);
+}
+
+// Settings in range can still give a point beyond single precision, or not a number: every
+// producer stops at that rib with the invalid-operation fault.
+TEST(ProduceRib, ARibThatIsNotFiniteIsAnInvalidOperation) {
+    AirfoilProfile profile;
+    profile.x = {1.0f, 0.5f, 0.0f, 0.5f, 1.0f};
+    profile.y = {0.0f, 0.06f, 0.0f, -0.04f, 0.0f};
+    RibParameters params;
+    params.rootChord = 150;
+    params.tipChord = 3e38;  // the surface of the tip rib overflows, the root rib is fine
+    params.ribCount = 3;
+    params.taperOn = true;
+    params.skinThickness = 1;
+    params.sparPercent = 30;
+    params.rootThicknessFactor = params.tipThicknessFactor = 1;
+    CurrentRib rib;
+    EXPECT_NO_THROW(produceRib(1, profile, params, rib));
+    const auto faultOf = [&](int k) {
+        try {
+            produceRib(k, profile, params, rib);
+        } catch (const RibwrightError& e) {
+            return e.text();
+        }
+        return QString();
+    };
+    EXPECT_EQ(faultOf(3), invalidOperationText());
+    // The spar of a chord near the top of the range.
+    params.tipChord = 3e38, params.sparPercent = 200, params.ribCount = 1, params.rootChord = 3e38;
+    profile.x = {0.1f, 0.05f, 0.0f, 0.05f, 0.1f};
+    EXPECT_EQ(faultOf(1), invalidOperationText());
+    // A coordinate that the parser kept as infinity.
+    params = RibParameters{150, 100, true, 2, 0, 30, 1, 1};
+    profile.y[1] = std::numeric_limits<float>::infinity();
+    EXPECT_EQ(faultOf(1), invalidOperationText());
 }

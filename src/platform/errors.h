@@ -38,6 +38,12 @@ class FileError : public RibwrightError {
     QString systemReason_;
 };
 
+// Memory for a large piece of work (the sheet image) could not be had.
+class OutOfMemoryError : public RibwrightError {
+  public:
+    using RibwrightError::RibwrightError;
+};
+
 // A number the user typed (or the airfoil text holds) that does not convert.
 class ConversionError : public RibwrightError {
   public:
@@ -50,6 +56,7 @@ QString invalidOperationText();  // "不正な浮動小数点数演算命令"
 [[noreturn]] void throwDivisionByZero();
 [[noreturn]] void throwInvalidOperation();
 
+// The token is shortened to 40 characters and "…".
 QString floatConversionErrorText(const QString& token);
 QString integerConversionErrorText(const QString& token);
 

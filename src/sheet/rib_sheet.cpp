@@ -1,6 +1,7 @@
 #include "sheet/rib_sheet.h"
 
 #include "geometry/rib_geometry.h"
+#include "platform/errors.h"
 #include "sheet/rib_drawing.h"
 #include "sheet/sheet_fonts.h"
 #include "sheet/sheet_layout.h"
@@ -11,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <optional>
 
 namespace rw {
@@ -24,11 +26,31 @@ constexpr int kDotsPerMeter = 3780;  // round(96 / 0.0254)
 // rows thousands of sheets below could still reach it (see seriesReach).
 constexpr int kMaxSeriesRibs = 16 + 4096;
 
-void prepareSheet(QImage& sheet, QSize size) {
-    if (sheet.size() != size || sheet.format() != QImage::Format_RGB32)
+// A sheet the memory cannot hold is an error of its own, not an empty sheet that some later
+// step would misreport. The memory is tried first so that the toolkit does not warn on its own.
+void allocateSheet(QImage& sheet, QSize size) {
+    sheet = QImage();
+    const std::size_t bytes = std::size_t(size.width()) * std::size_t(size.height()) * 4;
+    void* probe = std::malloc(bytes);
+    if (probe != nullptr) {
+        std::free(probe);
         sheet = QImage(size, QImage::Format_RGB32);
-    if (sheet.isNull())
+    }
+    if (sheet.isNull()) {
+        throw OutOfMemoryError(
+            QStringLiteral("シートの画像 (%1 × %2 ピクセル) に使うメモリを確保できません")
+                .arg(size.width())
+                .arg(size.height()));
+    }
+}
+
+void prepareSheet(QImage& sheet, QSize size) {
+    if (size.isEmpty()) {
+        sheet = QImage();
         return;
+    }
+    if (sheet.size() != size || sheet.format() != QImage::Format_RGB32)
+        allocateSheet(sheet, size);
     sheet.setDotsPerMeterX(kDotsPerMeter);
     sheet.setDotsPerMeterY(kDotsPerMeter);
     sheet.fill(Qt::white);

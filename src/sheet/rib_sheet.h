@@ -21,7 +21,8 @@ struct SheetLayout {
 
 // Draws the whole sheet into `sheet`, resized to `size` (true colour, 96 dots per inch): ribs,
 // titles and ruler. Call only after readRibParameters allowed drawing. A floating-point fault
-// (a root chord of 0) throws RibwrightError and leaves `sheet` as drawn up to the failure.
+// (a root chord of 0) throws RibwrightError and leaves `sheet` as drawn up to the failure. A sheet
+// the memory cannot hold throws OutOfMemoryError before anything is drawn.
 void drawRibSheet(QImage& sheet, QSize size, const AirfoilState& airfoil,
                   const RibParameters& params, const SheetSettings& settings,
                   const RibPanelSnapshot& panel, CurrentRib& rib, SheetLayout& layout);

@@ -1,10 +1,9 @@
 #include "airfoil/airfoil_file.h"
 
 #include "platform/atomic_file.h"
+#include "platform/native_path.h"
 #include "platform/text_codec.h"
 #include "platform/text_trim.h"
-
-#include <QFileInfo>
 
 namespace rw {
 
@@ -40,7 +39,7 @@ QString withCrLfLineEnds(const QString& raw) {
 }
 
 std::optional<QString> loadAirfoilText(const QString& path, LegacyEncoding legacy) {
-    if (!QFileInfo(path).isFile())
+    if (!isRegularFile(path))
         return std::nullopt;
     return withCrLfLineEnds(decodeTextFile(readWholeFile(path), legacy));
 }

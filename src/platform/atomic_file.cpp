@@ -1,6 +1,7 @@
 #include "platform/atomic_file.h"
 
 #include "platform/errors.h"
+#include "platform/native_path.h"
 
 #include <QDir>
 #include <QFile>
@@ -56,16 +57,21 @@ QString resolvedTarget(const QString& path) {
 
 // A temporary name is the target's name behind a dot with six random characters after it. A long
 // name loses the end of its stem instead, so every name the folder accepts can be saved.
-QByteArray temporaryNameTemplate(const QFileInfo& target) {
-    const QByteArray folder = QFile::encodeName(target.absolutePath());
-    QByteArray stem = QFile::encodeName(target.fileName());
+QByteArray temporaryNameTemplate(const QByteArray& native) {
+    // Split as bytes: the toolkit's path handling would turn a name that is not UTF-8 into
+    // another one.
+    const qsizetype slash = native.lastIndexOf('/');
+    const QByteArray folder = slash < 0    ? QByteArray(".")
+                              : slash == 0 ? QByteArray("/")
+                                           : native.left(slash);
+    QByteArray stem = native.mid(slash + 1);
     long nameMax = ::pathconf(folder.constData(), _PC_NAME_MAX);
     if (nameMax <= 0)
         nameMax = 255;
     const qsizetype room = std::max<qsizetype>(1, qsizetype(nameMax) - 8);  // "." and ".XXXXXX"
     if (stem.size() > room)
         stem.truncate(room);
-    return folder + "/." + stem + ".XXXXXX";
+    return folder + (folder.endsWith('/') ? "." : "/.") + stem + ".XXXXXX";
 }
 
 // Runs `write` into the descriptor. Returns the errno of the first failed write, 0 when every byte
@@ -115,7 +121,7 @@ void writeFileAtomically(const QString& path, const std::function<void(QIODevice
                          FileErrorWording wording) {
 #ifdef Q_OS_UNIX
     const QString target = resolvedTarget(path);
-    const QByteArray native = QFile::encodeName(target);
+    const QByteArray native = encodeNativePath(target);
 
     struct stat st {};
     const bool exists = ::stat(native.constData(), &st) == 0;
@@ -129,7 +135,7 @@ void writeFileAtomically(const QString& path, const std::function<void(QIODevice
     if (exists && ::faccessat(AT_FDCWD, native.constData(), W_OK, AT_EACCESS) != 0)
         fail(path, errno, true, wording);
 
-    QByteArray temp = temporaryNameTemplate(QFileInfo(target));
+    QByteArray temp = temporaryNameTemplate(native);
     const int fd = ::mkstemp(temp.data());
     if (fd < 0)
         fail(path, errno, true, wording);
@@ -184,9 +190,16 @@ void writeFileAtomically(const QString& path, const QByteArray& data, FileErrorW
 }
 
 QByteArray readWholeFile(const QString& path) {
-    QFile file(path);
+    QFile file;
     errno = 0;
-    if (!file.open(QIODevice::ReadOnly)) {
+#ifdef Q_OS_UNIX
+    const int fd = ::open(encodeNativePath(path).constData(), O_RDONLY | O_CLOEXEC);
+    const bool opened = fd >= 0 && file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+#else
+    file.setFileName(path);
+    const bool opened = file.open(QIODevice::ReadOnly);
+#endif
+    if (!opened) {
         const int e = errno != 0 ? errno : EACCES;
         fail(path, e, false, FileErrorWording::ErrorCode);
     }

@@ -19,7 +19,9 @@ QString roundedPercent(double factor) {
 }
 
 QString namePiece(const QString& airfoilName) {
+    // A NUL ends a file name for the system, which would then write under a cut-off name.
     QString name = airfoilName;
+    name.remove(QChar(0));
     const qsizetype bracket = name.indexOf(QLatin1Char('('));
     if (bracket >= 0)
         name.truncate(bracket);

@@ -1,5 +1,7 @@
 #include "platform/errors.h"
 
+#include "platform/text_trim.h"
+
 #include <cerrno>
 
 namespace rw {
@@ -19,11 +21,11 @@ void throwInvalidOperation() {
 }
 
 QString floatConversionErrorText(const QString& token) {
-    return QStringLiteral("'%1' は浮動小数点数ではありません").arg(token);
+    return QStringLiteral("'%1' は浮動小数点数ではありません").arg(shortenedToken(token));
 }
 
 QString integerConversionErrorText(const QString& token) {
-    return QStringLiteral("''%1'' は整数ではありません").arg(token);
+    return QStringLiteral("''%1'' は整数ではありません").arg(shortenedToken(token));
 }
 
 QString fileErrorText(int code) {

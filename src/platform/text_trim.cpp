@@ -10,4 +10,13 @@ QString trimControl(const QString& text) {
     return text.mid(begin, end - begin);
 }
 
+QString shortenedToken(const QString& token, qsizetype limit) {
+    if (token.size() <= limit)
+        return token;
+    qsizetype cut = limit;
+    if (token.at(cut - 1).isHighSurrogate())
+        --cut;
+    return token.left(cut) + QChar(0x2026);
+}
+
 }  // namespace rw

@@ -2,6 +2,7 @@
 
 #include "export/image_format.h"
 #include "panel/control_table.h"
+#include "platform/text_trim.h"
 
 #include <QCommandLineParser>
 #include <QRegularExpression>
@@ -10,12 +11,30 @@ namespace rw::cli {
 namespace {
 
 constexpr int kUsageError = 1;
+// Sheets beyond this many pixels a side are not a drawing anybody cuts from.
+constexpr int kMaxSheetSide = 20000;
+
+// Every word of a usage message is cut to a readable length: the parser quotes unknown options
+// and bad values whole.
+QString shortenedWords(const QString& message) {
+    static const QRegularExpression word(QStringLiteral("\\S{41,}"));
+    QString result;
+    qsizetype from = 0;
+    for (auto it = word.globalMatch(message); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        result += QStringView(message).mid(from, match.capturedStart() - from);
+        result += shortenedToken(match.captured());
+        from = match.capturedEnd();
+    }
+    result += QStringView(message).mid(from);
+    return result;
+}
 
 CliParseResult usageError(const QString& message, const QString& help) {
     CliParseResult result;
     result.exitCode = kUsageError;
     result.isError = true;
-    result.output = QStringLiteral("ribwright-cli: %1\n\n%2").arg(message, help);
+    result.output = QStringLiteral("ribwright-cli: %1\n\n%2").arg(shortenedWords(message), help);
     return result;
 }
 
@@ -25,11 +44,20 @@ std::optional<QSize> parseSheetSize(const QString& text) {
     if (!match.hasMatch())
         return std::nullopt;
     const QSize size(match.captured(1).toInt(), match.captured(2).toInt());
-    // Sheets beyond 20000 pixels a side are not a drawing anybody cuts from.
-    if (size.width() < 1 || size.height() < 1 || size.width() > 20000 || size.height() > 20000) {
+    if (size.width() < 1 || size.height() < 1 || size.width() > kMaxSheetSide ||
+        size.height() > kMaxSheetSide) {
         return std::nullopt;
     }
     return size;
+}
+
+// The toolkit's own options. The exporter hands none of them to the toolkit (it always draws off
+// screen), so they are refused by name rather than read as a row of unknown one-letter options.
+bool isToolkitOption(const QString& argument) {
+    static const QRegularExpression pattern(QStringLiteral(
+        "^--?(platform|platformpluginpath|platformtheme|plugin|display|geometry|qwindowgeometry|"
+        "qwindowicon|qwindowtitle|reverse|session|title|visual|qmljsdebugger)(=.*)?$"));
+    return pattern.match(argument).hasMatch();
 }
 
 }  // namespace
@@ -69,9 +97,22 @@ CliParseResult parseCliArguments(const QStringList& arguments, QChar decimalSepa
     const QCommandLineOption name("name", "Print the proposed file-name stem and nothing else.");
     parser.addOptions({rootChord, tipChord, ribs, noTaper, skin, spar, rootThickness, tipThickness,
                        points, noSparLine, noGrid, sheet, csv, dxf, image, outDir, name});
-    const QCommandLineOption help = parser.addHelpOption();
+    // Not the parser's own help option: that one also offers --help-all for the toolkit's
+    // options, which the exporter does not take.
+    const QCommandLineOption help({"h", "help"}, "Displays this help.");
+    parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
 
+    for (const QString& argument : arguments.mid(1)) {
+        if (argument == QLatin1String("--"))
+            break;
+        if (isToolkitOption(argument)) {
+            return usageError(QStringLiteral("%1 is a Qt option; ribwright-cli always draws off "
+                                             "screen and takes none of Qt's options")
+                                  .arg(argument.section(QLatin1Char('='), 0, 0)),
+                              parser.helpText());
+        }
+    }
     if (!parser.parse(arguments))
         return usageError(parser.errorText(), parser.helpText());
     if (parser.isSet(help))
@@ -106,7 +147,10 @@ CliParseResult parseCliArguments(const QStringList& arguments, QChar decimalSepa
 
     const auto size = parseSheetSize(parser.value(sheet));
     if (!size) {
-        return usageError(QStringLiteral("--sheet takes WIDTHxHEIGHT in pixels, such as 1600x1000"),
+        return usageError(QStringLiteral("--sheet takes WIDTHxHEIGHT in pixels, each from 1 to "
+                                         "%1, such as 1600x1000: %2")
+                              .arg(kMaxSheetSide)
+                              .arg(parser.value(sheet)),
                           parser.helpText());
     }
     o.sheetSize = *size;

@@ -2,15 +2,18 @@
 
 #include "airfoil/airfoil_file.h"
 #include "airfoil/airfoil_parser.h"
+#include "cli/output_targets.h"
+#include "cli/text_encoding_check.h"
 #include "export/csv_writer.h"
 #include "export/dxf_writer.h"
 #include "export/output_name.h"
 #include "export/sheet_image.h"
 #include "geometry/read_rib_parameters.h"
+#include "geometry/rib_geometry.h"
 #include "platform/errors.h"
 #include "sheet/rib_sheet.h"
 
-#include <QDir>
+#include <new>
 
 namespace rw::cli {
 namespace {
@@ -25,78 +28,97 @@ struct PreparedRun {
     QString stem;
 };
 
-int refuse(QTextStream& err, const QString& message) {
+int refuse(CliStream& err, const QString& message) {
     err << message << '\n';
     return kInputRefused;
 }
 
+// The airfoil text as the window's library would read it. A file in a 16- or 32-bit encoding is
+// refused by name; the window's reader would see letters between NULs.
+int readAirfoil(const QString& path, AirfoilState& airfoil, QChar separator, CliStream& err) {
+    const std::optional<QString> text = loadAirfoilText(path);
+    if (!text) {
+        err << fileErrorText(2) << '\n' << path << '\n';
+        return kFileError;
+    }
+    const QString wide = wideEncodingOf(readFileHead(path));
+    if (!wide.isEmpty()) {
+        return refuse(err,
+                      QStringLiteral("%1 のテキストは読めません。UTF-8 などの 8 ビットの文字コー"
+                                     "ドで保存し直してください\n%2")
+                          .arg(wide, path));
+    }
+    airfoil.text = *text;
+    if (parseAirfoilText(airfoil, separator) != ParseOutcome::Usable)
+        return refuse(err, tooFewPointsText());
+    return kWritten;
+}
+
+// The CSV and DXF writers produce every rib of the series; produce them all once before any file
+// is opened, so that a rib that cannot be written stops the run with nothing written.
+void checkEveryRib(const PreparedRun& run) {
+    CurrentRib scratch;
+    for (int k = 1; k <= run.params.ribCount; ++k)
+        produceRib(k, run.airfoil.profile, run.params, scratch);
+}
+
 }  // namespace
 
-int runCli(const CliOptions& options, QTextStream& out, QTextStream& err) {
+int runCli(const CliOptions& options, CliStream& out, CliStream& err) {
     PreparedRun run;
+    OutputTargets targets;
     try {
-        const std::optional<QString> text = loadAirfoilText(options.airfoilFile);
-        if (!text) {
-            err << fileErrorText(2) << '\n' << options.airfoilFile << '\n';
-            return kFileError;
+        const int read =
+            readAirfoil(options.airfoilFile, run.airfoil, options.panel.decimalSeparator, err);
+        if (read != kWritten)
+            return read;
+        const RibReadResult settings = readRibParameters(options.panel, run.params, run.settings);
+        if (!settings.proceed)
+            return refuse(err, settings.message);
+        run.stem = buildOutputBaseName(run.airfoil.name, options.panel, run.params);
+        if (options.printName) {
+            out << run.stem << '\n';
+            return kWritten;
         }
-        run.airfoil.text = *text;
-        if (parseAirfoilText(run.airfoil, options.panel.decimalSeparator) != ParseOutcome::Usable) {
-            return refuse(err, tooFewPointsText());
+        targets = outputTargets(options, run.stem);
+        if (const QString clash = sameTargetTwice(targets); !clash.isEmpty()) {
+            err << QStringLiteral("ribwright-cli: two outputs would write the same file: ") << clash
+                << '\n';
+            return kUsage;
         }
-        const RibReadResult read = readRibParameters(options.panel, run.params, run.settings);
-        if (!read.proceed)
-            return refuse(err, read.message);
         // Every export of the window redraws the sheet first, so a setting the drawing refuses
         // (a root chord of 0) refuses every file here too.
         SheetLayout layout;
         drawRibSheet(run.sheet, options.sheetSize, run.airfoil, run.params, run.settings,
                      options.panel, run.rib, layout);
-        run.stem = buildOutputBaseName(run.airfoil.name, options.panel, run.params);
+        if (!targets.csv.isEmpty() || !targets.dxf.isEmpty())
+            checkEveryRib(run);
+        checkTargetsWritable(targets, options.outDir);
     } catch (const FileError& e) {
         err << e.text() << '\n';  // names the path
+        return kFileError;
+    } catch (const OutOfMemoryError& e) {
+        err << e.text() << '\n';
         return kFileError;
     } catch (const RibwrightError& e) {
         return refuse(err, e.text());
     }
 
-    if (options.printName) {
-        out << run.stem << '\n';
-        return kWritten;
-    }
-
-    QString csvPath = options.csvPath;
-    QString dxfPath = options.dxfPath;
-    QString imagePath = options.imagePath;
-    if (!options.outDir.isEmpty()) {
-        const QDir dir(options.outDir);
-        // A batch names a fresh folder per wing more often than not: make it, as mkdir -p would.
-        if (!QDir().mkpath(options.outDir)) {
-            err << QStringLiteral("出力フォルダを作成できません: ") << options.outDir << '\n';
-            return kFileError;
-        }
-        if (csvPath.isEmpty())
-            csvPath = dir.filePath(run.stem + QStringLiteral(".csv"));
-        if (dxfPath.isEmpty())
-            dxfPath = dir.filePath(run.stem + QStringLiteral(".dxf"));
-        if (imagePath.isEmpty())
-            imagePath = dir.filePath(run.stem + QStringLiteral(".png"));
-    }
-
     const ExportInputs inputs{run.airfoil, run.params, options.panel};
     try {
-        if (!csvPath.isEmpty()) {
-            exportCsv(csvPath, inputs, run.rib);
-            out << csvPath << '\n';
+        makeOutputFolder(options.outDir);
+        if (!targets.csv.isEmpty()) {
+            exportCsv(targets.csv, inputs, run.rib);
+            out << targets.csv << '\n';
         }
-        if (!dxfPath.isEmpty()) {
+        if (!targets.dxf.isEmpty()) {
             DxfAttributes attributes;
-            exportDxf(dxfPath, inputs, run.rib, attributes);
-            out << dxfPath << '\n';
+            exportDxf(targets.dxf, inputs, run.rib, attributes);
+            out << targets.dxf << '\n';
         }
-        if (!imagePath.isEmpty()) {
-            writeSheetImage(imagePath, run.sheet);
-            out << imagePath << '\n';
+        if (!targets.image.isEmpty()) {
+            writeSheetImage(targets.image, run.sheet);
+            out << targets.image << '\n';
         }
     } catch (const FileError& e) {
         err << e.text() << '\n';  // names the path

@@ -1,30 +1,33 @@
 // ribwright-cli: the batch exporter over the same engine as the window.
 #include "cli/cli_options.h"
+#include "cli/cli_output.h"
 #include "cli/cli_run.h"
+#include "cli/offscreen_toolkit.h"
+#include "platform/errors.h"
+#include "platform/native_path.h"
 
 #include <QGuiApplication>
 #include <QLocale>
-#include <QTextStream>
-
-#include "platform/errors.h"
 
 #include <cstdio>
 #include <new>
 
 int main(int argc, char** argv) {
+    // File names are bytes: each argument keeps the bytes it was given, UTF-8 or not.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << rw::decodeNativePath(QByteArray(argv[i]));
+
     // A batch tool draws off screen whatever display there is, so its images do not depend on one.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    const auto application = rw::cli::startOffscreenToolkit(argv[0]);
     QGuiApplication::setApplicationName(QStringLiteral("ribwright-cli"));
     QGuiApplication::setApplicationVersion(QStringLiteral(RIBWRIGHT_VERSION));
 
-    QTextStream out(stdout);
-    QTextStream err(stderr);
+    rw::cli::CliStream out(stdout);
+    rw::cli::CliStream err(stderr);
     // Numbers typed on the command line follow the user's locale, as in the window's fields.
     const QString point = QLocale().decimalPoint();
     const QChar separator = point.isEmpty() ? QLatin1Char('.') : point.at(0);
-    const rw::cli::CliParseResult parsed =
-        rw::cli::parseCliArguments(QGuiApplication::arguments(), separator);
+    const rw::cli::CliParseResult parsed = rw::cli::parseCliArguments(arguments, separator);
     if (!parsed.options) {
         (parsed.isError ? err : out) << parsed.output;
         return parsed.exitCode;
@@ -33,7 +36,7 @@ int main(int argc, char** argv) {
         return rw::cli::runCli(*parsed.options, out, err);
     } catch (const std::bad_alloc&) {
         // Whatever was being written has been removed again; say why instead of aborting.
-        err << rw::outOfMemoryText() << Qt::endl;
+        err << rw::outOfMemoryText() << '\n';
         return rw::cli::kFileError;
     }
 }

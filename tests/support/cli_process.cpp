@@ -1,23 +1,36 @@
 #include "support/cli_process.h"
 
-#include <QProcess>
 #include <QProcessEnvironment>
-#include <QTemporaryDir>
 
 namespace rw::test {
-
 namespace {
 
 const QString kProgram = QStringLiteral(RIBWRIGHT_BIN_DIR "/ribwright-cli");
 
+// Without XDG_RUNTIME_DIR, as in a cron job or a bare login, so that a warning about it would show
+// in stderr.
 void startCommand(QProcess& process, const QString& program, const QStringList& args) {
-    // Qt warns on stderr when the runtime folder is missing; give it one so stderr holds only the
-    // exporter's own messages.
-    static const QTemporaryDir runtimeDir;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("XDG_RUNTIME_DIR", runtimeDir.path());
+    env.remove("XDG_RUNTIME_DIR");
     process.setProcessEnvironment(env);
     process.start(program, args);
+}
+
+CliResult finish(QProcess& process) {
+    process.waitForFinished(60000);
+    const QByteArray out = process.readAllStandardOutput();
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(out), QString::fromUtf8(process.readAllStandardError()), out};
+}
+
+// One shell word that the shell turns back into exactly `bytes`, written in ASCII only.
+QString shellWord(const QByteArray& bytes) {
+    QString octal;
+    for (const char c : bytes) {
+        octal +=
+            QStringLiteral("\\%1").arg(uint(static_cast<unsigned char>(c)), 3, 8, QLatin1Char('0'));
+    }
+    return QStringLiteral("\"$(printf '%1')\"").arg(octal);
 }
 
 }  // namespace
@@ -29,19 +42,21 @@ void startCli(QProcess& process, const QStringList& args) {
 CliResult runCliUnder(const QStringList& wrapper, const QStringList& args) {
     QProcess process;
     startCommand(process, wrapper.first(), wrapper.mid(1) + QStringList{kProgram} + args);
-    process.waitForFinished(60000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+    return finish(process);
 }
 
 CliResult runCli(const QStringList& args) {
     QProcess process;
     startCli(process, args);
-    process.waitForFinished(60000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+    return finish(process);
+}
+
+CliResult runCliBytes(const QList<QByteArray>& args, const QString& shellPrefix) {
+    QString script = shellPrefix + QStringLiteral(" exec ") + shellWord(kProgram.toUtf8());
+    for (const QByteArray& arg : args) script += QLatin1Char(' ') + shellWord(arg);
+    QProcess process;
+    startCommand(process, QStringLiteral("/bin/sh"), {QStringLiteral("-c"), script});
+    return finish(process);
 }
 
 }  // namespace rw::test

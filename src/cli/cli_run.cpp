@@ -107,6 +107,12 @@ int runCli(const CliOptions& options, CliStream& out, CliStream& err) {
     const ExportInputs inputs{run.airfoil, run.params, options.panel};
     try {
         makeOutputFolder(options.outDir);
+        // The image first: encoding it takes the most memory, and a run that runs out of it then
+        // stops before the other files are written.
+        if (!targets.image.isEmpty()) {
+            writeSheetImage(targets.image, run.sheet);
+            out << targets.image << '\n';
+        }
         if (!targets.csv.isEmpty()) {
             exportCsv(targets.csv, inputs, run.rib);
             out << targets.csv << '\n';
@@ -115,10 +121,6 @@ int runCli(const CliOptions& options, CliStream& out, CliStream& err) {
             DxfAttributes attributes;
             exportDxf(targets.dxf, inputs, run.rib, attributes);
             out << targets.dxf << '\n';
-        }
-        if (!targets.image.isEmpty()) {
-            writeSheetImage(targets.image, run.sheet);
-            out << targets.image << '\n';
         }
     } catch (const FileError& e) {
         err << e.text() << '\n';  // names the path

@@ -21,7 +21,8 @@ namespace {
 // Each run stays small: a longer series only repeats the same rib arithmetic.
 constexpr int kMaxRibs = 24;
 
-std::unique_ptr<QGuiApplication> application;
+// Never destroyed: the toolkit does not survive being torn down by the exit handlers.
+QGuiApplication* application = nullptr;
 std::unique_ptr<QTemporaryDir> folder;
 
 // A cambered section of 20 points a surface, its leading edge repeated: a segment of zero length,
@@ -55,7 +56,7 @@ rw::RibPanelSnapshot panelFrom(const uint8_t* data, size_t size, QSize& sheetSiz
     panel.showSparLine = flags & 16;
     panel.showGrid = flags & 32;
     panel.decimalSeparator = flags & 64 ? QLatin1Char(',') : QLatin1Char('.');
-    sheetSize = QSize(1 + (size > 1 ? data[1] : 0) * 2, 1 + (size > 2 ? data[2] : 0));
+    sheetSize = QSize(1 + (size > 1 ? data[1] : 0), 1 + (size > 2 ? data[2] : 0));
     const QString text =
         size > 3 ? QString::fromUtf8(reinterpret_cast<const char*>(data) + 3, qsizetype(size - 3))
                  : QString();
@@ -83,7 +84,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     static int toolkitArgc = 1;
     static char* toolkitArgv[] = {(*argv)[0], nullptr};
     (void)argc;
-    application = std::make_unique<QGuiApplication>(toolkitArgc, toolkitArgv);
+    application = new QGuiApplication(toolkitArgc, toolkitArgv);
     // Memory-backed where there is such a folder: the writers sync every file they write.
     folder = QDir(QStringLiteral("/dev/shm")).exists()
                  ? std::make_unique<QTemporaryDir>(QStringLiteral("/dev/shm/ribwright-fuzz-XXXXXX"))

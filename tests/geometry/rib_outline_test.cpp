@@ -166,7 +166,7 @@ TEST(ComputeRibOutline, CornersUseTheSurfaceNotMovedPoints) {
 // producer stops at that rib with the invalid-operation fault.
 TEST(ProduceRib, ARibThatIsNotFiniteIsAnInvalidOperation) {
     AirfoilProfile profile;
-    profile.x = {1.0f, 0.5f, 0.0f, 0.5f, 1.0f};
+    profile.x = {1.5f, 0.5f, 0.0f, 0.5f, 1.5f};  // a trailing edge beyond the chord
     profile.y = {0.0f, 0.06f, 0.0f, -0.04f, 0.0f};
     RibParameters params;
     params.rootChord = 150;

@@ -1,5 +1,7 @@
 #include "platform/native_path.h"
 
+#include <QByteArray>
+#include <QList>
 #include <QRandomGenerator>
 
 #include <gtest/gtest.h>

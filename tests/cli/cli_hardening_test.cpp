@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -33,11 +35,6 @@ QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArra
     return file.fileName();
 }
 
-bool existsAsBytes(const QByteArray& path) {
-    struct stat st {};
-    return ::stat(path.constData(), &st) == 0;
-}
-
 // The names in a folder as bytes; Qt leaves out the names that are not UTF-8.
 QList<QByteArray> rawEntries(const QByteArray& folder) {
     QList<QByteArray> names;
@@ -49,6 +46,7 @@ QList<QByteArray> rawEntries(const QByteArray& folder) {
         }
         ::closedir(dir);
     }
+    std::sort(names.begin(), names.end());
     return names;
 }
 
@@ -63,27 +61,7 @@ QStringList entriesOf(const QString& dir) {
     return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 }
 
-bool runsUnderAddressSanitizer() {
-#if defined(__SANITIZE_ADDRESS__)
-    return true;
-#else
-    return false;
-#endif
-}
-
 }  // namespace
-
-// ---- crashes
-
-TEST(CliCrash, NarrowAndLowSheetsAreDrawn) {
-    QTemporaryDir dir;
-    for (const char* size : {"1x1", "2x10", "50x10", "51x10", "52x1", "60x3", "200x1"}) {
-        const QString png = dir.filePath(QStringLiteral("%1.png").arg(size));
-        const CliResult r = runCli({"--sheet", size, "--image", png, kLoop});
-        EXPECT_EQ(r.exitCode, 0) << size << r.err.toStdString();
-        EXPECT_TRUE(QFile::exists(png)) << size;
-    }
-}
 
 // ---- wrong numbers: nothing that overflows single precision is written as INF or NAN
 
@@ -104,6 +82,7 @@ TEST(CliWrongNumber, ValuesBeyondSinglePrecisionAreRefusedWithNothingWritten) {
         {"--root-thickness", "1e40"},
         {"--tip-chord", "-3.5e38"},
         {"--spar", "1e39"},
+        {"--tip-thickness", "4e38"},
         {"--ribs", "0", "--root-chord", "1e39"},
         {hugeX},
         {hugeY},
@@ -135,15 +114,13 @@ TEST(CliNames, NamesThatAreNotUtf8AreUsedByteForByte) {
     CliResult r = runCliBytes({"--csv", csv, airfoil});
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_EQ(r.rawOut, csv + "\n");
-    EXPECT_TRUE(existsAsBytes(csv));
 
     const QByteArray outDir = folder + "/dir\xfe";
     r = runCliBytes({"--out-dir", outDir, "--sheet", "200x100", airfoil});
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
-    EXPECT_TRUE(existsAsBytes(outDir + "/" + kStem.toUtf8() + ".dxf"));
     EXPECT_EQ(r.rawOut.count(outDir + "/"), 3);
-    // The airfoil, the CSV and the folder, and nothing under another name.
-    EXPECT_EQ(rawEntries(folder).size(), 3);
+    // The airfoil, the CSV and the folder under the bytes given, and nothing under another name.
+    EXPECT_EQ(rawEntries(folder), QList<QByteArray>({"dir\xfe", "out\xff.csv", "prof\xe9.dat"}));
     EXPECT_EQ(rawEntries(outDir).size(), 3);
     removeRaw(folder);
 }
@@ -180,8 +157,9 @@ TEST(CliRefusal, EverythingCheckableIsCheckedBeforeTheFirstFile) {
     EXPECT_TRUE(r.err.contains(dir.filePath("none/a.dxf"))) << r.err.toStdString();
     EXPECT_TRUE(entriesOf(dir.path()).isEmpty());
 
-    if (runsUnderAddressSanitizer())
-        GTEST_SKIP() << "the sanitizer's shadow memory does not fit a memory limit";
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the sanitizer's shadow memory does not fit a memory limit";
+#endif
     // A sheet the memory cannot hold is said so, and nothing is written.
     r = runCliBytes({"--sheet", "20000x20000", "--out-dir", QFile::encodeName(dir.filePath("o")),
                      QFile::encodeName(kLoop)},
@@ -245,13 +223,15 @@ TEST(CliMessages, OptionsSayWhatTheyTake) {
     EXPECT_TRUE(r.err.startsWith("ribwright-cli: -platform is a Qt option")) << r.err.toStdString();
 }
 
+// Also the sheet 51 pixels wide that once crashed the ruler.
 TEST(CliMessages, NoRuntimeFolderIsNeededOrMade) {
     QTemporaryDir dir;
     const QByteArray tmp = QFile::encodeName(dir.path());
     const CliResult r =
-        runCliBytes({"--out-dir", tmp + "/out", "--sheet", "300x200", QFile::encodeName(kLoop)},
+        runCliBytes({"--out-dir", tmp + "/out", "--sheet", "51x10", QFile::encodeName(kLoop)},
                     QStringLiteral("TMPDIR=%1; export TMPDIR;").arg(dir.path()));
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.err, QString());
     EXPECT_EQ(entriesOf(dir.path()), QStringList{"out"});
+    EXPECT_EQ(entriesOf(dir.filePath("out")).size(), 3);
 }

@@ -292,35 +292,3 @@ TEST(ReadRibParameters, CommaLocaleReadsCommaDecimals) {
     EXPECT_EQ(dotted.message, "翼弦長のデータが不正です");
     EXPECT_EQ(params.rootChord, 150.5);
 }
-
-// A number that converts but leaves the single range would be written as INF; it is the
-// invalid-operation fault instead, whichever field it is typed in.
-TEST(ReadRibParameters, NumbersBeyondSinglePrecisionAreAnInvalidOperation) {
-    const std::vector<std::function<void(RibPanelSnapshot&)>> edits = {
-        [](RibPanelSnapshot& p) { p.rootChordText = "1e39"; },
-        [](RibPanelSnapshot& p) { p.tipChordText = "-3.5e38"; },
-        [](RibPanelSnapshot& p) { p.sparPercentText = "1e300"; },
-        [](RibPanelSnapshot& p) { p.skinThicknessText = "1e39"; },
-        [](RibPanelSnapshot& p) { p.rootThicknessOn = true, p.rootThicknessText = "1e40"; },
-        [](RibPanelSnapshot& p) { p.tipThicknessOn = true, p.tipThicknessText = "4e38"; },
-    };
-    for (std::size_t i = 0; i < edits.size(); ++i) {
-        RibPanelSnapshot panel;
-        edits[i](panel);
-        RibParameters params;
-        SheetSettings sheet;
-        try {
-            readRibParameters(panel, params, sheet);
-            ADD_FAILURE() << "edit " << i << " was read";
-        } catch (const RibwrightError& e) {
-            EXPECT_EQ(e.text(), invalidOperationText()) << i;
-        }
-    }
-    // The largest single value itself is in range; a box left unticked is not read.
-    RibPanelSnapshot panel;
-    panel.rootChordText = "3.4028234e38";
-    panel.tipThicknessText = "1e40";
-    RibParameters params;
-    SheetSettings sheet;
-    EXPECT_TRUE(readRibParameters(panel, params, sheet).proceed);
-}

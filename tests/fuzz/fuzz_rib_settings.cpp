@@ -1,7 +1,8 @@
 // Feeds arbitrary rib settings, as a user could type them into the rib panel, through the reader,
 // the rib geometry, the sheet and the CSV and DXF writers: nothing may crash, read or write out of
 // bounds, or write a number that is not finite.
-#include "export/rib_exports.h"
+#include "export/csv_writer.h"
+#include "export/dxf_writer.h"
 #include "geometry/read_rib_parameters.h"
 #include "platform/errors.h"
 #include "sheet/rib_sheet.h"

@@ -1,0 +1,17 @@
+#include "geometry/rib_features.h"
+
+namespace rw {
+
+bool hasRibFeatures(const RibFeatures& features) {
+    return !(features == RibFeatures{});
+}
+
+float upperSkinThickness(const RibFeatures& features, float skinThickness) {
+    return features.upperSkin.value_or(skinThickness);
+}
+
+float lowerSkinThickness(const RibFeatures& features, float skinThickness) {
+    return features.lowerSkin.value_or(skinThickness);
+}
+
+}  // namespace rw

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "geometry/rib_features.h"
+
+#include <QString>
+
+namespace rw {
+
+// The names the refusals give the features, as the rib details dialog lists them.
+QString sparNotchName(int index, const SparNotch& notch);  // index from 1
+QString trailingEdgeName(const TrailingEdgeStock& stock);
+QString sheetingName();
+QString lighteningHolesName();
+
+// A feature that cannot be cut into rib `ribNumber`. Each throws RibwrightError with the text the
+// user sees; nothing has been written when it is thrown.
+// `bothSides`: `depth` is the sum of a notch cut into both surfaces.
+[[noreturn]] void refuseDeeperThanRib(int ribNumber, const QString& feature, double depth,
+                                      double ribHeight, bool bothSides);
+[[noreturn]] void refuseOutsideChord(int ribNumber, const QString& feature, double from, double to,
+                                     double front, double back);
+[[noreturn]] void refuseSplitsRib(int ribNumber, const QString& feature);
+[[noreturn]] void refuseNothingLeft(int ribNumber, const QString& feature);
+[[noreturn]] void refuseNonPositiveSize(int ribNumber, const QString& feature);
+[[noreturn]] void refuseHoleDiameter(int ribNumber, double diameterPercent);
+[[noreturn]] void refuseSheetingThickerThanRib(int ribNumber, float upperSkin, float lowerSkin);
+
+}  // namespace rw

@@ -1,0 +1,36 @@
+#include "geometry/featured_rib.h"
+
+#include "geometry/feature_refusals.h"
+#include "geometry/rib_geometry.h"
+#include "geometry/sheeted_rib_outline.h"
+
+#include <algorithm>
+
+namespace rw {
+
+FeaturedRib cutFeaturedRib(int k, const AirfoilProfile& profile, const RibParameters& params,
+                           const RibFeatures& features) {
+    CurrentRib rib;
+    produceSheetedRib(k, profile, params, features, rib);
+    const float upper = upperSkinThickness(features, params.skinThickness);
+    const float lower = lowerSkinThickness(features, params.skinThickness);
+    // The contour keeps nothing nearer the surface than the thinner sheeting; the thicker side's
+    // outline lies further in and stays the boundary there.
+    FeaturedRib featured{k, rib.shape, computeCutContour(rib.outline, std::min(upper, lower), k)};
+    if (!hasRibFeatures(features))
+        return featured;
+    if (featured.cut.empty())
+        refuseSheetingThickerThanRib(k, upper, lower);
+    featured.cut = applyRibFeatures(featured.cut, rib.shape.ribChord, k, features);
+    return featured;
+}
+
+std::vector<FeaturedRib> cutFeaturedRibs(const AirfoilProfile& profile, const RibParameters& params,
+                                         const RibFeatures& features) {
+    std::vector<FeaturedRib> ribs;
+    for (int k = 1; k <= params.ribCount; ++k)
+        ribs.push_back(cutFeaturedRib(k, profile, params, features));
+    return ribs;
+}
+
+}  // namespace rw

@@ -60,6 +60,19 @@ bool isToolkitOption(const QString& argument) {
     return pattern.match(argument).hasMatch();
 }
 
+// Stock sheets are given in millimetres; beyond ten metres a side is no laser bed.
+std::optional<QSizeF> parseStockSize(const QString& text) {
+    static const QRegularExpression pattern(
+        QStringLiteral("^(\\d{1,5}(?:\\.\\d+)?)x(\\d{1,5}(?:\\.\\d+)?)$"));
+    const auto match = pattern.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    const QSizeF size(match.captured(1).toDouble(), match.captured(2).toDouble());
+    if (size.width() < 1 || size.height() < 1 || size.width() > 10000 || size.height() > 10000)
+        return std::nullopt;
+    return size;
+}
+
 }  // namespace
 
 CliParseResult parseCliArguments(const QStringList& arguments, QChar decimalSeparator) {
@@ -95,8 +108,22 @@ CliParseResult parseCliArguments(const QStringList& arguments, QChar decimalSepa
     const QCommandLineOption outDir("out-dir", "Write all three files with the proposed name.",
                                     "DIR");
     const QCommandLineOption name("name", "Print the proposed file-name stem and nothing else.");
-    parser.addOptions({rootChord, tipChord, ribs, noTaper, skin, spar, rootThickness, tipThickness,
-                       points, noSparLine, noGrid, sheet, csv, dxf, image, outDir, name});
+    const QCommandLineOption pdf("pdf", "Write the true-scale PDF to print at 100 %.", "PATH");
+    const QCommandLineOption paper("paper", "Paper of the PDF: A4, A3 or Letter.", "SIZE",
+                                   paperSizeName(PaperSize::A4));
+    const QCommandLineOption svg(
+        "svg", "Write the laser SVG; ribs beyond one stock sheet go to PATH-2, PATH-3, ...",
+        "PATH");
+    const QCommandLineOption cutDxf("cut-dxf", "Write the cut DXF (mm, layers CUT and MARK).",
+                                    "PATH");
+    const QCommandLineOption stock("stock", "Stock sheet of the laser files in mm.", "WxH",
+                                   QStringLiteral("600x300"));
+    const QCommandLineOption all("all",
+                                 "With --out-dir, also write STEM.pdf, STEM.svg and STEM_cut.dxf.");
+    parser.addOptions({rootChord,     tipChord,     ribs,   noTaper,    skin,   spar,
+                       rootThickness, tipThickness, points, noSparLine, noGrid, sheet,
+                       csv,           dxf,          image,  outDir,     name,   pdf,
+                       paper,         svg,          cutDxf, stock,      all});
     // Not the parser's own help option: that one also offers --help-all for the toolkit's
     // options, which the exporter does not take.
     const QCommandLineOption help({"h", "help"}, "Displays this help.");
@@ -164,10 +191,34 @@ CliParseResult parseCliArguments(const QStringList& arguments, QChar decimalSepa
         return usageError(QStringLiteral("--image must end in .png or .jpg: %1").arg(o.imagePath),
                           parser.helpText());
     }
+    o.pdfPath = parser.value(pdf);
+    o.svgPath = parser.value(svg);
+    o.cutDxfPath = parser.value(cutDxf);
+    const std::optional<PaperSize> paperSize = paperSizeNamed(parser.value(paper));
+    if (!paperSize) {
+        return usageError(
+            QStringLiteral("--paper takes A4, A3 or Letter: %1").arg(parser.value(paper)),
+            parser.helpText());
+    }
+    o.paper = *paperSize;
+    const std::optional<QSizeF> stockSize = parseStockSize(parser.value(stock));
+    if (!stockSize) {
+        return usageError(
+            QStringLiteral("--stock takes WIDTHxHEIGHT in millimetres, each from 1 to "
+                           "10000, such as 600x300: %1")
+                .arg(parser.value(stock)),
+            parser.helpText());
+    }
+    o.stockSize = *stockSize;
+    o.allWithOutDir = parser.isSet(all);
+    if (o.allWithOutDir && o.outDir.isEmpty())
+        return usageError(QStringLiteral("--all needs --out-dir"), parser.helpText());
+
     if (!o.printName && o.csvPath.isEmpty() && o.dxfPath.isEmpty() && o.imagePath.isEmpty() &&
-        o.outDir.isEmpty()) {
-        return usageError(QStringLiteral("nothing to write: give --csv, --dxf, --image, --out-dir "
-                                         "or --name"),
+        o.outDir.isEmpty() && o.pdfPath.isEmpty() && o.svgPath.isEmpty() &&
+        o.cutDxfPath.isEmpty()) {
+        return usageError(QStringLiteral("nothing to write: give --csv, --dxf, --image, --pdf, "
+                                         "--svg, --cut-dxf, --out-dir or --name"),
                           parser.helpText());
     }
     CliParseResult result;

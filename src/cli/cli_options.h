@@ -1,5 +1,6 @@
 #pragma once
 
+#include "export/workshop_files.h"
 #include "geometry/rib_parameters.h"
 
 #include <QSize>
@@ -20,6 +21,13 @@ struct CliOptions {
     QString imagePath;
     QString outDir;
     bool printName = false;
+    // The workshop files: true-scale print, laser SVG and cut DXF.
+    QString pdfPath;
+    QString svgPath;
+    QString cutDxfPath;
+    PaperSize paper = PaperSize::A4;
+    QSizeF stockSize = kDefaultStockSize;  // millimetres
+    bool allWithOutDir = false;            // --out-dir writes the workshop files too
 };
 
 struct CliParseResult {

@@ -4,6 +4,7 @@
 #include "airfoil/airfoil_parser.h"
 #include "cli/output_targets.h"
 #include "cli/text_encoding_check.h"
+#include "cli/workshop_outputs.h"
 #include "export/csv_writer.h"
 #include "export/dxf_writer.h"
 #include "export/output_name.h"
@@ -26,6 +27,7 @@ struct PreparedRun {
     CurrentRib rib;
     QImage sheet;
     QString stem;
+    std::optional<WorkshopLayout> stock;  // the laser files' nesting
 };
 
 int refuse(CliStream& err, const QString& message) {
@@ -94,6 +96,7 @@ int runCli(const CliOptions& options, CliStream& out, CliStream& err) {
         if (!targets.csv.isEmpty() || !targets.dxf.isEmpty())
             checkEveryRib(run);
         checkTargetsWritable(targets, options.outDir);
+        run.stock = prepareWorkshopOutputs(targets, options, run.airfoil, run.params);
     } catch (const FileError& e) {
         err << e.text() << '\n';  // names the path
         return kFileError;
@@ -122,6 +125,8 @@ int runCli(const CliOptions& options, CliStream& out, CliStream& err) {
             exportDxf(targets.dxf, inputs, run.rib, attributes);
             out << targets.dxf << '\n';
         }
+        writeWorkshopOutputs(targets, run.stock, options, run.airfoil, run.params,
+                             [&out](const QString& path) { out << path << '\n'; });
     } catch (const FileError& e) {
         err << e.text() << '\n';  // names the path
         return kFileError;

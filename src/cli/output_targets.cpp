@@ -87,7 +87,8 @@ void checkTarget(const QString& path, const QString& outDir) {
 }  // namespace
 
 OutputTargets outputTargets(const CliOptions& options, const QString& stem) {
-    OutputTargets targets{options.csvPath, options.dxfPath, options.imagePath};
+    OutputTargets targets{options.csvPath, options.dxfPath, options.imagePath,
+                          options.pdfPath, options.svgPath, options.cutDxfPath};
     if (!options.outDir.isEmpty()) {
         const QDir dir(options.outDir);
         if (targets.csv.isEmpty())
@@ -97,13 +98,22 @@ OutputTargets outputTargets(const CliOptions& options, const QString& stem) {
         if (targets.image.isEmpty())
             targets.image = dir.filePath(stem + QStringLiteral(".png"));
     }
+    if (options.allWithOutDir) {
+        const QDir dir(options.outDir);
+        if (targets.pdf.isEmpty())
+            targets.pdf = dir.filePath(stem + QStringLiteral(".pdf"));
+        if (targets.svg.isEmpty())
+            targets.svg = dir.filePath(stem + QStringLiteral(".svg"));
+        if (targets.cutDxf.isEmpty())
+            targets.cutDxf = dir.filePath(stem + QStringLiteral("_cut.dxf"));
+    }
     return targets;
 }
 
 QString sameTargetTwice(const OutputTargets& targets) {
-    const QString paths[] = {targets.csv, targets.dxf, targets.image};
-    for (int i = 0; i < 3; ++i) {
-        for (int j = i + 1; j < 3; ++j) {
+    const QStringList paths = targets.all();
+    for (qsizetype i = 0; i < paths.size(); ++i) {
+        for (qsizetype j = i + 1; j < paths.size(); ++j) {
             if (!paths[i].isEmpty() && cleanAbsolute(paths[i]) == cleanAbsolute(paths[j]))
                 return paths[j];
         }
@@ -112,7 +122,7 @@ QString sameTargetTwice(const OutputTargets& targets) {
 }
 
 void checkTargetsWritable(const OutputTargets& targets, const QString& outDir) {
-    for (const QString& path : {targets.csv, targets.dxf, targets.image}) checkTarget(path, outDir);
+    for (const QString& path : targets.all()) checkTarget(path, outDir);
 }
 
 void makeOutputFolder(const QString& outDir) {

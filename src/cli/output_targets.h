@@ -3,6 +3,7 @@
 #include "cli/cli_options.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace rw::cli {
 
@@ -11,9 +12,15 @@ struct OutputTargets {
     QString csv;
     QString dxf;
     QString image;
+    QString pdf;
+    QString svg;     // the first stock sheet's file
+    QString cutDxf;  // the first stock sheet's file
+
+    QStringList all() const { return {csv, dxf, image, pdf, svg, cutDxf}; }
 };
 
-// The paths given, with --out-dir filling in the ones not given under the proposed stem.
+// The paths given, with --out-dir filling in the ones not given under the proposed stem (the
+// workshop files only with --all, the cut DXF as STEM_cut.dxf beside the drawing STEM.dxf).
 OutputTargets outputTargets(const CliOptions& options, const QString& stem);
 
 // A path that two outputs share (after making both absolute and clean), or an empty string.

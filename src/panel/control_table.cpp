@@ -190,6 +190,28 @@ const std::vector<ControlSpec>& settingsColumnControls() {
          QStringLiteral("表計算ファイル出力")},
         {"Button11", K::Button, "Panel2", {112, 432, 121, 25}, QStringLiteral("DXFファイル出力")},
         {"Button4", K::Button, "Panel2", {152, 487, 77, 25}, QStringLiteral("戻る")},
+        // The workshop files, below everything the column had before.
+        {"GroupBox4", K::GroupBox, "Panel2", {10, 526, 226, 116}, QStringLiteral("原寸出力")},
+        {"PaperLabel", K::Label, "GroupBox4", {12, 24, 70, 12}, QStringLiteral("用紙サイズ")},
+        {"PaperList", K::DropDown, "GroupBox4", {12, 42, 70, 20}, QStringLiteral("A4")},
+        {"PdfButton",
+         K::Button,
+         "GroupBox4",
+         {102, 18, 117, 25},
+         QStringLiteral("PDF (印刷用)"),
+         QStringLiteral("リブを原寸で印刷するPDFを出力します。印刷倍率100%で印刷してください")},
+        {"SvgButton",
+         K::Button,
+         "GroupBox4",
+         {102, 49, 117, 25},
+         QStringLiteral("SVG (レーザー用)"),
+         QStringLiteral("レーザー加工機用のSVGを出力します。切断線は赤、けがき線は青です")},
+        {"CutDxfButton",
+         K::Button,
+         "GroupBox4",
+         {102, 80, 117, 25},
+         QStringLiteral("DXF (レーザー用)"),
+         QStringLiteral("レーザー加工機用のDXFを出力します。mm単位、CUT層とMARK層です")},
     };
     return rows;
 }

@@ -16,6 +16,8 @@ DataFolders dataFoldersFromExeDir(const QString& exeDir) {
     f.spreadsheetDir = f.dataDir + sep + QStringLiteral("SPREADSHEET");
     f.dxfDir = f.dataDir + sep + QStringLiteral("dxf");
     f.picturesDir = f.dataDir + sep + QStringLiteral("pictures");
+    f.pdfDir = f.dataDir + sep + QStringLiteral("pdf");
+    f.svgDir = f.dataDir + sep + QStringLiteral("svg");
     f.helpDir = f.dataDir + sep + QStringLiteral("help");
     f.helpFile = f.helpDir + sep + QStringLiteral("HELP_ribwright.html");
     f.lastDataFile = f.dataDir + sep + QStringLiteral("lastdata.txt");

@@ -14,6 +14,8 @@ struct DataFolders {
     QString spreadsheetDir;
     QString dxfDir;
     QString picturesDir;
+    QString pdfDir;  // true-scale prints
+    QString svgDir;  // laser files
     QString helpDir;
     QString helpFile;
     QString lastDataFile;

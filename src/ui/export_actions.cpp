@@ -20,6 +20,7 @@ void MainWindow::exportSheet(OutputKind kind) {
         return;
     QString& file = state_.lastFiles.*spec.lastFile;
     file = *path;
+    state_.paper = ribPanel_->paperSize();
     spec.write(file, state_, panel);
     if (!desktop_.askYesNo(spec.openQuestion))
         return;

@@ -3,6 +3,7 @@
 #include "export/csv_writer.h"
 #include "export/dxf_writer.h"
 #include "export/sheet_image.h"
+#include "export/workshop_files.h"
 
 namespace rw {
 
@@ -21,6 +22,19 @@ void writeCsv(const QString& path, WindowState& state, const RibPanelSnapshot& p
 
 void writeDxf(const QString& path, WindowState& state, const RibPanelSnapshot& panel) {
     exportDxf(path, {state.airfoil, state.params, panel}, state.rib, state.dxfAttributes);
+}
+
+void writePdf(const QString& path, WindowState& state, const RibPanelSnapshot&) {
+    saveTrueScalePdf(path, state.airfoil, state.params, state.paper);
+}
+
+// Ribs beyond the first stock sheet go into numbered files beside the chosen one.
+void writeLaserSvgFiles(const QString& path, WindowState& state, const RibPanelSnapshot&) {
+    saveLaserSvg(path, layoutOnStock(state.airfoil, state.params, kDefaultStockSize));
+}
+
+void writeCutDxfFiles(const QString& path, WindowState& state, const RibPanelSnapshot&) {
+    saveCutDxf(path, layoutOnStock(state.airfoil, state.params, kDefaultStockSize));
 }
 
 }  // namespace
@@ -51,15 +65,47 @@ const OutputKindSpec& outputKindSpec(OutputKind kind) {
                                     QStringLiteral("DXFに関連付けされたソフトを起動しますか？"),
                                     true,
                                     writeDxf};
+    static const OutputKindSpec pdf{QStringLiteral(".pdf"),
+                                    QStringLiteral("PDF|*.pdf"),
+                                    kAllFiles,
+                                    &DataFolders::pdfDir,
+                                    &LastChosenFiles::pdf,
+                                    QStringLiteral("PDFに関連付けされたソフトを起動しますか？"),
+                                    false,
+                                    writePdf};
+    static const OutputKindSpec laserSvg{
+        QStringLiteral(".svg"),
+        QStringLiteral("SVG|*.svg"),
+        kAllFiles,
+        &DataFolders::svgDir,
+        &LastChosenFiles::svg,
+        QStringLiteral("SVGに関連付けされたソフトを起動しますか？"),
+        false,
+        writeLaserSvgFiles};
+    // Beside the drawing DXF in the same folder, so it gets a name of its own.
+    static const OutputKindSpec cutDxf{QStringLiteral("_cut.dxf"),
+                                       QStringLiteral("DXF|*.dxf"),
+                                       kAllFiles,
+                                       &DataFolders::dxfDir,
+                                       &LastChosenFiles::cutDxf,
+                                       QStringLiteral("DXFに関連付けされたソフトを起動しますか？"),
+                                       false,
+                                       writeCutDxfFiles};
     switch (kind) {
         case OutputKind::Image:
             return image;
         case OutputKind::Csv:
             return csv;
         case OutputKind::Dxf:
+            return dxf;
+        case OutputKind::Pdf:
+            return pdf;
+        case OutputKind::LaserSvg:
+            return laserSvg;
+        case OutputKind::CutDxf:
             break;
     }
-    return dxf;
+    return cutDxf;
 }
 
 }  // namespace rw

@@ -9,11 +9,11 @@ namespace rw {
 
 // The kinds of file the window writes from the sheet and opens again with the desktop's
 // programs. A new output format is one more kind here and one more row in outputKindSpec.
-enum class OutputKind { Image, Csv, Dxf };
+enum class OutputKind { Image, Csv, Dxf, Pdf, LaserSvg, CutDxf };
 
 // Everything an export and the matching viewer need to know about one kind of file.
 struct OutputKindSpec {
-    QString extension;   // of the proposed name
+    QString extension;   // ends the proposed name
     QString saveFilter;  // the save dialog's "DESC|PATTERN" pairs
     QString viewFilter;  // the viewer's open dialog
     QString DataFolders::*folder;

@@ -1,5 +1,6 @@
 #include "ui/rib_panel.h"
 
+#include "export/workshop_files.h"
 #include "panel/control_table.h"
 #include "platform/desktop.h"
 #include "ui/control_factory.h"
@@ -16,9 +17,9 @@ namespace {
 
 // The export buttons of the column, by object name, with the kind each writes.
 const std::pair<const char*, OutputKind> kExportButtons[] = {
-    {"Button9", OutputKind::Image},
-    {"Button10", OutputKind::Csv},
-    {"Button11", OutputKind::Dxf},
+    {"Button9", OutputKind::Image},      {"Button10", OutputKind::Csv},
+    {"Button11", OutputKind::Dxf},       {"PdfButton", OutputKind::Pdf},
+    {"SvgButton", OutputKind::LaserSvg}, {"CutDxfButton", OutputKind::CutDxf},
 };
 
 QStringList integers(int from, int to) {
@@ -79,6 +80,7 @@ void RibPanel::buildControls() {
     drawButton_ = control<QPushButton>("Button8");
     backButton_ = control<QPushButton>("Button4");
     helpPanel_ = control<PanelWidget>("Panel9");
+    paperList_ = control<QComboBox>("PaperList");
     for (const auto& [name, kind] : kExportButtons)
         exportButtons_.emplace_back(control<QPushButton>(name), kind);
 }
@@ -95,6 +97,10 @@ void RibPanel::fillDropDownLists() {
     fill(ribCountList_, integers(2, 16), defaults.ribCountText);
     fill(rootThicknessList_, integers(80, 120), defaults.rootThicknessText);
     fill(tipThicknessList_, integers(80, 120), defaults.tipThicknessText);
+    // Only the sizes the print knows: a choice, not a field to type in.
+    paperList_->setEditable(false);
+    paperList_->addItems(paperSizeNames());
+    paperList_->setCurrentText(settingsControl("PaperList").caption);
 }
 
 void RibPanel::connectControls() {
@@ -149,6 +155,10 @@ void RibPanel::chooseSwatchColour(PanelWidget* swatch) {
 
 void RibPanel::setExportsEnabled(bool enabled) {
     for (const auto& [button, kind] : exportButtons_) button->setEnabled(enabled);
+}
+
+PaperSize RibPanel::paperSize() const {
+    return paperSizeNamed(paperList_->currentText()).value_or(PaperSize::A4);
 }
 
 RibPanelSnapshot RibPanel::snapshot() const {

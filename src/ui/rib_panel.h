@@ -1,5 +1,6 @@
 #pragma once
 
+#include "export/workshop_exports.h"
 #include "geometry/rib_parameters.h"
 #include "ui/output_kinds.h"
 #include "ui/panel_widget.h"
@@ -26,6 +27,8 @@ class RibPanel : public PanelWidget {
     RibPanelSnapshot snapshot() const;
     // The export buttons are a hint: on after every redraw, off once a setting has changed.
     void setExportsEnabled(bool enabled);
+    // The paper chosen for the true-scale print.
+    PaperSize paperSize() const;
 
   signals:
     void redrawRequested();
@@ -65,6 +68,7 @@ class RibPanel : public PanelWidget {
     QPushButton* drawButton_ = nullptr;
     QPushButton* backButton_ = nullptr;
     PanelWidget* helpPanel_ = nullptr;
+    QComboBox* paperList_ = nullptr;
     // Each export button with the kind of file it writes.
     std::vector<std::pair<QPushButton*, OutputKind>> exportButtons_;
 };

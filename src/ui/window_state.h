@@ -2,6 +2,7 @@
 
 #include "airfoil/airfoil_data.h"
 #include "export/dxf_writer.h"
+#include "export/workshop_exports.h"
 #include "geometry/rib_outline.h"
 #include "geometry/rib_parameters.h"
 #include "sheet/rib_sheet.h"
@@ -22,6 +23,9 @@ struct LastChosenFiles {
     QString image;
     QString csv;
     QString dxf;
+    QString pdf;
+    QString svg;
+    QString cutDxf;
 };
 
 // Everything the window's actions compute and leave behind for the next one. It lives as long as
@@ -36,6 +40,7 @@ struct WindowState {
     DxfAttributes dxfAttributes;  // carried from one DXF export to the next
     LastChosenFiles lastFiles;
     QString outputBaseName;
+    PaperSize paper = PaperSize::A4;  // of the true-scale print, as the list showed at export
     QImage previewBitmap;
     QImage sheetBitmap;
 };

@@ -17,6 +17,8 @@ TEST(DataFolders, MembersAreBuiltFromTheExecutableFolder) {
     EXPECT_EQ(f.spreadsheetDir, f.dataDir + s + "SPREADSHEET");
     EXPECT_EQ(f.dxfDir, f.dataDir + s + "dxf");
     EXPECT_EQ(f.picturesDir, f.dataDir + s + "pictures");
+    EXPECT_EQ(f.pdfDir, f.dataDir + s + "pdf");
+    EXPECT_EQ(f.svgDir, f.dataDir + s + "svg");
     EXPECT_EQ(f.helpDir, f.dataDir + s + "help");
     EXPECT_EQ(f.helpFile, f.helpDir + s + "HELP_ribwright.html");
     EXPECT_EQ(f.lastDataFile, f.dataDir + s + "lastdata.txt");

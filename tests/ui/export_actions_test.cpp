@@ -28,6 +28,13 @@ const std::vector<ExportKind> kExports = {
     {"Button10", ".csv", "CSV|*.csv", &DataFolders::spreadsheetDir, "表計算ソフトを起動しますか？"},
     {"Button11", ".dxf", "DXF|*.dxf", &DataFolders::dxfDir,
      "DXFに関連付けされたソフトを起動しますか？"},
+    {"PdfButton", ".pdf", "PDF|*.pdf", &DataFolders::pdfDir,
+     "PDFに関連付けされたソフトを起動しますか？"},
+    {"SvgButton", ".svg", "SVG|*.svg", &DataFolders::svgDir,
+     "SVGに関連付けされたソフトを起動しますか？"},
+    // Beside the drawing DXF, under a name of its own.
+    {"CutDxfButton", "_cut.dxf", "DXF|*.dxf", &DataFolders::dxfDir,
+     "DXFに関連付けされたソフトを起動しますか？"},
 };
 
 class ExportActions : public WindowTest {};
@@ -153,7 +160,7 @@ TEST_F(ExportActions, RedrawErrorEndsTheExportBeforeItsDialog) {
     click("Button8");
     desktop.messages.clear();
     for (const ExportKind& kind : kExports) click(kind.button);
-    EXPECT_EQ(desktop.messages, QStringList(3, floatConversionErrorText("abc")));
+    EXPECT_EQ(desktop.messages, QStringList(int(kExports.size()), floatConversionErrorText("abc")));
     EXPECT_TRUE(desktop.dialogs.empty());
 }
 
@@ -174,6 +181,50 @@ TEST_F(ExportActions, ImageOfANeverDrawnSheetIsRefusedWithAMessage) {
     EXPECT_FALSE(desktop.messages[1].isEmpty());
     EXPECT_TRUE(desktop.questions.isEmpty());
     EXPECT_FALSE(QFileInfo::exists(path));
+}
+
+// The print takes the paper the list shows at the moment of the export.
+TEST_F(ExportActions, PrintIsOnThePaperChosenInTheList) {
+    open();
+    openSheetView();
+    auto* paper = find<QComboBox>("PaperList");
+    EXPECT_EQ(paper->currentText(), "A4");
+    EXPECT_FALSE(paper->isEditable());
+    paper->setCurrentText("A3");
+    const QString pdf = folders.pdfDir + "/a3.pdf";
+    desktop.saveAnswers.push_back(pdf);
+    desktop.yesNoAnswers.push_back(true);
+    click("PdfButton");
+    EXPECT_EQ(desktop.opened, QStringList{pdf});
+    EXPECT_EQ(window->state().lastFiles.pdf, pdf);
+    // A3 is 297 x 420 mm, written as 842 x 1191 points either way round.
+    const QByteArray bytes = readBytes(pdf);
+    EXPECT_TRUE(bytes.startsWith("%PDF"));
+    EXPECT_TRUE(bytes.contains("/MediaBox [0 0 842.000000 1191.000000]") ||
+                bytes.contains("/MediaBox [0 0 1191.000000 842.000000]"));
+}
+
+// Ribs that do not fit one laser bed go into numbered files beside the chosen one.
+TEST_F(ExportActions, LaserFilesBeyondOneStockSheetAreNumbered) {
+    open();
+    openSheetView();
+    find<QLineEdit>("Edit2")->setText("280");
+    find<QLineEdit>("Edit3")->setText("250");
+    find<QComboBox>("ComboBox2")->setEditText("16");
+    click("Button8");
+    const QString svg = folders.svgDir + "/wing.svg";
+    const QString dxf = folders.dxfDir + "/wing.dxf";
+    desktop.saveAnswers.push_back(svg);
+    desktop.saveAnswers.push_back(dxf);
+    desktop.yesNoAnswers.push_back(false);
+    desktop.yesNoAnswers.push_back(false);
+    click("SvgButton");
+    click("CutDxfButton");
+    for (const QString& path : {folders.svgDir + "/wing-2.svg", folders.dxfDir + "/wing-2.dxf"})
+        EXPECT_GT(QFileInfo(path).size(), 0) << path.toStdString();
+    EXPECT_TRUE(readBytes(svg).contains("<svg"));
+    EXPECT_TRUE(readBytes(dxf).contains("$INSUNITS"));
+    EXPECT_EQ(window->state().viewMode, rw::ViewMode::RibSheet) << "the cut DXF stays in the view";
 }
 
 // The proposed name repeats the fields as typed.

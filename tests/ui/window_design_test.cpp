@@ -92,7 +92,7 @@ TEST_F(WindowDesign, ControlsFollowTheControlTable) {
     checkRows(w, airfoilViewControls());
     checkRows(w, settingsColumnControls());
     EXPECT_EQ(airfoilViewControls().size(), 13u);
-    EXPECT_EQ(settingsColumnControls().size(), 31u);
+    EXPECT_EQ(settingsColumnControls().size(), 37u);
     const RibPanelSnapshot defaults = defaultRibPanelSnapshot(QLatin1Char('.'));
     EXPECT_EQ(defaults.rootChordText, "150");
     EXPECT_EQ(defaults.tipChordText, "100");

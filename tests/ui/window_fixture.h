@@ -26,8 +26,9 @@ class WindowTest : public ::testing::Test {
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
         folders = dataFoldersFromExeDir(dir.path());
-        for (const QString& folder : {folders.winglistDir, folders.spreadsheetDir, folders.dxfDir,
-                                      folders.picturesDir, folders.helpDir}) {
+        for (const QString& folder :
+             {folders.winglistDir, folders.spreadsheetDir, folders.dxfDir, folders.picturesDir,
+              folders.helpDir, folders.pdfDir, folders.svgDir}) {
             ASSERT_TRUE(QDir().mkpath(folder));
         }
     }

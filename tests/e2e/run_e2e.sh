@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # End-to-end test of the built program in a real X window, driven as a user drives it:
-# paste an airfoil, draw the ribs, export CSV, DXF and PNG through the real save dialogs, compare
+# paste an airfoil, draw the ribs, export CSV, DXF, PNG, the true-scale PDF, the laser SVG and the
+# cut DXF through the real save dialogs, compare
 # the files with what ribwright-cli writes, hand over from a second copy, close. Every step waits
 # for what it needs to see (a window, a file, a still screen), never for a fixed time.
 # Usage: run_e2e.sh BIN_DIR SOURCE_DIR ARTIFACT_DIR
@@ -179,6 +180,13 @@ export_with() { # export_with BUTTON_Y SHOT_NAME FILE
 export_with 413 04-csv "$work/app/data/SPREADSHEET/$stem.csv"
 export_with 444 05-dxf "$work/app/data/dxf/$stem.dxf"
 export_with 382 06-png "$work/app/data/pictures/$stem.png"
+# The workshop files from the "原寸出力" group below the export buttons.
+export_with 556 06b-pdf "$work/app/data/pdf/$stem.pdf"
+export_with 587 06c-svg "$work/app/data/svg/$stem.svg"
+export_with 618 06d-cut-dxf "$work/app/data/dxf/${stem}_cut.dxf"
+check "pdf file is an A4 print" bash -c "pdfinfo '$work/app/data/pdf/$stem.pdf' | grep -q 'A4'"
+check "svg file renders" rsvg-convert -o "$work/laser.png" "$work/app/data/svg/$stem.svg"
+check "cut dxf file exists" test -s "$work/app/data/dxf/${stem}_cut.dxf"
 check "csv file exists" test -s "$work/app/data/SPREADSHEET/$stem.csv"
 check "dxf file exists" test -s "$work/app/data/dxf/$stem.dxf"
 check "png file exists" test -s "$work/app/data/pictures/$stem.png"
@@ -186,10 +194,12 @@ check "png file exists" test -s "$work/app/data/pictures/$stem.png"
 # The same text and settings through the batch exporter give the same bytes.
 if [ -s "$work/app/data/pictures/$stem.png" ]; then
   sheet=$(identify -format '%wx%h' "$work/app/data/pictures/$stem.png")
-  "$work/app/ribwright-cli" --sheet "$sheet" --out-dir "$work/out" \
+  "$work/app/ribwright-cli" --sheet "$sheet" --out-dir "$work/out" --all \
     "$src/tests/data/naca2412_two_surface.dat" >/dev/null
   check "CSV equals the batch exporter's" cmp -s "$work/out/$stem.csv" "$work/app/data/SPREADSHEET/$stem.csv"
   check "DXF equals the batch exporter's" cmp -s "$work/out/$stem.dxf" "$work/app/data/dxf/$stem.dxf"
+  check "SVG equals the batch exporter's" cmp -s "$work/out/$stem.svg" "$work/app/data/svg/$stem.svg"
+  check "cut DXF equals the batch exporter's" cmp -s "$work/out/${stem}_cut.dxf" "$work/app/data/dxf/${stem}_cut.dxf"
   check "PNG ($sheet) equals the batch exporter's" cmp -s "$work/out/$stem.png" "$work/app/data/pictures/$stem.png"
 fi
 

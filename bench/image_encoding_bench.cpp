@@ -2,6 +2,7 @@
 // picture, in the same run. Each benchmark reports the file size as the counter "bytes".
 #include "export/jpeg_writer.h"
 #include "export/png_writer.h"
+#include "support/airfoil_sections.h"
 
 #include <QBuffer>
 #include <QImageWriter>
@@ -17,28 +18,14 @@
 
 namespace {
 
-// A cambered four-digit-series section (2412) in millimetres for chord `chord`: upper surface
-// from the trailing edge forward, then the lower surface back, y up.
+// The 2412 section in millimetres for chord `chord`: upper surface from the trailing edge
+// forward, then the lower surface back, y up.
 QPolygonF sectionOutline(double chord, int pointsPerSurface) {
-    const double camber = 0.02, camberAt = 0.4, thickness = 0.12;
-    auto meanLine = [&](double x) {
-        return x < camberAt ? camber / (camberAt * camberAt) * (2 * camberAt * x - x * x)
-                            : camber / ((1 - camberAt) * (1 - camberAt)) *
-                                  (1 - 2 * camberAt + 2 * camberAt * x - x * x);
-    };
-    auto halfThickness = [&](double x) {
-        return 5 * thickness *
-               (0.2969 * std::sqrt(x) - 0.1260 * x - 0.3516 * x * x + 0.2843 * x * x * x -
-                0.1015 * x * x * x * x);
-    };
+    const rw::AirfoilProfile profile =
+        rw::test::nacaSection(0.02, 0.4, 0.12, pointsPerSurface + 1, pointsPerSurface);
     QPolygonF outline;
-    for (int i = 0; i <= 2 * pointsPerSurface; ++i) {
-        const bool upper = i <= pointsPerSurface;
-        const int j = upper ? i : 2 * pointsPerSurface - i;
-        const double x = 0.5 * (1 + std::cos(M_PI * j / pointsPerSurface));
-        const double y = meanLine(x) + (upper ? 1 : -1) * halfThickness(x);
-        outline << QPointF(x * chord, y * chord);
-    }
+    for (size_t i = 0; i < profile.x.size(); ++i)
+        outline << QPointF(profile.x[i] * chord, profile.y[i] * chord);
     return outline;
 }
 

@@ -4,7 +4,7 @@
 // 3840 x 2160 within 8 ms, so that a redraw fits in half a 60 Hz frame.
 #include "geometry/read_rib_parameters.h"
 #include "sheet/rib_sheet.h"
-#include "support/section_2412.h"
+#include "support/airfoil_sections.h"
 
 #include <QImage>
 
@@ -18,7 +18,7 @@ void redrawSheet(benchmark::State& state, int width, int height, const char* rib
                  bool dataPoints) {
     rw::AirfoilState airfoil;
     airfoil.name = QStringLiteral("NACA 2412");
-    airfoil.profile = rw::bench::section2412(65, 65);
+    airfoil.profile = rw::test::nacaSection(0.02, 0.4, 0.12, 65, 65);
     rw::RibPanelSnapshot panel;
     panel.ribCountText = QString::fromLatin1(ribCount);
     panel.showSheetPoints = dataPoints;

@@ -3,7 +3,7 @@
 // each file within 50 ms, so that an export of the whole series feels immediate.
 #include "export/workshop_exports.h"
 #include "geometry/read_rib_parameters.h"
-#include "support/section_2412.h"
+#include "support/airfoil_sections.h"
 
 #include <QBuffer>
 
@@ -18,7 +18,7 @@ struct Inputs {
     rw::RibParameters params;
     Inputs() {
         airfoil.name = QStringLiteral("NACA 2412");
-        airfoil.profile = rw::bench::section2412(100, 100);
+        airfoil.profile = rw::test::nacaSection(0.02, 0.4, 0.12, 100, 100);
         rw::RibPanelSnapshot panel;
         panel.ribCountText = QStringLiteral("16");
         rw::SheetSettings settings;

@@ -1,4 +1,5 @@
 #include "airfoil/airfoil_preview.h"
+#include "support/airfoil_sections.h"
 
 #include <QImage>
 #include <QPoint>
@@ -9,6 +10,7 @@
 #include <limits>
 
 using namespace rw;
+using rw::test::exampleSection;
 
 namespace {
 
@@ -17,12 +19,6 @@ constexpr QRgb kWhite = 0xFFFFFFFF;
 constexpr QRgb kBlack = 0xFF000000;
 
 // The 11 points of the example section and where they land on the preview.
-AirfoilProfile exampleSection() {
-    AirfoilProfile p;
-    p.x = {1.0f, 0.75f, 0.5f, 0.25f, 0.1f, 0.0f, 0.1f, 0.25f, 0.5f, 0.75f, 1.0f};
-    p.y = {0.0f, 0.04f, 0.06f, 0.055f, 0.035f, 0.0f, -0.02f, -0.025f, -0.02f, -0.01f, 0.0f};
-    return p;
-}
 const QPoint kExamplePixels[] = {{570, 100}, {435, 78},  {300, 67}, {165, 70},
                                  {84, 81},   {30, 100},  {84, 110}, {165, 113},
                                  {300, 110}, {435, 105}, {570, 100}};

@@ -2,19 +2,13 @@
 #include "export/number_format.h"
 
 #include "platform/errors.h"
+#include "support/full_disk.h"
+#include "support/qt_print.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-// Readable failure messages for Qt strings.
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
-inline void PrintTo(const QByteArray& b, std::ostream* os) {
-    *os << '"' << b.toStdString() << '"';
-}
 
 using namespace rw;
 
@@ -202,12 +196,7 @@ TEST(CsvExport, AFailedWriteReportsTheFileErrorAndWritesNothingElse) {
     const RibParameters p = singleRib();
     const RibPanelSnapshot panel;
     CurrentRib rib;
-    try {
-        exportCsv("/dev/full", {airfoil, p, panel}, rib);
-        FAIL() << "no error from a full disk";
-    } catch (const FileError& e) {
-        EXPECT_EQ(e.text(), QStringLiteral("ディスクがいっぱいです\n/dev/full"));
-    }
+    test::fullDiskError([&](const QString& path) { exportCsv(path, {airfoil, p, panel}, rib); });
 
     QTemporaryDir dir;
     const QString plainFile = dir.filePath("plain.csv");

@@ -3,17 +3,14 @@
 
 #include "geometry/rib_geometry.h"
 #include "platform/errors.h"
+#include "support/full_disk.h"
+#include "support/qt_print.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-// Readable failure messages for Qt strings.
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
 
 using namespace rw;
 
@@ -417,10 +414,7 @@ TEST(DxfExport, AFailedWriteReportsTheFileError) {
     const RibPanelSnapshot panel = singleRibPanel(true);
     CurrentRib rib;
     DxfAttributes attributes;
-    try {
-        exportDxf("/dev/full", {airfoil, p, panel}, rib, attributes);
-        FAIL() << "no error from a full disk";
-    } catch (const FileError& e) {
-        EXPECT_EQ(e.text(), QStringLiteral("ディスクがいっぱいです\n/dev/full"));
-    }
+    test::fullDiskError([&](const QString& path) {
+        exportDxf(path, {airfoil, p, panel}, rib, attributes);
+    });
 }

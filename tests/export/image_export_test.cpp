@@ -2,6 +2,7 @@
 #include "export/image_format.h"
 #include "export/sheet_image.h"
 #include "platform/errors.h"
+#include "support/full_disk.h"
 
 #include <QDir>
 #include <QFile>
@@ -175,12 +176,7 @@ TEST(WriteSheetImage, AFullDiskIsTheFilesErrorForBothFormats) {
     QTemporaryDir dir;
     for (const char* name : {"full.png", "full.jpg"}) {
         const QString link = dir.filePath(name);
-        ASSERT_TRUE(QFile::link(QStringLiteral("/dev/full"), link));
-        try {
-            writeSheetImage(link, smallSheet());
-            ADD_FAILURE() << "no error for " << name;
-        } catch (const FileError& e) {
-            EXPECT_EQ(e.text(), QStringLiteral("ディスクがいっぱいです\n") + link);
-        }
+        ASSERT_TRUE(QFile::link(test::kFullDisk, link));
+        test::fullDiskError([](const QString& path) { writeSheetImage(path, smallSheet()); }, link);
     }
 }

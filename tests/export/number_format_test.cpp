@@ -1,4 +1,5 @@
 #include "export/number_format.h"
+#include "support/qt_print.h"
 
 #include <gtest/gtest.h>
 
@@ -9,14 +10,6 @@
 #include <random>
 #include <string>
 #include <vector>
-
-// Readable failure messages for Qt strings.
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
-inline void PrintTo(const QByteArray& b, std::ostream* os) {
-    *os << '"' << b.toStdString() << '"';
-}
 
 using rw::formatGeneralNumber;
 

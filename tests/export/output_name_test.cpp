@@ -1,15 +1,8 @@
 #include "export/output_name.h"
 #include "platform/number_conversion.h"
+#include "support/qt_print.h"
 
 #include <gtest/gtest.h>
-
-// Readable failure messages for Qt strings.
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
-inline void PrintTo(const QByteArray& b, std::ostream* os) {
-    *os << '"' << b.toStdString() << '"';
-}
 
 using namespace rw;
 

@@ -3,6 +3,8 @@
 
 #include "platform/errors.h"
 #include "platform/text_codec.h"
+#include "support/full_disk.h"
+#include "support/qt_print.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,14 +16,6 @@
 #include <linux/fs.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
-
-// Readable failure messages for Qt strings.
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
-inline void PrintTo(const QByteArray& b, std::ostream* os) {
-    *os << '"' << b.toStdString() << '"';
-}
 
 using namespace rw;
 
@@ -170,16 +164,14 @@ TEST(SavedLines, FailuresNameThePathOnASecondLine) {
     // A full disk stops the writer at its first refused block, and is reported as the file's
     // error whatever the writer threw on noticing it.
     int linesWritten = 0;
-    try {
-        writeFileAtomically("/dev/full", [&](QIODevice& out) {
+    const auto error = test::fullDiskError([&](const QString& path) {
+        writeFileAtomically(path, [&](QIODevice& out) {
             TextLineWriter file(out);
             for (;; ++linesWritten) file.writeLine(QString(100, u'x'));
         });
-        FAIL() << "writing to /dev/full succeeded";
-    } catch (const FileError& e) {
-        EXPECT_EQ(e.text(), QStringLiteral("ディスクがいっぱいです\n/dev/full"));
-        EXPECT_EQ(e.code(), 101);
-        EXPECT_EQ(e.path(), "/dev/full");
-    }
+    });
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->code(), 101);
+    EXPECT_EQ(error->path(), test::kFullDisk);
     EXPECT_LT(linesWritten, 10000);
 }

@@ -5,44 +5,15 @@
 #include "geometry/read_rib_parameters.h"
 #include "geometry/rib_parameters.h"
 #include "sheet/rib_sheet.h"
+#include "support/airfoil_sections.h"
 
 #include <QColor>
 #include <QImage>
 #include <QRect>
 
-#include <cmath>
 #include <stdexcept>
 
 namespace rw::test {
-
-// The 11-point example section: trailing edge, upper surface, leading edge, lower surface.
-inline AirfoilProfile exampleSection() {
-    AirfoilProfile p;
-    p.x = {1.0f, 0.75f, 0.5f, 0.25f, 0.1f, 0.0f, 0.1f, 0.25f, 0.5f, 0.75f, 1.0f};
-    p.y = {0.0f, 0.04f, 0.06f, 0.055f, 0.035f, 0.0f, -0.02f, -0.025f, -0.02f, -0.01f, 0.0f};
-    return p;
-}
-
-// A cambered four-digit section (2412) with `perSurface` points on each surface.
-inline AirfoilProfile section2412(int perSurface = 65) {
-    const double camber = 0.02, camberAt = 0.4, thickness = 0.12;
-    AirfoilProfile p;
-    auto add = [&](double x, bool upper) {
-        const double half = 5 * thickness *
-                            (0.2969 * std::sqrt(x) - 0.1260 * x - 0.3516 * x * x +
-                             0.2843 * x * x * x - 0.1015 * x * x * x * x);
-        const double mean = x < camberAt
-                                ? camber / (camberAt * camberAt) * (2 * camberAt * x - x * x)
-                                : camber / ((1 - camberAt) * (1 - camberAt)) *
-                                      (1 - 2 * camberAt + 2 * camberAt * x - x * x);
-        p.x.push_back(float(x));
-        p.y.push_back(float(upper ? mean + half : mean - half));
-    };
-    for (int i = 0; i < perSurface; ++i)
-        add(0.5 * (1 + std::cos(M_PI * i / (perSurface - 1))), true);
-    for (int i = 1; i <= perSurface; ++i) add(0.5 * (1 - std::cos(M_PI * i / perSurface)), false);
-    return p;
-}
 
 // Everything one redraw reads and writes, with the panel at its defaults.
 struct SheetRun {

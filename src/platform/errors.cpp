@@ -32,7 +32,8 @@ QString fileErrorText(int code) {
     switch (code) {
         case 2:
             return QStringLiteral("指定されたファイルが見つかりません");
-        // Shown as the runtime stores it, with the placeholder unfilled.
+        // The placeholder is left unfilled: the path follows on the next line, as with every
+        // file error.
         case 3:
             return QStringLiteral("不正なファイル名 - %s");
         case 4:

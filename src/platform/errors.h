@@ -19,8 +19,9 @@ class RibwrightError : public std::exception {
     QByteArray utf8_;
 };
 
-// A failure to create, read or write a file. `code` uses the numbering of the message table
-// (2 not found, 3 bad name, 4 too many open files, 5 access denied, 101 disk full, …).
+// A failure to create, read or write a file. `code` says which of the failures the user is told
+// apart (2 not found, 3 bad name, 4 too many open files, 5 access denied, 101 disk full, …);
+// any other system error keeps its errno value.
 class FileError : public RibwrightError {
   public:
     FileError(QString text, int code, QString path, QString systemReason)
@@ -60,9 +61,9 @@ QString invalidOperationText();  // "不正な浮動小数点数演算命令"
 QString floatConversionErrorText(const QString& token);
 QString integerConversionErrorText(const QString& token);
 
-// The text for a file error code of the message table; unknown codes read "I/O エラー %d".
+// The text for a file error code; other codes read "I/O エラー %d" with the number.
 QString fileErrorText(int code);
-// Maps an errno value onto the codes of the message table.
+// Maps an errno value onto the file error codes.
 int fileErrorCodeFromErrno(int errnoValue);
 // The text shown when an image file cannot be created, with the path and the system's reason.
 QString imageCreateErrorText(const QString& path, const QString& systemReason);

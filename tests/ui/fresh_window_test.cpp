@@ -76,7 +76,7 @@ void checkRows(const MainWindow& window, const std::vector<ControlSpec>& rows) {
 }
 
 // Built but not shown: start-up has not loaded anything yet.
-class WindowDesign : public WindowTest {
+class FreshWindow : public WindowTest {
   protected:
     MainWindow& create() {
         window = std::make_unique<MainWindow>(desktop, folders);
@@ -87,7 +87,7 @@ class WindowDesign : public WindowTest {
 
 // The table itself is checked against the values a user sees on a fresh window, so a slip in
 // the table does not pass unnoticed: the views read it, and so does the command line.
-TEST_F(WindowDesign, ControlsFollowTheControlTable) {
+TEST_F(FreshWindow, ControlsFollowTheControlTable) {
     MainWindow& w = create();
     checkRows(w, airfoilViewControls());
     checkRows(w, settingsColumnControls());
@@ -113,7 +113,7 @@ TEST_F(WindowDesign, ControlsFollowTheControlTable) {
     EXPECT_EQ(engine.gridColour, defaults.gridColour);
 }
 
-TEST_F(WindowDesign, WindowCaptionBackgroundAndFont) {
+TEST_F(FreshWindow, WindowCaptionBackgroundAndFont) {
     MainWindow& w = create();
     EXPECT_EQ(w.windowTitle(), "Ribwright");
     EXPECT_EQ(w.palette().color(QPalette::Window), QColor(192, 192, 192));
@@ -136,7 +136,7 @@ TEST_F(WindowDesign, WindowCaptionBackgroundAndFont) {
     EXPECT_EQ(find<PanelWidget>("Panel9")->font().pixelSize(), 16);
 }
 
-TEST_F(WindowDesign, SheetPanelStartsHiddenAndWhite) {
+TEST_F(FreshWindow, SheetPanelStartsHiddenAndWhite) {
     create();
     auto* sheetPanel = find<PanelWidget>("Panel1");
     EXPECT_TRUE(sheetPanel->isHidden());
@@ -158,7 +158,7 @@ QStringList integerRange(int from, int to) {
     return entries;
 }
 
-TEST_F(WindowDesign, DropDownListsAreFilled) {
+TEST_F(FreshWindow, DropDownListsAreFilled) {
     create();
     EXPECT_EQ(entriesOf(find<QComboBox>("ComboBox1")),
               QStringList({"0.00", "0.50", "1.00", "1.50", "2.00", "2.50", "3.00", "3.50", "4.00",
@@ -173,7 +173,7 @@ TEST_F(WindowDesign, DropDownListsAreFilled) {
 
 // In a comma locale the skin list and its first text both use the comma, so the first redraw
 // with untouched settings reads the skin thickness.
-TEST_F(WindowDesign, SkinListFollowsTheLocaleSeparator) {
+TEST_F(FreshWindow, SkinListFollowsTheLocaleSeparator) {
     desktop.separator = QLatin1Char(',');
     create();
     auto* skin = find<QComboBox>("ComboBox1");

@@ -2,7 +2,8 @@
 // cut contours, the layout and the writer. 16 ribs of a 200-point section. Target (medians):
 // each file within 50 ms, so that an export of the whole series feels immediate.
 #include "export/workshop_exports.h"
-#include "geometry/read_rib_parameters.h"
+#include "panel/control_table.h"
+#include "sheet/read_rib_parameters.h"
 #include "support/airfoil_sections.h"
 
 #include <QBuffer>
@@ -19,7 +20,7 @@ struct Inputs {
     Inputs() {
         airfoil.name = QStringLiteral("NACA 2412");
         airfoil.profile = rw::test::nacaSection(0.02, 0.4, 0.12, 100, 100);
-        rw::RibPanelSnapshot panel;
+        rw::RibSettings panel = rw::defaultRibSettings(QLatin1Char('.'));
         panel.ribCountText = QStringLiteral("16");
         rw::SheetSettings settings;
         rw::readRibParameters(panel, params, settings);

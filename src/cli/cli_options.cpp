@@ -83,7 +83,7 @@ CliParseResult parseCliArguments(const QStringList& arguments, QChar decimalSepa
     parser.addPositionalArgument(QStringLiteral("AIRFOIL_FILE"),
                                  QStringLiteral("airfoil coordinate text (loop or two-surface)"));
     // The window's initial settings are the defaults.
-    const RibPanelSnapshot defaults = defaultRibPanelSnapshot(decimalSeparator);
+    const RibSettings defaults = defaultRibSettings(decimalSeparator);
     const QCommandLineOption rootChord("root-chord", "Root chord in mm (text as typed).", "TEXT",
                                        defaults.rootChordText);
     const QCommandLineOption tipChord("tip-chord", "Tip chord in mm.", "TEXT",
@@ -155,7 +155,7 @@ CliParseResult parseCliArguments(const QStringList& arguments, QChar decimalSepa
     CliOptions o;
     o.airfoilFile = positional.front();
     o.panel = defaults;
-    RibPanelSnapshot& p = o.panel;
+    RibSettings& p = o.panel;
     p.rootChordText = parser.value(rootChord);
     p.tipChordText = parser.value(tipChord);
     p.ribCountText = parser.value(ribs);

@@ -2,6 +2,7 @@
 
 #include "export/workshop_files.h"
 #include "geometry/rib_parameters.h"
+#include "sheet/rib_settings.h"
 
 #include <QSize>
 #include <QString>
@@ -14,7 +15,7 @@ namespace rw::cli {
 // What the command line asked for: the rib panel as the user would have typed it, and the files.
 struct CliOptions {
     QString airfoilFile;
-    RibPanelSnapshot panel;
+    RibSettings panel;
     QSize sheetSize{1600, 1000};
     QString csvPath;
     QString dxfPath;

@@ -9,9 +9,9 @@
 #include "export/dxf_writer.h"
 #include "export/output_name.h"
 #include "export/sheet_image.h"
-#include "geometry/read_rib_parameters.h"
 #include "geometry/rib_geometry.h"
 #include "platform/errors.h"
+#include "sheet/read_rib_parameters.h"
 #include "sheet/rib_sheet.h"
 
 #include <new>

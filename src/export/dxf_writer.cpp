@@ -45,7 +45,7 @@ void writeRibDxf(DxfEntityWriter& dxf, const CurrentRib& rib, int pointCount, do
             dxf.seqEnd();
     }
 
-    if (inputs.panel.showSheetPoints) {
+    if (inputs.settings.showSheetPoints) {
         const double r = c / 200;
         for (int i = 0; i < pointCount; ++i) dxf.circle(ox + o.surfaceX[i], b + o.surfaceY[i], r);
         for (int i = 0; i < pointCount; ++i) {
@@ -76,7 +76,7 @@ void writeTitleBlock(DxfEntityWriter& dxf, const ExportInputs& inputs) {
     if (dxf.pen().colour.isEmpty())
         dxf.setColour(QStringLiteral("7"));
 
-    const SheetTitles titles = sheetTitles(inputs.airfoil.name, inputs.panel, inputs.params);
+    const SheetTitles titles = sheetTitles(inputs.airfoil.name, inputs.settings, inputs.params);
     dxf.text(50, 300, inputs.airfoil.name, QStringLiteral("3"));
     const QString height = QStringLiteral("2");
     dxf.text(5, 310, titles.rootLine, height);

@@ -35,7 +35,7 @@ QString namePiece(const QString& airfoilName) {
 
 }  // namespace
 
-QString buildOutputBaseName(const QString& airfoilName, const RibPanelSnapshot& panel,
+QString buildOutputBaseName(const QString& airfoilName, const RibSettings& panel,
                             const RibParameters& params) {
     // The chords repeat the user's typing; the rib count and percentages are formatted afresh.
     QString stem = namePiece(airfoilName);

@@ -226,11 +226,11 @@ const ControlSpec& settingsControl(const char* name) {
 
 // The skin thickness is written with the locale's separator, as the window's list writes it,
 // so the first redraw reads it in every locale.
-RibPanelSnapshot defaultRibPanelSnapshot(QChar decimalSeparator) {
+RibSettings defaultRibSettings(QChar decimalSeparator) {
     auto text = [](const char* name) { return settingsControl(name).caption; };
     auto ticked = [](const char* name) { return settingsControl(name).checked; };
     auto colour = [](const char* name) { return settingsControl(name).colour; };
-    RibPanelSnapshot panel;
+    RibSettings panel;
     panel.rootChordText = text("Edit2");
     panel.tipChordText = text("Edit3");
     panel.sparPercentText = text("Edit4");

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "geometry/rib_parameters.h"
+#include "sheet/rib_settings.h"
 
 #include <QColor>
 #include <QPoint>
@@ -47,7 +47,7 @@ const std::vector<ControlSpec>& settingsColumnControls();
 const ControlSpec& settingsControl(const char* name);
 
 // The settings column as it stands before the user touches it.
-RibPanelSnapshot defaultRibPanelSnapshot(QChar decimalSeparator);
+RibSettings defaultRibSettings(QChar decimalSeparator);
 
 // Where the airfoil preview sits on the window's surface, and its size.
 constexpr QPoint kPreviewOrigin(250, 64);

@@ -76,7 +76,7 @@ double seriesReach(const AirfoilProfile& profile, const RibParameters& params, f
 // Ribs in the antialiased pass. Returns normally or throws the floating-point fault of the rib
 // that failed, with the ribs before it finished on the sheet.
 void drawRibs(QImage& sheet, QSize size, const AirfoilState& airfoil, const RibParameters& params,
-              const SheetSettings& settings, const RibPanelSnapshot& panel, const SheetFonts& fonts,
+              const SheetSettings& settings, const RibSettings& panel, const SheetFonts& fonts,
               CurrentRib& rib, SheetLayout& layout) {
     const int count = params.taperOn ? params.ribCount : 1;
     if (count < 1)
@@ -124,7 +124,7 @@ void drawRibs(QImage& sheet, QSize size, const AirfoilState& airfoil, const RibP
 
 void drawRibSheet(QImage& sheet, QSize size, const AirfoilState& airfoil,
                   const RibParameters& params, const SheetSettings& settings,
-                  const RibPanelSnapshot& panel, CurrentRib& rib, SheetLayout& layout) {
+                  const RibSettings& panel, CurrentRib& rib, SheetLayout& layout) {
     prepareSheet(sheet, size);
     layout.sheetWidth = size.width();
     layout.sheetHeight = size.height();

@@ -3,6 +3,7 @@
 #include "airfoil/airfoil_data.h"
 #include "geometry/rib_outline.h"
 #include "geometry/rib_parameters.h"
+#include "sheet/rib_settings.h"
 
 #include <QImage>
 #include <QSize>
@@ -25,6 +26,6 @@ struct SheetLayout {
 // the memory cannot hold throws OutOfMemoryError before anything is drawn.
 void drawRibSheet(QImage& sheet, QSize size, const AirfoilState& airfoil,
                   const RibParameters& params, const SheetSettings& settings,
-                  const RibPanelSnapshot& panel, CurrentRib& rib, SheetLayout& layout);
+                  const RibSettings& panel, CurrentRib& rib, SheetLayout& layout);
 
 }  // namespace rw

@@ -25,7 +25,7 @@ void drawTextAt(QPainter& painter, int x, int top, const QString& text, const QF
 
 }  // namespace
 
-SheetTitles sheetTitles(const QString& airfoilName, const RibPanelSnapshot& panel,
+SheetTitles sheetTitles(const QString& airfoilName, const RibSettings& panel,
                         const RibParameters& params) {
     SheetTitles titles;
     titles.name = trimControl(airfoilName);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "geometry/rib_parameters.h"
+#include "sheet/rib_settings.h"
 #include "sheet/sheet_fonts.h"
 
 #include <QPainter>
@@ -18,7 +19,7 @@ struct SheetTitles {
 };
 
 // A thickness note is added only when the factor the redraw used is not exactly 1.
-SheetTitles sheetTitles(const QString& airfoilName, const RibPanelSnapshot& panel,
+SheetTitles sheetTitles(const QString& airfoilName, const RibSettings& panel,
                         const RibParameters& params);
 
 // Draws the name centred at the top in 16 points and the three notes at the left in 10 points,

@@ -12,7 +12,7 @@ namespace rw {
 void MainWindow::exportSheet(OutputKind kind) {
     const OutputKindSpec& spec = outputKindSpec(kind);
     drawRibSheet();
-    const RibPanelSnapshot panel = ribPanel_->snapshot();
+    const RibSettings panel = ribPanel_->snapshot();
     state_.outputBaseName = buildOutputBaseName(state_.airfoil.name, panel, state_.params);
     const std::optional<QString> path = desktop_.chooseFileToSave(
         {state_.outputBaseName + spec.extension, folders_.*spec.folder, spec.saveFilter});

@@ -12,28 +12,28 @@ namespace {
 const QString kAllFiles = QStringLiteral("ALL|*.*");
 
 // Another extension than .png or .jpg writes nothing, and the question is asked all the same.
-void writeImage(const QString& path, WindowState& state, const RibPanelSnapshot&) {
+void writeImage(const QString& path, WindowState& state, const RibSettings&) {
     writeSheetImage(path, state.sheetBitmap);
 }
 
-void writeCsv(const QString& path, WindowState& state, const RibPanelSnapshot& panel) {
+void writeCsv(const QString& path, WindowState& state, const RibSettings& panel) {
     exportCsv(path, {state.airfoil, state.params, panel}, state.rib);
 }
 
-void writeDxf(const QString& path, WindowState& state, const RibPanelSnapshot& panel) {
+void writeDxf(const QString& path, WindowState& state, const RibSettings& panel) {
     exportDxf(path, {state.airfoil, state.params, panel}, state.rib, state.dxfAttributes);
 }
 
-void writePdf(const QString& path, WindowState& state, const RibPanelSnapshot&) {
+void writePdf(const QString& path, WindowState& state, const RibSettings&) {
     saveTrueScalePdf(path, state.airfoil, state.params, state.paper);
 }
 
 // Ribs beyond the first stock sheet go into numbered files beside the chosen one.
-void writeLaserSvgFiles(const QString& path, WindowState& state, const RibPanelSnapshot&) {
+void writeLaserSvgFiles(const QString& path, WindowState& state, const RibSettings&) {
     saveLaserSvg(path, layoutOnStock(state.airfoil, state.params, kDefaultStockSize));
 }
 
-void writeCutDxfFiles(const QString& path, WindowState& state, const RibPanelSnapshot&) {
+void writeCutDxfFiles(const QString& path, WindowState& state, const RibSettings&) {
     saveCutDxf(path, layoutOnStock(state.airfoil, state.params, kDefaultStockSize));
 }
 

@@ -21,7 +21,7 @@ struct OutputKindSpec {
     QString openQuestion;                // asked after writing: open the file with its program?
     bool backToAirfoilView = false;      // after opening the written file
     // Writes the file; the sheet has just been redrawn from `panel`.
-    void (*write)(const QString& path, WindowState& state, const RibPanelSnapshot& panel);
+    void (*write)(const QString& path, WindowState& state, const RibSettings& panel);
 };
 
 const OutputKindSpec& outputKindSpec(OutputKind kind);

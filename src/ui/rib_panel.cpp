@@ -89,7 +89,7 @@ void RibPanel::buildControls() {
 // text uses that separator too, so the very first redraw reads it in every locale.
 void RibPanel::fillDropDownLists() {
     const QChar separator = desktop_.decimalSeparator();
-    const RibPanelSnapshot defaults = defaultRibPanelSnapshot(separator);
+    const RibSettings defaults = defaultRibSettings(separator);
     QStringList skin;
     for (int i = 0; i <= 10; ++i)
         skin << QString::number(i / 2.0, 'f', 2).replace(QLatin1Char('.'), separator);
@@ -161,8 +161,8 @@ PaperSize RibPanel::paperSize() const {
     return paperSizeNamed(paperList_->currentText()).value_or(PaperSize::A4);
 }
 
-RibPanelSnapshot RibPanel::snapshot() const {
-    RibPanelSnapshot panel;
+RibSettings RibPanel::snapshot() const {
+    RibSettings panel;
     panel.rootChordText = rootChordEdit_->text();
     panel.tipChordText = tipChordEdit_->text();
     panel.sparPercentText = sparPercentEdit_->text();

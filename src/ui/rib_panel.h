@@ -2,6 +2,7 @@
 
 #include "export/workshop_exports.h"
 #include "geometry/rib_parameters.h"
+#include "sheet/rib_settings.h"
 #include "ui/output_kinds.h"
 #include "ui/panel_widget.h"
 
@@ -24,7 +25,7 @@ class RibPanel : public PanelWidget {
   public:
     RibPanel(Desktop& desktop, QWidget* parent);
 
-    RibPanelSnapshot snapshot() const;
+    RibSettings snapshot() const;
     // The export buttons are a hint: on after every redraw, off once a setting has changed.
     void setExportsEnabled(bool enabled);
     // The paper chosen for the true-scale print.

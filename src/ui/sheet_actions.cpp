@@ -1,6 +1,6 @@
 // Drawing the rib sheet from the settings column.
-#include "geometry/read_rib_parameters.h"
 #include "platform/errors.h"
+#include "sheet/read_rib_parameters.h"
 #include "sheet/rib_sheet.h"
 #include "ui/main_window.h"
 #include "ui/rib_panel.h"
@@ -16,7 +16,7 @@ namespace rw {
 void MainWindow::drawRibSheet() {
     desktop_.beep();
     ribPanel_->setExportsEnabled(true);
-    const RibPanelSnapshot panel = ribPanel_->snapshot();
+    const RibSettings panel = ribPanel_->snapshot();
     const RibReadResult read = readRibParameters(panel, state_.params, state_.sheetSettings);
     if (!read.proceed) {
         if (!read.message.isEmpty())

@@ -5,6 +5,7 @@
 #include "export/workshop_exports.h"
 #include "geometry/rib_outline.h"
 #include "geometry/rib_parameters.h"
+#include "sheet/rib_settings.h"
 #include "sheet/rib_sheet.h"
 
 #include <QImage>

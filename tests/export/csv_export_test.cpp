@@ -1,6 +1,7 @@
 #include "export/csv_writer.h"
 #include "export/number_format.h"
 
+#include "panel/control_table.h"
 #include "platform/errors.h"
 #include "support/full_disk.h"
 #include "support/qt_print.h"
@@ -41,7 +42,7 @@ QByteArray exportToBytes(const AirfoilState& airfoil, const RibParameters& param
                          CurrentRib* ribOut = nullptr) {
     QTemporaryDir dir;
     const QString path = dir.filePath("FOIL 24_150.csv");
-    const RibPanelSnapshot panel;
+    const RibSettings panel = defaultRibSettings(QLatin1Char('.'));
     CurrentRib rib;
     exportCsv(path, {airfoil, params, panel}, rib);
     if (ribOut)
@@ -194,7 +195,7 @@ TEST(CsvExport, TitleIsWrittenAsHeldCommasAndAllUnquoted) {
 TEST(CsvExport, AFailedWriteReportsTheFileErrorAndWritesNothingElse) {
     const AirfoilState airfoil = exampleAirfoil();
     const RibParameters p = singleRib();
-    const RibPanelSnapshot panel;
+    const RibSettings panel = defaultRibSettings(QLatin1Char('.'));
     CurrentRib rib;
     test::fullDiskError([&](const QString& path) { exportCsv(path, {airfoil, p, panel}, rib); });
 

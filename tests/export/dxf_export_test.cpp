@@ -2,6 +2,7 @@
 #include "export/number_format.h"
 
 #include "geometry/rib_geometry.h"
+#include "panel/control_table.h"
 #include "platform/errors.h"
 #include "support/full_disk.h"
 #include "support/qt_print.h"
@@ -19,7 +20,7 @@ namespace {
 // Every file written here is also copied to RIBWRIGHT_DXF_SAMPLES when it is set, so that an
 // outside DXF reader can open each of them.
 QStringList writeDxf(const AirfoilState& airfoil, const RibParameters& params,
-                     const RibPanelSnapshot& panel, DxfAttributes& attributes) {
+                     const RibSettings& panel, DxfAttributes& attributes) {
     QTemporaryDir dir;
     const QString path = dir.filePath("rib.dxf");
     CurrentRib rib;
@@ -47,7 +48,7 @@ QStringList writeDxf(const AirfoilState& airfoil, const RibParameters& params,
 }
 
 QStringList writeDxf(const AirfoilState& airfoil, const RibParameters& params,
-                     const RibPanelSnapshot& panel) {
+                     const RibSettings& panel) {
     DxfAttributes fresh;
     return writeDxf(airfoil, params, panel, fresh);
 }
@@ -149,8 +150,8 @@ RibParameters singleRib() {
     return p;
 }
 
-RibPanelSnapshot singleRibPanel(bool points) {
-    RibPanelSnapshot panel;
+RibSettings singleRibPanel(bool points) {
+    RibSettings panel = defaultRibSettings(QLatin1Char('.'));
     panel.taperOn = false;
     panel.showSheetPoints = points;
     return panel;
@@ -324,7 +325,7 @@ TEST(DxfExport, SkinAndDataPointSwitches) {
     EXPECT_EQ(polylines[1].value("62"), "7");
 
     // The spar line is written whatever the sheet's spar switch says.
-    RibPanelSnapshot noSpar = singleRibPanel(false);
+    RibSettings noSpar = singleRibPanel(false);
     noSpar.showSparLine = false;
     EXPECT_EQ(ofType(entities(writeDxf(exampleAirfoil(), p, noSpar)), "LINE").size(), 2);
 }
@@ -349,7 +350,7 @@ TEST(DxfExport, TitleTextsRepeatTheFieldsAsTyped) {
     RibParameters p = tapered(200, 120, 2);
     p.rootThicknessFactor = 0.9;
     p.tipThicknessFactor = 0.8;
-    RibPanelSnapshot panel;
+    RibSettings panel = defaultRibSettings(QLatin1Char('.'));
     panel.rootChordText = " 200.0";
     panel.tipChordText = "120";
     panel.rootThicknessText = "90";
@@ -381,7 +382,7 @@ TEST(DxfExport, TitleTextsRepeatTheFieldsAsTyped) {
 
 TEST(DxfExport, WithoutRibsTheTitlesCarryWhatAnEarlierExportLeft) {
     RibParameters none = tapered(150, 100, 0);
-    RibPanelSnapshot panel;
+    RibSettings panel = defaultRibSettings(QLatin1Char('.'));
     panel.taperOn = true;
 
     // First export of the run: no rib has set a layer or colour, so the titles take the
@@ -411,7 +412,7 @@ TEST(DxfExport, WithoutRibsTheTitlesCarryWhatAnEarlierExportLeft) {
 TEST(DxfExport, AFailedWriteReportsTheFileError) {
     const AirfoilState airfoil = exampleAirfoil();
     const RibParameters p = singleRib();
-    const RibPanelSnapshot panel = singleRibPanel(true);
+    const RibSettings panel = singleRibPanel(true);
     CurrentRib rib;
     DxfAttributes attributes;
     test::fullDiskError([&](const QString& path) {

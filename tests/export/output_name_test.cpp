@@ -1,4 +1,5 @@
 #include "export/output_name.h"
+#include "panel/control_table.h"
 #include "platform/number_conversion.h"
 #include "support/qt_print.h"
 
@@ -19,7 +20,7 @@ struct NameCase {
 };
 
 QString stem(const NameCase& c) {
-    RibPanelSnapshot panel;
+    RibSettings panel = defaultRibSettings(QLatin1Char('.'));
     panel.rootChordText = c.rootChordText;
     panel.tipChordText = c.tipChordText;
     RibParameters params;

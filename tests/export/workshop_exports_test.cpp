@@ -4,8 +4,9 @@
 #include "export/print_plan.h"
 
 #include "airfoil/airfoil_parser.h"
-#include "geometry/read_rib_parameters.h"
+#include "panel/control_table.h"
 #include "platform/errors.h"
+#include "sheet/read_rib_parameters.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -27,7 +28,7 @@ AirfoilState naca2412() {
 }
 
 RibParameters parameters(const QString& root, const QString& tip, const QString& count) {
-    RibPanelSnapshot panel;
+    RibSettings panel = defaultRibSettings(QLatin1Char('.'));
     panel.rootChordText = root;
     panel.tipChordText = tip;
     panel.ribCountText = count;

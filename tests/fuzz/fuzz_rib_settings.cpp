@@ -3,8 +3,9 @@
 // bounds, or write a number that is not finite.
 #include "export/csv_writer.h"
 #include "export/dxf_writer.h"
-#include "geometry/read_rib_parameters.h"
+#include "panel/control_table.h"
 #include "platform/errors.h"
+#include "sheet/read_rib_parameters.h"
 #include "sheet/rib_sheet.h"
 
 #include <QDir>
@@ -47,8 +48,8 @@ rw::AirfoilState fuzzAirfoil() {
 }
 
 // Flags from the first byte, then the seven field texts separated by line feeds.
-rw::RibPanelSnapshot panelFrom(const uint8_t* data, size_t size, QSize& sheetSize) {
-    rw::RibPanelSnapshot panel;
+rw::RibSettings panelFrom(const uint8_t* data, size_t size, QSize& sheetSize) {
+    rw::RibSettings panel = rw::defaultRibSettings(QLatin1Char('.'));
     const uint8_t flags = size > 0 ? data[0] : 0;
     panel.taperOn = flags & 1;
     panel.rootThicknessOn = flags & 2;
@@ -95,7 +96,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     QSize sheetSize;
-    const rw::RibPanelSnapshot panel = panelFrom(data, size, sheetSize);
+    const rw::RibSettings panel = panelFrom(data, size, sheetSize);
     const rw::AirfoilState airfoil = fuzzAirfoil();
     rw::RibParameters params;
     rw::SheetSettings settings;

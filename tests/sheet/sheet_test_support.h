@@ -2,8 +2,9 @@
 
 // Shared by the sheet tests: profiles, a sheet drawn from panel settings, pixel probes.
 #include "airfoil/airfoil_data.h"
-#include "geometry/read_rib_parameters.h"
 #include "geometry/rib_parameters.h"
+#include "panel/control_table.h"
+#include "sheet/read_rib_parameters.h"
 #include "sheet/rib_sheet.h"
 #include "support/airfoil_sections.h"
 
@@ -18,7 +19,7 @@ namespace rw::test {
 // Everything one redraw reads and writes, with the panel at its defaults.
 struct SheetRun {
     AirfoilState airfoil;
-    RibPanelSnapshot panel;
+    RibSettings panel = defaultRibSettings(QLatin1Char('.'));
     RibParameters params;
     SheetSettings settings;
     CurrentRib rib;

@@ -1,4 +1,5 @@
 #include "sheet/sheet_titles.h"
+#include "panel/control_table.h"
 #include "sheet/sheet_fonts.h"
 #include "sheet_test_support.h"
 
@@ -9,7 +10,7 @@ using namespace rw::test;
 
 namespace {
 
-RibParameters readPanel(const RibPanelSnapshot& panel) {
+RibParameters readPanel(const RibSettings& panel) {
     RibParameters params;
     SheetSettings settings;
     readRibParameters(panel, params, settings);
@@ -19,7 +20,7 @@ RibParameters readPanel(const RibPanelSnapshot& panel) {
 }  // namespace
 
 TEST(SheetTitleTexts, DefaultsRepeatTheFieldsAsTyped) {
-    RibPanelSnapshot panel;
+    RibSettings panel = defaultRibSettings(QLatin1Char('.'));
     panel.rootChordText = QStringLiteral("150.0");
     const SheetTitles t = sheetTitles(QStringLiteral(" \tNACA 2412 \r\n"), panel, readPanel(panel));
     EXPECT_EQ(t.name, QStringLiteral("NACA 2412"));
@@ -29,7 +30,7 @@ TEST(SheetTitleTexts, DefaultsRepeatTheFieldsAsTyped) {
 }
 
 TEST(SheetTitleTexts, ThicknessNoteOnlyWhenTheFactorIsNotOne) {
-    RibPanelSnapshot panel;
+    RibSettings panel = defaultRibSettings(QLatin1Char('.'));
     panel.rootThicknessOn = true;
     panel.rootThicknessText = QStringLiteral("90");
     EXPECT_EQ(sheetTitles({}, panel, readPanel(panel)).rootLine,
@@ -55,7 +56,7 @@ TEST(SheetTitleTexts, ThicknessNoteOnlyWhenTheFactorIsNotOne) {
 }
 
 TEST(SheetTitleTexts, NoTipLineWithoutTaper) {
-    RibPanelSnapshot panel;
+    RibSettings panel = defaultRibSettings(QLatin1Char('.'));
     panel.taperOn = false;
     panel.tipThicknessOn = true;
     panel.tipThicknessText = QStringLiteral("80");

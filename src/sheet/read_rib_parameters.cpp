@@ -1,4 +1,4 @@
-#include "geometry/read_rib_parameters.h"
+#include "sheet/read_rib_parameters.h"
 
 #include "platform/errors.h"
 #include "platform/number_conversion.h"
@@ -41,7 +41,7 @@ RibReadResult stop(const char* message) {
 
 // The order of the steps matters: a redraw that stops part way leaves the fields it did not reach
 // as an earlier redraw set them, and later actions (exports) go on with those values.
-RibReadResult readRibParameters(const RibPanelSnapshot& panel, RibParameters& params,
+RibReadResult readRibParameters(const RibSettings& panel, RibParameters& params,
                                 SheetSettings& sheet) {
     const QChar sep = panel.decimalSeparator;
 

@@ -1,4 +1,5 @@
-#include "geometry/read_rib_parameters.h"
+#include "sheet/read_rib_parameters.h"
+#include "panel/control_table.h"
 #include "platform/errors.h"
 
 #include <gtest/gtest.h>
@@ -17,7 +18,7 @@ struct Outcome {
     std::string error;
 };
 
-Outcome read(const RibPanelSnapshot& panel, RibParameters& params, SheetSettings& sheet) {
+Outcome read(const RibSettings& panel, RibParameters& params, SheetSettings& sheet) {
     Outcome out;
     try {
         const RibReadResult r = readRibParameters(panel, params, sheet);
@@ -54,8 +55,8 @@ SheetSettings earlierSheet() {
 }
 
 // A panel whose every field converts and differs from the earlier values.
-RibPanelSnapshot editedPanel() {
-    RibPanelSnapshot panel;
+RibSettings editedPanel() {
+    RibSettings panel = defaultRibSettings(QLatin1Char('.'));
     panel.rootChordText = "200";
     panel.tipChordText = "80";
     panel.sparPercentText = "25";
@@ -95,7 +96,7 @@ void expectSheet(const SheetSettings& actual, const SheetSettings& expected) {
 TEST(ReadRibParameters, DefaultPanelGivesTheInitialSettings) {
     RibParameters params;
     SheetSettings sheet;
-    const Outcome out = read(RibPanelSnapshot{}, params, sheet);
+    const Outcome out = read(defaultRibSettings(QLatin1Char('.')), params, sheet);
 
     EXPECT_TRUE(out.proceed);
     EXPECT_EQ(out.message, "");
@@ -131,7 +132,7 @@ TEST(ReadRibParameters, EachBadFieldLeavesExactlyTheFieldsReadBeforeIt) {
 
     struct Row {
         const char* field;
-        std::function<void(RibPanelSnapshot&)> spoil;
+        std::function<void(RibSettings&)> spoil;
         Outcome outcome;
         RibParameters state;
     };
@@ -151,30 +152,30 @@ TEST(ReadRibParameters, EachBadFieldLeavesExactlyTheFieldsReadBeforeIt) {
 
     const Row rows[] = {
         {"Edit2",
-         [](RibPanelSnapshot& p) { p.rootChordText = ""; },
+         [](RibSettings& p) { p.rootChordText = ""; },
          {false, "翼弦長のデータが不正です", ""},
          afterRoot},
         {"Edit4",
-         [](RibPanelSnapshot& p) { p.sparPercentText = "x"; },
+         [](RibSettings& p) { p.sparPercentText = "x"; },
          {false, "桁の位置データが不正です", ""},
          afterSpar},
         {"ComboBox1",
-         [](RibPanelSnapshot& p) { p.skinThicknessText = "abc"; },
+         [](RibSettings& p) { p.skinThicknessText = "abc"; },
          {false, "", "'abc' は浮動小数点数ではありません"},
          afterSkin},
         {"Edit3",
-         [](RibPanelSnapshot& p) { p.tipChordText = ""; },
+         [](RibSettings& p) { p.tipChordText = ""; },
          {false, "翼端の翼弦長のデータが不正です", ""},
          afterTip},
         {"ComboBox2",
-         [](RibPanelSnapshot& p) { p.ribCountText = "x"; },
+         [](RibSettings& p) { p.ribCountText = "x"; },
          {false, "", "''x'' は整数ではありません"},
          afterCount},
     };
 
     for (const Row& row : rows) {
         SCOPED_TRACE(row.field);
-        RibPanelSnapshot panel = editedPanel();
+        RibSettings panel = editedPanel();
         row.spoil(panel);
         RibParameters params = earlierParams();
         SheetSettings sheet = earlierSheet();
@@ -201,7 +202,7 @@ TEST(ReadRibParameters, ThicknessBoxesChangeTheFactorOnlyWhenTickedWithANumber) 
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.ticked ? "ticked " : "unticked ") + c.text);
-        RibPanelSnapshot panel;
+        RibSettings panel = defaultRibSettings(QLatin1Char('.'));
         panel.rootThicknessOn = c.ticked;
         panel.rootThicknessText = c.text;
         panel.tipThicknessOn = c.ticked;
@@ -220,7 +221,7 @@ TEST(ReadRibParameters, ThicknessBoxesChangeTheFactorOnlyWhenTickedWithANumber) 
 }
 
 TEST(ReadRibParameters, TaperOffNeverLooksAtTheTipFields) {
-    RibPanelSnapshot panel;
+    RibSettings panel = defaultRibSettings(QLatin1Char('.'));
     panel.taperOn = false;
     panel.tipChordText = "abc";
     panel.ribCountText = "x";
@@ -246,7 +247,7 @@ TEST(ReadRibParameters, NoValueIsRangeChecked) {
     const char* texts[][2] = {{"0", "1"}, {"-150", "0"}, {"150", "-3"}, {"150", " 16 "}};
     for (const auto& [chord, count] : texts) {
         SCOPED_TRACE(std::string(chord) + " / " + count);
-        RibPanelSnapshot panel;
+        RibSettings panel = defaultRibSettings(QLatin1Char('.'));
         panel.rootChordText = chord;
         panel.ribCountText = count;
         RibParameters params;
@@ -258,7 +259,7 @@ TEST(ReadRibParameters, NoValueIsRangeChecked) {
 }
 
 TEST(ReadRibParameters, SparAndSkinAreHeldInSinglePrecision) {
-    RibPanelSnapshot panel;
+    RibSettings panel = defaultRibSettings(QLatin1Char('.'));
     panel.sparPercentText = "33.3";
     panel.skinThicknessText = "0.1";
     RibParameters params;
@@ -270,7 +271,7 @@ TEST(ReadRibParameters, SparAndSkinAreHeldInSinglePrecision) {
 }
 
 TEST(ReadRibParameters, CommaLocaleReadsCommaDecimals) {
-    RibPanelSnapshot panel;
+    RibSettings panel = defaultRibSettings(QLatin1Char('.'));
     panel.decimalSeparator = QLatin1Char(',');
     panel.rootChordText = "150,5";
     panel.tipChordText = "99,25";

@@ -74,8 +74,9 @@ void DxfEntityWriter::text(double x, double y, const QString& text, const QStrin
     pair("1", text);
 }
 
-// The LINE carries the width codes 40 and 41 and the colour pair twice, as every earlier file
-// of this program did. Readers take the repeated colour once and pass over the widths.
+// The LINE carries the width codes 40 and 41 and the colour pair twice. Readers take the
+// repeated colour once and pass over the widths; keeping them keeps a new drawing byte for byte
+// like one saved before from the same settings, so the two can be compared with any tool.
 void DxfEntityWriter::line(double x1, double y1, double x2, double y2) {
     pair("0", "LINE");
     pair("8", pen_.layer);

@@ -80,8 +80,11 @@ CliParseResult parseCliArguments(const QStringList& arguments, QChar decimalSepa
     parser.setApplicationDescription(QStringLiteral(
         "Writes the rib files of an airfoil: the CSV coordinates, the DXF drawing and the sheet "
         "image, exactly as the Ribwright window writes them."));
-    parser.addPositionalArgument(QStringLiteral("AIRFOIL_FILE"),
-                                 QStringLiteral("airfoil coordinate text (loop or two-surface)"));
+    parser.addPositionalArgument(
+        QStringLiteral("AIRFOIL_FILE"),
+        QStringLiteral("airfoil coordinate file (loop or two-surface), tidied as it is imported; "
+                       "several files with --out-dir"),
+        QStringLiteral("AIRFOIL_FILE..."));
     // The window's initial settings are the defaults.
     const RibSettings defaults = defaultRibSettings(decimalSeparator);
     const QCommandLineOption rootChord("root-chord", "Root chord in mm (text as typed).", "TEXT",
@@ -120,10 +123,11 @@ CliParseResult parseCliArguments(const QStringList& arguments, QChar decimalSepa
                                    QStringLiteral("600x300"));
     const QCommandLineOption all("all",
                                  "With --out-dir, also write STEM.pdf, STEM.svg and STEM_cut.dxf.");
-    parser.addOptions({rootChord,     tipChord,     ribs,   noTaper,    skin,   spar,
-                       rootThickness, tipThickness, points, noSparLine, noGrid, sheet,
-                       csv,           dxf,          image,  outDir,     name,   pdf,
-                       paper,         svg,          cutDxf, stock,      all});
+    const QCommandLineOption asPasted(
+        "as-pasted", "Read the file exactly as the window's paste would, without import tidying.");
+    parser.addOptions({rootChord, tipChord, ribs, noTaper, skin, spar, rootThickness, tipThickness,
+                       points, noSparLine, noGrid, sheet, csv, dxf, image, outDir, name, pdf, paper,
+                       svg, cutDxf, stock, all, asPasted});
     // Not the parser's own help option: that one also offers --help-all for the toolkit's
     // options, which the exporter does not take.
     const QCommandLineOption help({"h", "help"}, "Displays this help.");
@@ -148,12 +152,19 @@ CliParseResult parseCliArguments(const QStringList& arguments, QChar decimalSepa
         return {std::nullopt, 0, QStringLiteral("ribwright-cli " RIBWRIGHT_VERSION "\n"), false};
     }
     const QStringList positional = parser.positionalArguments();
-    if (positional.size() != 1) {
-        return usageError(QStringLiteral("exactly one AIRFOIL_FILE is needed"), parser.helpText());
+    if (positional.isEmpty())
+        return usageError(QStringLiteral("an AIRFOIL_FILE is needed"), parser.helpText());
+    // Each file of a batch needs files of its own, which only the proposed names give.
+    if (positional.size() > 1 &&
+        (!parser.isSet(outDir) || parser.isSet(csv) || parser.isSet(dxf) || parser.isSet(image))) {
+        return usageError(QStringLiteral("several AIRFOIL_FILEs need --out-dir, without --csv, "
+                                         "--dxf or --image"),
+                          parser.helpText());
     }
 
     CliOptions o;
-    o.airfoilFile = positional.front();
+    o.airfoilFiles = positional;
+    o.asPasted = parser.isSet(asPasted);
     o.panel = defaults;
     RibSettings& p = o.panel;
     p.rootChordText = parser.value(rootChord);

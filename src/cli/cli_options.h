@@ -14,7 +14,8 @@ namespace rw::cli {
 
 // What the command line asked for: the rib panel as the user would have typed it, and the files.
 struct CliOptions {
-    QString airfoilFile;
+    QStringList airfoilFiles;  // more than one only with --out-dir
+    bool asPasted = false;     // read the files as the window's paste would, without tidying
     RibSettings panel;
     QSize sheetSize{1600, 1000};
     QString csvPath;

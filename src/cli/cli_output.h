@@ -9,22 +9,43 @@
 namespace rw::cli {
 
 // One of the exporter's output streams. Text goes out as UTF-8, except that a path which was not
-// UTF-8 on the command line goes out as exactly the bytes it was given.
+// UTF-8 on the command line goes out as exactly the bytes it was given. A line prefix, when set,
+// starts every line written after it (a batch names the file each message is about).
 class CliStream {
   public:
     explicit CliStream(std::FILE* file) : file_(file) {}
     CliStream& operator<<(const QString& text) {
-        const QByteArray bytes = encodeNativePath(text);
-        std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), file_);
+        for (const QChar c : text) {
+            if (c == QLatin1Char('\n')) {
+                flushLine();
+                std::fputc('\n', file_);
+            } else {
+                line_ += c;
+            }
+        }
         return *this;
     }
-    CliStream& operator<<(char c) {
-        std::fputc(c, file_);
-        return *this;
-    }
+    CliStream& operator<<(char c) { return *this << QString(QLatin1Char(c)); }
+    ~CliStream() { flushLine(); }
+    CliStream(const CliStream&) = delete;
+    CliStream& operator=(const CliStream&) = delete;
+
+    void setLinePrefix(const QString& prefix) { prefix_ = prefix; }
+    const QString& linePrefix() const { return prefix_; }
 
   private:
+    // Lines are held until they end so the prefix is only written before text.
+    void flushLine() {
+        if (line_.isEmpty())
+            return;
+        const QByteArray bytes = encodeNativePath(prefix_ + line_);
+        std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), file_);
+        line_.clear();
+    }
+
     std::FILE* file_;
+    QString prefix_;
+    QString line_;
 };
 
 }  // namespace rw::cli

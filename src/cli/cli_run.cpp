@@ -1,6 +1,7 @@
 #include "cli/cli_run.h"
 
 #include "airfoil/airfoil_file.h"
+#include "airfoil/airfoil_import.h"
 #include "airfoil/airfoil_parser.h"
 #include "cli/output_targets.h"
 #include "cli/text_encoding_check.h"
@@ -14,6 +15,9 @@
 #include "sheet/read_rib_parameters.h"
 #include "sheet/rib_sheet.h"
 
+#include <QSet>
+
+#include <algorithm>
 #include <new>
 
 namespace rw::cli {
@@ -35,22 +39,32 @@ int refuse(CliStream& err, const QString& message) {
     return kInputRefused;
 }
 
-// The airfoil text as the window's library would read it. A file in a 16- or 32-bit encoding is
+// The airfoil text: imported (tidied, with a note on stderr for each kind of change) or, with
+// --as-pasted, as the window's library would read it. A file in a 16- or 32-bit encoding is
 // refused by name; the window's reader would see letters between NULs.
-int readAirfoil(const QString& path, AirfoilState& airfoil, QChar separator, CliStream& err) {
-    const std::optional<QString> text = loadAirfoilText(path);
-    if (!text) {
-        err << fileErrorText(2) << '\n' << path << '\n';
-        return kFileError;
-    }
+int readAirfoil(const QString& path, bool asPasted, AirfoilState& airfoil, QChar separator,
+                CliStream& err) {
     const QString wide = wideEncodingOf(readFileHead(path));
     if (!wide.isEmpty()) {
-        return refuse(err,
-                      QStringLiteral("%1 のテキストは読めません。UTF-8 などの 8 ビットの文字コー"
-                                     "ドで保存し直してください\n%2")
-                          .arg(wide, path));
+        return refuse(err, QStringLiteral("%1 のテキストは読めません。UTF-8 などの 8 ビットの文字"
+                                          "コードで保存し直してください\n%2")
+                               .arg(wide, path));
     }
-    airfoil.text = *text;
+    if (asPasted) {
+        const std::optional<QString> text = loadAirfoilText(path);
+        if (!text) {
+            err << fileErrorText(2) << '\n' << path << '\n';
+            return kFileError;
+        }
+        airfoil.text = *text;
+    } else {
+        const AirfoilImport imported = importAirfoilPath(path, separator);
+        const QString prefix = err.linePrefix();
+        err.setLinePrefix(path + QStringLiteral(": "));
+        for (const QString& change : imported.changes) err << change << '\n';
+        err.setLinePrefix(prefix);
+        airfoil.text = imported.text;
+    }
     if (parseAirfoilText(airfoil, separator) != ParseOutcome::Usable)
         return refuse(err, tooFewPointsText());
     return kWritten;
@@ -64,14 +78,14 @@ void checkEveryRib(const PreparedRun& run) {
         produceRib(k, run.airfoil.profile, run.params, scratch);
 }
 
-}  // namespace
-
-int runCli(const CliOptions& options, CliStream& out, CliStream& err) {
+// One AIRFOIL_FILE's run. `stemsTaken` holds the stems earlier files of a batch wrote under.
+int runOneFile(const CliOptions& options, const QString& airfoilFile, QSet<QString>& stemsTaken,
+               CliStream& out, CliStream& err) {
     PreparedRun run;
     OutputTargets targets;
     try {
-        const int read =
-            readAirfoil(options.airfoilFile, run.airfoil, options.panel.decimalSeparator, err);
+        const int read = readAirfoil(airfoilFile, options.asPasted, run.airfoil,
+                                     options.panel.decimalSeparator, err);
         if (read != kWritten)
             return read;
         const RibReadResult settings = readRibParameters(options.panel, run.params, run.settings);
@@ -81,6 +95,12 @@ int runCli(const CliOptions& options, CliStream& out, CliStream& err) {
         if (options.printName) {
             out << run.stem << '\n';
             return kWritten;
+        }
+        // Two files of a batch with the same title would write over each other's files.
+        if (options.airfoilFiles.size() > 1 && stemsTaken.contains(run.stem)) {
+            return refuse(err, QStringLiteral("an earlier AIRFOIL_FILE already wrote the files "
+                                              "named %1")
+                                   .arg(run.stem));
         }
         targets = outputTargets(options, run.stem);
         if (const QString clash = sameTargetTwice(targets); !clash.isEmpty()) {
@@ -109,6 +129,7 @@ int runCli(const CliOptions& options, CliStream& out, CliStream& err) {
 
     const ExportInputs inputs{run.airfoil, run.params, options.panel};
     try {
+        stemsTaken.insert(run.stem);
         makeOutputFolder(options.outDir);
         // The image first: encoding it takes the most memory, and a run that runs out of it then
         // stops before the other files are written.
@@ -134,6 +155,23 @@ int runCli(const CliOptions& options, CliStream& out, CliStream& err) {
         return refuse(err, e.text());
     }
     return kWritten;
+}
+
+}  // namespace
+
+int runCli(const CliOptions& options, CliStream& out, CliStream& err) {
+    QSet<QString> stemsTaken;
+    if (options.airfoilFiles.size() == 1)
+        return runOneFile(options, options.airfoilFiles.front(), stemsTaken, out, err);
+    // A batch goes on past a file that fails; each message names its file, and the status is
+    // the worst one (the statuses are ordered by how bad they are).
+    int worst = kWritten;
+    for (const QString& file : options.airfoilFiles) {
+        err.setLinePrefix(file + QStringLiteral(": "));
+        worst = std::max(worst, runOneFile(options, file, stemsTaken, out, err));
+    }
+    err.setLinePrefix(QString());
+    return worst;
 }
 
 }  // namespace rw::cli

@@ -50,6 +50,7 @@ int readAirfoil(const QString& path, bool asPasted, AirfoilState& airfoil, QChar
                                           "コードで保存し直してください\n%2")
                                .arg(wide, path));
     }
+    QStringList changes;
     if (asPasted) {
         const std::optional<QString> text = loadAirfoilText(path);
         if (!text) {
@@ -58,15 +59,17 @@ int readAirfoil(const QString& path, bool asPasted, AirfoilState& airfoil, QChar
         }
         airfoil.text = *text;
     } else {
-        const AirfoilImport imported = importAirfoilPath(path, separator);
-        const QString prefix = err.linePrefix();
-        err.setLinePrefix(path + QStringLiteral(": "));
-        for (const QString& change : imported.changes) err << change << '\n';
-        err.setLinePrefix(prefix);
+        AirfoilImport imported = importAirfoilPath(path, separator);
         airfoil.text = imported.text;
+        changes = std::move(imported.changes);
     }
     if (parseAirfoilText(airfoil, separator) != ParseOutcome::Usable)
         return refuse(err, tooFewPointsText());
+    // The changes are told only for a text that is used; a refused file gets its refusal alone.
+    const QString prefix = err.linePrefix();
+    err.setLinePrefix(path + QStringLiteral(": "));
+    for (const QString& change : changes) err << change << '\n';
+    err.setLinePrefix(prefix);
     return kWritten;
 }
 

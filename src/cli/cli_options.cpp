@@ -125,9 +125,10 @@ CliParseResult parseCliArguments(const QStringList& arguments, QChar decimalSepa
                                  "With --out-dir, also write STEM.pdf, STEM.svg and STEM_cut.dxf.");
     const QCommandLineOption asPasted(
         "as-pasted", "Read the file exactly as the window's paste would, without import tidying.");
-    parser.addOptions({rootChord, tipChord, ribs, noTaper, skin, spar, rootThickness, tipThickness,
-                       points, noSparLine, noGrid, sheet, csv, dxf, image, outDir, name, pdf, paper,
-                       svg, cutDxf, stock, all, asPasted});
+    parser.addOptions({rootChord,     tipChord,     ribs,   noTaper,    skin,   spar,
+                       rootThickness, tipThickness, points, noSparLine, noGrid, sheet,
+                       csv,           dxf,          image,  outDir,     name,   pdf,
+                       paper,         svg,          cutDxf, stock,      all,    asPasted});
     // Not the parser's own help option: that one also offers --help-all for the toolkit's
     // options, which the exporter does not take.
     const QCommandLineOption help({"h", "help"}, "Displays this help.");
@@ -156,9 +157,10 @@ CliParseResult parseCliArguments(const QStringList& arguments, QChar decimalSepa
         return usageError(QStringLiteral("an AIRFOIL_FILE is needed"), parser.helpText());
     // Each file of a batch needs files of its own, which only the proposed names give.
     if (positional.size() > 1 &&
-        (!parser.isSet(outDir) || parser.isSet(csv) || parser.isSet(dxf) || parser.isSet(image))) {
+        (!parser.isSet(outDir) || parser.isSet(csv) || parser.isSet(dxf) || parser.isSet(image) ||
+         parser.isSet(pdf) || parser.isSet(svg) || parser.isSet(cutDxf))) {
         return usageError(QStringLiteral("several AIRFOIL_FILEs need --out-dir, without --csv, "
-                                         "--dxf or --image"),
+                                         "--dxf, --image, --pdf, --svg or --cut-dxf"),
                           parser.helpText());
     }
 

@@ -101,4 +101,5 @@ TEST(CliImport, ABatchWritesEveryGoodFileAndNamesEachRefusal) {
     // Several files need --out-dir and nothing that names one output.
     EXPECT_EQ(runCli({a, c, "--name"}).exitCode, 1);
     EXPECT_EQ(runCli({a, c, "--out-dir", out.path(), "--csv", out.filePath("x.csv")}).exitCode, 1);
+    EXPECT_EQ(runCli({a, c, "--out-dir", out.path(), "--svg", out.filePath("x.svg")}).exitCode, 1);
 }

@@ -2,6 +2,7 @@
 
 #include "airfoil/airfoil_file.h"
 #include "airfoil/airfoil_parser.h"
+#include "airfoil/airfoil_texts.h"
 #include "airfoil/import_lines.h"
 #include "platform/atomic_file.h"
 #include "platform/errors.h"
@@ -24,19 +25,15 @@ QString quoted(const QString& text) {
 }
 
 [[noreturn]] void refuseNoCoordinates() {
-    throw RibwrightError(QStringLiteral("ファイルに座標の行がありません"));
+    throw RibwrightError(airfoil_texts::noCoordinateLines());
 }
 
 [[noreturn]] void refuseLine(int index, const QString& text) {
-    throw RibwrightError(
-        QStringLiteral("%1 行目「%2」は座標の行ではありません").arg(index + 1).arg(quoted(text)));
+    throw RibwrightError(airfoil_texts::notACoordinateLine(index + 1, quoted(text)));
 }
 
 [[noreturn]] void refuseCounts(int index, int upper, int points) {
-    throw RibwrightError(QStringLiteral("%1 行目の上面の点数 %2 がデータの点数 %3 と合いません")
-                             .arg(index + 1)
-                             .arg(upper)
-                             .arg(points));
+    throw RibwrightError(airfoil_texts::countsDisagree(index + 1, upper, points));
 }
 
 // Where the parts of the file lie, as line indexes.
@@ -107,14 +104,13 @@ struct Tidied {
 Tidied tidy(const Lines& lines, const FileParts& parts, const QString& fileName) {
     Tidied out;
     if (parts.firstLine > 0)
-        out.changes << QStringLiteral("先頭の空行を除きました");
+        out.changes << airfoil_texts::droppedLeadingBlankLines();
     if (parts.titleLine) {
         out.lines << lines[*parts.titleLine].text;
     } else {
         const QString title = QFileInfo(fileName).completeBaseName();
         out.lines << title;
-        out.changes << QStringLiteral("タイトル行がないため、ファイル名「%1」をタイトルにしました")
-                           .arg(title);
+        out.changes << airfoil_texts::titleFromFileName(title);
     }
 
     int droppedBefore = 0;
@@ -127,7 +123,7 @@ Tidied tidy(const Lines& lines, const FileParts& parts, const QString& fileName)
             ++droppedBefore;
     }
     if (droppedBefore > 0)
-        out.changes << QStringLiteral("座標の前の %1 行を除きました").arg(droppedBefore);
+        out.changes << airfoil_texts::droppedLinesBeforeCoordinates(droppedBefore);
 
     const std::optional<int> split = missingSurfaceSplit(lines, parts);
     int points = 0;
@@ -147,12 +143,10 @@ Tidied tidy(const Lines& lines, const FileParts& parts, const QString& fileName)
         if (split && ++points == *split)
             out.lines << QString();
     }
-    if (split) {
-        out.changes << QStringLiteral("点数の行に従い、上面 %1 点の後に空行を入れて面を分けました")
-                           .arg(*split);
-    }
+    if (split)
+        out.changes << airfoil_texts::splitSurfacesByCounts(*split);
     if (rewritten > 0)
-        out.changes << QStringLiteral("%1 行の座標を読める形に書き直しました").arg(rewritten);
+        out.changes << airfoil_texts::rewroteCoordinateLines(rewritten);
 
     int notes = 0;
     for (int j = parts.dataEnd + 1; j < int(lines.size()); ++j) {
@@ -160,7 +154,7 @@ Tidied tidy(const Lines& lines, const FileParts& parts, const QString& fileName)
             ++notes;
     }
     if (notes > 0)
-        out.changes << QStringLiteral("%1 行の注記を除きました").arg(notes);
+        out.changes << airfoil_texts::droppedNotes(notes);
     return out;
 }
 
@@ -213,9 +207,9 @@ AirfoilImport importAirfoilFile(const QByteArray& bytes, const QString& fileName
     }
     result.changes = std::move(tidied.changes);
     if (loneCarriageReturns)
-        result.changes << QStringLiteral("改行を CR LF に揃えました");
+        result.changes << airfoil_texts::lineEndsMadeCrLf();
     if (result.changes.isEmpty())
-        result.changes << QStringLiteral("座標の後の空行を除きました");
+        result.changes << airfoil_texts::droppedBlankLinesAfterCoordinates();
     return result;
 }
 

@@ -1,5 +1,6 @@
 #include "airfoil/airfoil_parser.h"
 
+#include "airfoil/airfoil_texts.h"
 #include "platform/errors.h"
 #include "platform/number_conversion.h"
 #include "platform/text_trim.h"
@@ -11,16 +12,6 @@ namespace {
 
 // The second number is read from at most this many characters after the separator.
 constexpr qsizetype kSecondFieldWidth = 150;
-
-QString tooManyLinesText() {
-    return QStringLiteral("データの行数が多すぎます。読み込めるのは %1 行までです。")
-        .arg(kMaxSourceLines);
-}
-
-QString tooManyUpperPointsText() {
-    return QStringLiteral("上面のデータ点が多すぎます。空行の前に読み込めるのは %1 点までです。")
-        .arg(kMaxUpperSurfacePoints);
-}
 
 // Lines end at CR; the character after the CR (the LF of a CR LF pair) is dropped, whatever it is.
 QStringList splitAtCarriageReturns(const QString& text) {
@@ -85,7 +76,7 @@ struct PointBuffer {
 // reversed, then the lower surface without its repeated leading-edge point.
 void rearrangeTwoSurfaces(PointBuffer& points, int upperCount) {
     if (upperCount > kMaxUpperSurfacePoints)
-        throw RibwrightError(tooManyUpperPointsText());
+        throw RibwrightError(airfoil_texts::tooManyUpperPoints(kMaxUpperSurfacePoints));
     std::reverse(points.x.begin(), points.x.begin() + upperCount);
     std::reverse(points.y.begin(), points.y.begin() + upperCount);
     const int n = points.size();
@@ -105,14 +96,10 @@ bool parserReadsAsPoint(const QString& line) {
     return longEnoughForPoint(t, separatorPosition(t));
 }
 
-QString tooFewPointsText() {
-    return QStringLiteral("データが不足しています");
-}
-
 ParseOutcome parseAirfoilText(AirfoilState& state, QChar decimalSeparator) {
     QStringList lines = splitAtCarriageReturns(state.text);
     if (lines.size() > kMaxSourceLines)
-        throw RibwrightError(tooManyLinesText());
+        throw RibwrightError(airfoil_texts::tooManyLines(kMaxSourceLines));
 
     state.sourceLines = lines;
     state.name = lines.isEmpty() ? QString() : lines.front();

@@ -8,7 +8,7 @@ namespace rw {
 
 enum class ParseOutcome {
     Usable,        // ten or more points: the rib button is enabled and the preview drawn
-    TooFewPoints,  // "データが不足しています"
+    TooFewPoints,  // fewer than ten points: airfoil_texts::tooFewPoints()
 };
 
 // Parses state.text into state.sourceLines, state.name and state.profile. The lines and the name
@@ -20,7 +20,5 @@ ParseOutcome parseAirfoilText(AirfoilState& state, QChar decimalSeparator);
 // Whether a line within the coordinates is read as a point: a line of 10 characters or fewer, or
 // one whose first field is shorter than 3 characters, is passed over.
 bool parserReadsAsPoint(const QString& line);
-
-QString tooFewPointsText();  // "データが不足しています"
 
 }  // namespace rw

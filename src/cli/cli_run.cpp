@@ -3,6 +3,7 @@
 #include "airfoil/airfoil_file.h"
 #include "airfoil/airfoil_import.h"
 #include "airfoil/airfoil_parser.h"
+#include "airfoil/airfoil_texts.h"
 #include "cli/output_targets.h"
 #include "cli/text_encoding_check.h"
 #include "cli/workshop_outputs.h"
@@ -64,7 +65,7 @@ int readAirfoil(const QString& path, bool asPasted, AirfoilState& airfoil, QChar
         changes = std::move(imported.changes);
     }
     if (parseAirfoilText(airfoil, separator) != ParseOutcome::Usable)
-        return refuse(err, tooFewPointsText());
+        return refuse(err, airfoil_texts::tooFewPoints());
     // The changes are told only for a text that is used; a refused file gets its refusal alone.
     const QString prefix = err.linePrefix();
     err.setLinePrefix(path + QStringLiteral(": "));

@@ -1,5 +1,6 @@
 #include "export/image_pixels.h"
 
+#include "export/export_texts.h"
 #include "platform/errors.h"
 
 namespace rw {
@@ -17,10 +18,8 @@ RgbPixels rgbPixels(const QImage& image) {
 }
 
 void requireImagePixels(const QImage& image) {
-    if (image.isNull() || image.width() <= 0 || image.height() <= 0) {
-        throw RibwrightError(
-            QStringLiteral("シートがまだ描かれていないため、画像を保存できません。"));
-    }
+    if (image.isNull() || image.width() <= 0 || image.height() <= 0)
+        throw RibwrightError(export_texts::sheetNotDrawn());
 }
 
 }  // namespace rw

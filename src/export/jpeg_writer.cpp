@@ -1,5 +1,6 @@
 #include "export/jpeg_writer.h"
 
+#include "export/export_texts.h"
 #include "export/image_pixels.h"
 #include "platform/errors.h"
 
@@ -9,8 +10,8 @@
 #include <cstdio>
 #include <vector>
 
-#include <jpeglib.h>
 #include <jerror.h>
+#include <jpeglib.h>
 
 namespace rw {
 namespace {
@@ -131,10 +132,8 @@ void writeJpeg(QIODevice& out, const QImage& image) {
     JpegErrorManager errors{};
     std::vector<JOCTET> block(64 * 1024);
     DeviceDestination destination{{}, &out, block.data(), block.size()};
-    if (!compress(pixels, errors, destination)) {
-        throw RibwrightError(QStringLiteral("JPEG 画像を作成できません。%1")
-                                 .arg(QString::fromLocal8Bit(errors.message)));
-    }
+    if (!compress(pixels, errors, destination))
+        throw RibwrightError(export_texts::jpegFailed(QString::fromLocal8Bit(errors.message)));
 }
 
 }  // namespace rw

@@ -1,5 +1,6 @@
 #include "export/png_writer.h"
 
+#include "export/export_texts.h"
 #include "export/image_pixels.h"
 #include "export/png_chunk.h"
 #include "export/png_scanline.h"
@@ -22,7 +23,7 @@ constexpr qsizetype kMaxIdatBytes = 65535;
 constexpr qsizetype kBatchBytes = 256 * 1024;
 
 [[noreturn]] void throwCompressionError() {
-    throw RibwrightError(QStringLiteral("PNG 画像のデータを圧縮できません。"));
+    throw RibwrightError(export_texts::pngCompressionFailed());
 }
 
 void putBigEndian(std::array<unsigned char, 13>& header, int at, quint32 value) {

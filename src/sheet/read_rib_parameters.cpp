@@ -2,6 +2,7 @@
 
 #include "platform/errors.h"
 #include "platform/number_conversion.h"
+#include "sheet/sheet_texts.h"
 
 #include <cmath>
 
@@ -33,8 +34,8 @@ double thicknessFactor(bool ticked, const QString& text, QChar separator) {
     return 1.0;
 }
 
-RibReadResult stop(const char* message) {
-    return RibReadResult{false, QString::fromUtf8(message)};
+RibReadResult stop(const QString& message) {
+    return RibReadResult{false, message};
 }
 
 }  // namespace
@@ -57,13 +58,13 @@ RibReadResult readRibParameters(const RibSettings& panel, RibParameters& params,
 
     double number = 0;
     if (!readNumber(panel.rootChordText, sep, number))
-        return stop("翼弦長のデータが不正です");
+        return stop(sheet_texts::badRootChord());
     params.rootChord = number;
 
     // The spar falls back to 30 % before its text is even looked at, so a bad text leaves 30.
     params.sparPercent = 30;
     if (!readNumber(panel.sparPercentText, sep, number))
-        return stop("桁の位置データが不正です");
+        return stop(sheet_texts::badSparPosition());
     params.sparPercent = float(number);
 
     // Not checked here: a bad skin thickness ends the whole action with the conversion error.
@@ -72,9 +73,8 @@ RibReadResult readRibParameters(const RibSettings& panel, RibParameters& params,
     params.ribCount = 1;
     params.taperOn = panel.taperOn;
     if (params.taperOn) {
-        if (!readNumber(panel.tipChordText, sep, number)) {
-            return stop("翼端の翼弦長のデータが不正です");
-        }
+        if (!readNumber(panel.tipChordText, sep, number))
+            return stop(sheet_texts::badTipChord());
         params.tipChord = number;
         // Any integer is accepted, including 0 and negative counts.
         params.ribCount = strToInt(panel.ribCountText);

@@ -6,6 +6,7 @@
 #include "sheet/sheet_fonts.h"
 #include "sheet/sheet_layout.h"
 #include "sheet/sheet_ruler.h"
+#include "sheet/sheet_texts.h"
 #include "sheet/sheet_titles.h"
 
 #include <QPainter>
@@ -37,10 +38,7 @@ void allocateSheet(QImage& sheet, QSize size) {
         sheet = QImage(size, QImage::Format_RGB32);
     }
     if (sheet.isNull()) {
-        throw OutOfMemoryError(
-            QStringLiteral("シートの画像 (%1 × %2 ピクセル) に使うメモリを確保できません")
-                .arg(size.width())
-                .arg(size.height()));
+        throw OutOfMemoryError(sheet_texts::noMemoryForSheet(size));
     }
 }
 

@@ -2,6 +2,7 @@
 // and confirmed by a beep; paste, the library and the last-run file all go through the box.
 #include "airfoil/airfoil_file.h"
 #include "airfoil/airfoil_parser.h"
+#include "airfoil/airfoil_texts.h"
 #include "ui/airfoil_view.h"
 #include "ui/main_window.h"
 
@@ -22,7 +23,7 @@ void MainWindow::airfoilTextChanged() {
     if (outcome == ParseOutcome::Usable)
         airfoilView_->enableRibButton();
     else
-        desktop_.showMessage(tooFewPointsText());
+        desktop_.showMessage(airfoil_texts::tooFewPoints());
     saveAirfoilText(state_.airfoil, folders_.lastDataFile);
     desktop_.beep();
 }

@@ -3,6 +3,7 @@
 #include "airfoil/airfoil_import.h"
 #include "airfoil/airfoil_file.h"
 #include "airfoil/airfoil_parser.h"
+#include "airfoil/airfoil_texts.h"
 #include "platform/errors.h"
 
 #include <QFile>
@@ -58,26 +59,25 @@ struct CorpusCase {
     const char* file;
     const char* title;
     bool twoSurface;
-    const char* change;  // one expected note, or nullptr for a file left as it stands
+    QString change;  // one expected note, or empty for a file left as it stands
 };
 
 const CorpusCase kCorpus[] = {
-    {"notes_after.dat", "NACA 0012 with notes", false, "3 行の注記を除きました"},
+    {"notes_after.dat", "NACA 0012 with notes", false, airfoil_texts::droppedNotes(3)},
     // Numbered notes whose first word is this short are passed over by the parser: the text
     // already gives the profile, so it is left alone.
-    {"numbered_notes.dat", "NACA 0012 numbered comments", false, nullptr},
-    {"second_title.dat", "NACA 0012", false, "座標の前の 3 行を除きました"},
-    {"counts_blank.dat", "NACA 2412 two surfaces", true, nullptr},
+    {"numbered_notes.dat", "NACA 0012 numbered comments", false, {}},
+    {"second_title.dat", "NACA 0012", false, airfoil_texts::droppedLinesBeforeCoordinates(3)},
+    {"counts_blank.dat", "NACA 2412 two surfaces", true, {}},
     {"counts_no_blank_between.dat", "NACA 2412 no blank between", true,
-     "点数の行に従い、上面 21 点の後に空行を入れて面を分けました"},
+     airfoil_texts::splitSurfacesByCounts(21)},
     {"counts_no_blank_at_all.dat", "NACA 2412 no blank at all", true,
-     "点数の行に従い、上面 21 点の後に空行を入れて面を分けました"},
-    {"headerless.dat", "headerless", false,
-     "タイトル行がないため、ファイル名「headerless」をタイトルにしました"},
-    {"latin1_title.dat", "Profil d'été Éole 12 %", false, nullptr},
-    {"bom_utf8.dat", "NACA 0012 été", false, nullptr},
-    {"tab_columns.dat", "NACA 0012 TAB", false, nullptr},
-    {"short_lines.dat", "NACA 0012 short lines", false, "3 行の座標を読める形に書き直しました"},
+     airfoil_texts::splitSurfacesByCounts(21)},
+    {"headerless.dat", "headerless", false, airfoil_texts::titleFromFileName("headerless")},
+    {"latin1_title.dat", "Profil d'été Éole 12 %", false, {}},
+    {"bom_utf8.dat", "NACA 0012 été", false, {}},
+    {"tab_columns.dat", "NACA 0012 TAB", false, {}},
+    {"short_lines.dat", "NACA 0012 short lines", false, airfoil_texts::rewroteCoordinateLines(3)},
 };
 
 }  // namespace
@@ -102,8 +102,8 @@ TEST(AirfoilImport, EveryLayoutGivesTheRightProfileTitleAndNote) {
         const AirfoilProfile& expected = c.twoSurface ? twoSurface : loop;
         EXPECT_EQ(s.profile.x, expected.x);
         EXPECT_EQ(s.profile.y, expected.y);
-        if (c.change)
-            EXPECT_TRUE(imported.changes.contains(QString::fromUtf8(c.change)))
+        if (!c.change.isEmpty())
+            EXPECT_TRUE(imported.changes.contains(c.change))
                 << imported.changes.join(" / ").toStdString();
         else
             EXPECT_TRUE(imported.changes.isEmpty()) << imported.changes.join(" / ").toStdString();
@@ -167,7 +167,7 @@ TEST(AirfoilImport, LineEndsAndTrailingBlankLinesAreTidied) {
     oldMac.replace("\r\n", "\r");
     const AirfoilImport fromCr = importAirfoilFile(oldMac, "m.dat", QLatin1Char('.'));
     EXPECT_EQ(fromCr.text, QString::fromLatin1(loopFile));
-    EXPECT_TRUE(fromCr.changes.contains(QStringLiteral("改行を CR LF に揃えました")));
+    EXPECT_TRUE(fromCr.changes.contains(airfoil_texts::lineEndsMadeCrLf()));
 
     const AirfoilImport padded =
         importAirfoilFile(loopFile + QByteArray(60, '\n'), "p.dat", QLatin1Char('.'));
@@ -186,6 +186,6 @@ TEST(AirfoilImport, PointFilesImportUnderACommaLocale) {
     const AirfoilState s = parsed(imported.text, comma);
     EXPECT_EQ(s.profile.x, loopReference().x);
     EXPECT_EQ(s.profile.y, loopReference().y);
-    EXPECT_TRUE(imported.changes.contains(QStringLiteral("3 行の注記を除きました")));
+    EXPECT_TRUE(imported.changes.contains(airfoil_texts::droppedNotes(3)));
     std::setlocale(LC_NUMERIC, previous.c_str());
 }

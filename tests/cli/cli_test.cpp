@@ -1,3 +1,6 @@
+#include "airfoil/airfoil_texts.h"
+#include "platform/errors.h"
+#include "sheet/sheet_texts.h"
 #include "support/cli_process.h"
 
 #include <QDir>
@@ -10,6 +13,7 @@
 
 using rw::test::CliResult;
 using rw::test::runCli;
+using namespace rw;
 
 namespace {
 
@@ -66,12 +70,12 @@ TEST(RibwrightCli, RefusedSettingsWriteNothingAndExitTwo) {
         QString message;
     };
     const std::vector<Case> cases = {
-        {{"--root-chord", "abc"}, "翼弦長のデータが不正です"},
-        {{"--spar", "x"}, "桁の位置データが不正です"},
-        {{"--tip-chord", ""}, "翼端の翼弦長のデータが不正です"},
-        {{"--skin", "thick"}, "'thick' は浮動小数点数ではありません"},
-        {{"--ribs", "1.5"}, "''1.5'' は整数ではありません"},
-        {{"--root-chord", "0"}, "0 による浮動小数点数除算"},
+        {{"--root-chord", "abc"}, sheet_texts::badRootChord()},
+        {{"--spar", "x"}, sheet_texts::badSparPosition()},
+        {{"--tip-chord", ""}, sheet_texts::badTipChord()},
+        {{"--skin", "thick"}, floatConversionErrorText("thick")},
+        {{"--ribs", "1.5"}, integerConversionErrorText("1.5")},
+        {{"--root-chord", "0"}, divisionByZeroText()},
     };
     for (const Case& c : cases) {
         QTemporaryDir dir;
@@ -100,7 +104,7 @@ TEST(RibwrightCli, InputAndFileProblemsHaveTheirOwnStatus) {
     f.close();
     CliResult r = runCli({"--csv", dir.filePath("x.csv"), shortFile});
     EXPECT_EQ(r.exitCode, 2);
-    EXPECT_EQ(r.err.trimmed(), "データが不足しています");
+    EXPECT_EQ(r.err.trimmed(), airfoil_texts::tooFewPoints());
 
     // A missing airfoil file names the path.
     r = runCli({"--csv", dir.filePath("x.csv"), dir.filePath("missing.dat")});

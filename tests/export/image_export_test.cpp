@@ -1,3 +1,4 @@
+#include "export/export_texts.h"
 #include "export/image_bytes.h"
 #include "export/image_format.h"
 #include "export/sheet_image.h"
@@ -127,8 +128,7 @@ TEST(WriteSheetImage, AnUndrawnSheetIsAnErrorAndLeavesTheDiskAlone) {
         } catch (const FileError&) {
             ADD_FAILURE() << "an undrawn sheet is no file error";
         } catch (const RibwrightError& e) {
-            EXPECT_EQ(e.text(),
-                      QStringLiteral("シートがまだ描かれていないため、画像を保存できません。"));
+            EXPECT_EQ(e.text(), export_texts::sheetNotDrawn());
         }
     }
     EXPECT_FALSE(QFile::exists(fresh));

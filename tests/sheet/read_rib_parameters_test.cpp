@@ -1,6 +1,7 @@
 #include "sheet/read_rib_parameters.h"
 #include "panel/control_table.h"
 #include "platform/errors.h"
+#include "sheet/sheet_texts.h"
 
 #include <gtest/gtest.h>
 
@@ -290,6 +291,6 @@ TEST(ReadRibParameters, CommaLocaleReadsCommaDecimals) {
     panel.rootChordText = "150.5";
     const Outcome dotted = read(panel, params, sheet);
     EXPECT_FALSE(dotted.proceed);
-    EXPECT_EQ(dotted.message, "翼弦長のデータが不正です");
+    EXPECT_EQ(dotted.message, sheet_texts::badRootChord().toStdString());
     EXPECT_EQ(params.rootChord, 150.5);
 }

@@ -4,6 +4,7 @@
 
 #include "airfoil/airfoil_parser.h"
 #include "airfoil/airfoil_preview.h"
+#include "airfoil/airfoil_texts.h"
 #include "platform/errors.h"
 #include "ui/panel_widget.h"
 
@@ -47,7 +48,7 @@ TEST_F(TextChain, TypingRunsTheChainOnEveryKey) {
         }
         ++keys;
         for (qsizetype m = messagesBefore; m < desktop.messages.size(); ++m) {
-            if (desktop.messages[m] != tooFewPointsText())
+            if (desktop.messages[m] != airfoil_texts::tooFewPoints())
                 ++otherMessages;
         }
         const qsizetype typedLength = memo()->toPlainText().replace("\n", "\r\n").size();
@@ -146,7 +147,7 @@ TEST_F(TextChain, FewerThanTenPointsSaysSoAndStillSaves) {
         "CHARACTERS IN ALL\r\n1.0000  0.0000\r\n0.5000  0.0600\r\n"
         "0.0000  0.0000\r\n");
     paste(shortText);
-    EXPECT_EQ(desktop.messages, QStringList{tooFewPointsText()});
+    EXPECT_EQ(desktop.messages, QStringList{airfoil_texts::tooFewPoints()});
     EXPECT_FALSE(find("Button3")->isEnabled());
     EXPECT_EQ(desktop.beeps, 1);
     EXPECT_TRUE(lastRunFileExists());
@@ -168,7 +169,7 @@ TEST_F(TextChain, FailedSaveReportsTheFileErrorAndDoesNotBeep) {
     open();
     paste(loopExampleText());
     ASSERT_EQ(desktop.messages.size(), 1);
-    EXPECT_NE(desktop.messages[0], tooFewPointsText());
+    EXPECT_NE(desktop.messages[0], airfoil_texts::tooFewPoints());
     EXPECT_TRUE(desktop.messages[0].endsWith("\n" + QDir::toNativeSeparators(folders.lastDataFile)))
         << "the message names the file";
     EXPECT_EQ(desktop.beeps, 0);
@@ -273,7 +274,7 @@ TEST_F(TextChain, ShortPasteReplacesTheShownPreview) {
         "0.0000  0.0000\r\n0.5000  -0.0200\r\n"
         "1.0000  0.0000\r\n");
     paste(shortText);
-    ASSERT_EQ(desktop.messages, QStringList{tooFewPointsText()});
+    ASSERT_EQ(desktop.messages, QStringList{airfoil_texts::tooFewPoints()});
     ASSERT_EQ(w.state().airfoil.profile.pointCount(), 5);
     QImage preview;
     drawAirfoilPreview(preview, w.state().airfoil.profile, false);

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QSize>
+#include <QString>
+
+// Every text the sheet layer shows the user: the rib settings it cannot read and a sheet too large
+// for memory. Kept together so the wording is reviewed, and tested, in one place.
+namespace rw::sheet_texts {
+
+QString badRootChord();  // "翼弦長のデータが不正です"
+QString badSparPosition();
+QString badTipChord();
+QString noMemoryForSheet(QSize size);
+
+}  // namespace rw::sheet_texts

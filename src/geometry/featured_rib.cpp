@@ -8,21 +8,26 @@
 
 namespace rw {
 
-FeaturedRib cutFeaturedRib(int k, const AirfoilProfile& profile, const RibParameters& params,
-                           const RibFeatures& features) {
-    CurrentRib rib;
-    produceSheetedRib(k, profile, params, features, rib);
+RibCut cutSheetedRib(const CurrentRib& rib, const RibParameters& params,
+                     const RibFeatures& features) {
+    const int k = rib.ribNumber;
     const float upper = upperSkinThickness(features, params.skinThickness);
     const float lower = lowerSkinThickness(features, params.skinThickness);
     // The contour keeps nothing nearer the surface than the thinner sheeting; the thicker side's
     // outline lies further in and stays the boundary there.
-    FeaturedRib featured{k, rib.shape, computeCutContour(rib.outline, std::min(upper, lower), k)};
+    RibCut cut = computeCutContour(rib.outline, std::min(upper, lower), k);
     if (!hasRibFeatures(features))
-        return featured;
-    if (featured.cut.empty())
+        return cut;
+    if (cut.empty())
         refuseSheetingThickerThanRib(k, upper, lower);
-    featured.cut = applyRibFeatures(featured.cut, rib.shape.ribChord, k, features);
-    return featured;
+    return applyRibFeatures(cut, rib.shape.ribChord, k, features);
+}
+
+FeaturedRib cutFeaturedRib(int k, const AirfoilProfile& profile, const RibParameters& params,
+                           const RibFeatures& features) {
+    CurrentRib rib;
+    produceSheetedRib(k, profile, params, features, rib);
+    return {k, rib.shape, cutSheetedRib(rib, params, features)};
 }
 
 std::vector<FeaturedRib> cutFeaturedRibs(const AirfoilProfile& profile, const RibParameters& params,

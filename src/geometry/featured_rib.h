@@ -24,6 +24,12 @@ struct FeaturedRib {
 RibCut applyRibFeatures(const RibCut& contour, float ribChord, int ribNumber,
                         const RibFeatures& features);
 
+// The cut piece of `sheeted`, a rib produced by produceSheetedRib with the same features: its
+// cut contour with the features cut in. Without features it is the plain cut contour (empty when
+// the skin leaves no material); with features an empty contour is refused.
+RibCut cutSheetedRib(const CurrentRib& sheeted, const RibParameters& params,
+                     const RibFeatures& features);
+
 // Rib k (from 1): the outline with the sheeting, its cut contour and the features. Without
 // features it is the cut contour of the outline every other output draws.
 FeaturedRib cutFeaturedRib(int k, const AirfoilProfile& profile, const RibParameters& params,

@@ -1,5 +1,6 @@
 #include "geometry/rib_geometry.h"
 
+#include "geometry/sheeted_rib_outline.h"
 #include "platform/errors.h"
 
 #include <cmath>
@@ -37,6 +38,16 @@ void produceRib(int k, const AirfoilProfile& profile, const RibParameters& param
     rib.shape = interpolateRib(k, params);
     computeRibOutline(profile, rib.shape.ribChord, rib.shape.thicknessFactor, params.skinThickness,
                       rib.outline);
+    requireFiniteRib(rib, params.sparPercent);
+}
+
+void produceFeaturedRib(int k, const AirfoilProfile& profile, const RibParameters& params,
+                        const RibFeatures& features, CurrentRib& rib) {
+    if (!hasRibFeatures(features)) {
+        produceRib(k, profile, params, rib);
+        return;
+    }
+    produceSheetedRib(k, profile, params, features, rib);
     requireFiniteRib(rib, params.sparPercent);
 }
 

@@ -18,4 +18,10 @@ void computeSheetedRibOutline(const AirfoilProfile& profile, float ribChord, dou
 void produceSheetedRib(int k, const AirfoilProfile& profile, const RibParameters& params,
                        const RibFeatures& features, CurrentRib& rib);
 
+// Rib k as every output produces it: produceRib itself at the defaults, so nothing changes
+// there, and produceSheetedRib when features are set; either way a rib whose numbers are not
+// finite is refused as produceRib refuses it.
+void produceFeaturedRib(int k, const AirfoilProfile& profile, const RibParameters& params,
+                        const RibFeatures& features, CurrentRib& rib);
+
 }  // namespace rw

@@ -41,7 +41,7 @@ RibDrawer::RibDrawer(QPainter& painter, QImage& sheet, const RibStyle& style,
     painter_.setBackground(Qt::white);
 }
 
-RibMetrics RibDrawer::draw(const CurrentRib& rib, int originX, int originY) {
+RibMetrics RibDrawer::draw(const CurrentRib& rib, int originX, int originY, const RibCut* cut) {
     const RibOutline& outline = rib.outline;
     const float chord = rib.shape.ribChord;
     const double perMm = style_.pixelsPerMm;
@@ -65,13 +65,21 @@ RibMetrics RibDrawer::draw(const CurrentRib& rib, int originX, int originY) {
 
     painter_.setPen(skinPen_);
     drawPolyline(outline.surfaceX, outline.surfaceY, m.leadingEdgeX, originY, &m);
-    painter_.setPen(ribPen_);
-    drawPolyline(outline.ribX, outline.ribY, m.leadingEdgeX, originY, nullptr);
+    if (cut == nullptr) {
+        painter_.setPen(ribPen_);
+        drawPolyline(outline.ribX, outline.ribY, m.leadingEdgeX, originY, nullptr);
+    }
 
     if (style_.showSparLine) {
         m.sparX =
             std::trunc(double(chord) * double(style_.sparPercent) * perMm / 100 + m.leadingEdgeX);
         drawSparAndNumber(m, rib.ribNumber, originY);
+    }
+    // The piece after the number, whose box would hide the edge of a hole beside the spar.
+    if (cut != nullptr) {
+        painter_.setPen(ribPen_);
+        drawRing(cut->outer, m.leadingEdgeX, originY);
+        for (const MmRing& hole : cut->holes) drawRing(hole, m.leadingEdgeX, originY);
     }
     drawChordLineAndGrid(m, chord, originX, originY);
     return m;
@@ -94,6 +102,17 @@ void RibDrawer::drawPolyline(const std::vector<float>& xs, const std::vector<flo
     }
     if (n >= 2)
         painter_.drawPolyline(out, int(n));
+}
+
+void RibDrawer::drawRing(const MmRing& ring, double left, int originY) {
+    const double perMm = style_.pixelsPerMm;
+    points_.resize(qsizetype(ring.size()));
+    for (std::size_t i = 0; i < ring.size(); ++i) {
+        points_[qsizetype(i)] = centreOf(std::trunc(ring[i].x() * perMm + left),
+                                         std::trunc(originY - ring[i].y() * perMm));
+    }
+    if (ring.size() >= 2)
+        painter_.drawPolygon(points_.data(), int(ring.size()));
 }
 
 void RibDrawer::drawSparAndNumber(const RibMetrics& m, int ribNumber, int originY) {

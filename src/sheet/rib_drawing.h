@@ -1,5 +1,6 @@
 #pragma once
 
+#include "geometry/rib_cut.h"
 #include "geometry/rib_outline.h"
 #include "sheet/point_marker.h"
 #include "sheet/sheet_fonts.h"
@@ -45,11 +46,14 @@ class RibDrawer {
 
     // Draws one rib computed for a chord line at originY and a column anchored at originX, in
     // this order: point marks, surface, rib outline, spar line and rib number, chord line, grid.
-    RibMetrics draw(const CurrentRib& rib, int originX, int originY);
+    // With `cut` (a rib with features) the rib is drawn as that piece, notches and holes
+    // included, instead of as its outline, after the spar line and number.
+    RibMetrics draw(const CurrentRib& rib, int originX, int originY, const RibCut* cut = nullptr);
 
   private:
     void drawPolyline(const std::vector<float>& xs, const std::vector<float>& ys, double left,
                       int originY, RibMetrics* extent);
+    void drawRing(const MmRing& ring, double left, int originY);
     void drawSparAndNumber(const RibMetrics& m, int ribNumber, int originY);
     void drawChordLineAndGrid(const RibMetrics& m, float chord, int originX, int originY);
     void drawAxisLine(double x0, double y0, double x1, double y1, const QColor& colour);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "geometry/rib_features.h"
+
 #include <QChar>
 #include <QColor>
 #include <QString>
@@ -28,6 +30,7 @@ struct RibSettings {
     QColor ribColour;
     QColor gridColour;
     QChar decimalSeparator = QLatin1Char('.');  // the user's locale's, for the typed numbers
+    RibFeatures features;  // notches, sheeting, stock and holes; all off unless the user sets them
 };
 
 // Sheet settings read in the same pass as the rib parameters.

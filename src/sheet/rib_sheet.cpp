@@ -1,6 +1,8 @@
 #include "sheet/rib_sheet.h"
 
+#include "geometry/featured_rib.h"
 #include "geometry/rib_geometry.h"
+#include "geometry/sheeted_rib_outline.h"
 #include "platform/errors.h"
 #include "sheet/rib_drawing.h"
 #include "sheet/sheet_fonts.h"
@@ -101,21 +103,26 @@ void drawRibs(QImage& sheet, QSize size, const AirfoilState& airfoil, const RibP
     }
 
     const double reach = seriesReach(airfoil.profile, params, layout.pixelsPerMm, fonts);
+    const bool featured = hasRibFeatures(panel.features);
     int k = 1;
     for (; k <= count && k <= kMaxSeriesRibs; ++k) {
         const RibPlacement place = params.taperOn ? placeSeriesRib(k, size) : placeSingleRib(size);
         // Rows only go further down from here on.
         if (place.column == 1 && double(place.originY) - reach > size.height())
             break;
-        produceRib(k, airfoil.profile, params, rib);
+        produceFeaturedRib(k, airfoil.profile, params, panel.features, rib);
         layout.ribOriginX = place.originX;
         layout.ribOriginY = int(place.originY);
-        if (drawer)
+        if (drawer && featured) {
+            const RibCut cut = cutSheetedRib(rib, params, panel.features);
+            drawer->draw(rib, place.originX, layout.ribOriginY, &cut);
+        } else if (drawer) {
             drawer->draw(rib, place.originX, layout.ribOriginY);
+        }
     }
     // Leave the series' last rib in the shared state, as if every rib had been drawn.
     if (k <= count)
-        produceRib(count, airfoil.profile, params, rib);
+        produceFeaturedRib(count, airfoil.profile, params, panel.features, rib);
 }
 
 }  // namespace

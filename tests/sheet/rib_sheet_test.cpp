@@ -208,3 +208,27 @@ TEST(RibSheet, EveryWidthFromOneUpDrawsWithinTheSheet) {
         }
     }
 }
+
+// With rib features the rib is drawn as the piece it is cut to: a 3 mm deep notch at half the
+// chord moves the rib's top line in that column down by 3 mm, in the rib colour.
+TEST(RibSheet, ANotchIsDrawnInTheRibColourAtItsDepth) {
+    SheetRun run;
+    run.panel.taperOn = false;
+    run.panel.showGrid = false;  // its lines lie 5 and 10 mm above the chord
+    const auto topRibPixel = [&run] {
+        const int x = run.layout.ribOriginX + int(75 * run.layout.pixelsPerMm);
+        for (int y = 0; y < run.layout.ribOriginY; ++y)
+            if (qGray(run.sheet.pixel(x, y)) < 128)
+                return y;
+        return -1;
+    };
+    run.draw(QSize(1000, 600));
+    const int plain = topRibPixel();
+    run.panel.features.sparNotches.push_back({50, false, 4, 3, NotchSide::Top});
+    run.draw(QSize(1000, 600));
+    ASSERT_GT(plain, 0);
+    EXPECT_NEAR(topRibPixel() - plain, 3 * run.layout.pixelsPerMm, 1.5);
+    EXPECT_TRUE(isColour(
+        run.sheet.pixel(run.layout.ribOriginX + int(75 * run.layout.pixelsPerMm), topRibPixel()),
+        run.panel.ribColour));
+}

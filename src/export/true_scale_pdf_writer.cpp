@@ -1,5 +1,5 @@
-#include "export/print_plan.h"
 #include "export/number_format.h"
+#include "export/print_plan.h"
 #include "export/workshop_exports.h"
 
 #include "platform/errors.h"
@@ -201,8 +201,9 @@ QPageSize pageSizeOf(PaperSize paper) {
 }  // namespace
 
 void writeTrueScalePdf(const AirfoilState& airfoil, const RibParameters& params, PaperSize paper,
-                       QIODevice& device) {
-    PrintPlan plan = planPrint(buildWorkshopRibs(airfoil.profile, params), portraitSize(paper));
+                       QIODevice& device, const RibFeatures& features) {
+    PrintPlan plan =
+        planPrint(buildWorkshopRibs(airfoil.profile, params, features), portraitSize(paper));
     plan.layout.airfoilName = trimControl(airfoil.name);
 
     QPdfWriter writer(&device);

@@ -13,7 +13,7 @@ enum class PaperSize { A4, A3, Letter };
 // whichever takes fewer pages) with overlaps, alignment marks, page labels and a calibration bar
 // on the first page. Throws RibwrightError as buildWorkshopRibs does, or when the device fails.
 void writeTrueScalePdf(const AirfoilState& airfoil, const RibParameters& params, PaperSize paper,
-                       QIODevice& device);
+                       QIODevice& device, const RibFeatures& features = {});
 
 // Stock sheet `sheet` of `layout` as an SVG for laser cutters: a "cut" layer with each rib's cut
 // contour and an "engrave/mark" layer with chord lines, spar lines and numbers. Each sheet is a

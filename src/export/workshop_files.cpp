@@ -50,9 +50,10 @@ QStringList paperSizeNames() {
 }
 
 void saveTrueScalePdf(const QString& path, const AirfoilState& airfoil, const RibParameters& params,
-                      PaperSize paper) {
-    writeFileAtomically(
-        path, [&](QIODevice& device) { writeTrueScalePdf(airfoil, params, paper, device); });
+                      PaperSize paper, const RibFeatures& features) {
+    writeFileAtomically(path, [&](QIODevice& device) {
+        writeTrueScalePdf(airfoil, params, paper, device, features);
+    });
 }
 
 QStringList saveLaserSvg(const QString& path, const WorkshopLayout& layout) {

@@ -19,7 +19,7 @@ QStringList paperSizeNames();
 
 // Saves the true-scale print. Throws as writeTrueScalePdf does, FileError for the file.
 void saveTrueScalePdf(const QString& path, const AirfoilState& airfoil, const RibParameters& params,
-                      PaperSize paper);
+                      PaperSize paper, const RibFeatures& features = {});
 
 // Save one file per stock sheet of `layout` (stockSheetPath names the second and later ones)
 // and return the paths written, in order.

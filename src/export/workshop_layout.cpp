@@ -1,6 +1,8 @@
 #include "export/workshop_layout.h"
 
+#include "geometry/featured_rib.h"
 #include "geometry/rib_geometry.h"
+#include "geometry/sheeted_rib_outline.h"
 #include "platform/errors.h"
 #include "platform/text_trim.h"
 
@@ -50,11 +52,12 @@ double upOnGrid(double mm) {
     return std::ceil(mm * 1000 - 1e-6) / 1000;
 }
 
-WorkshopRib workshopRib(const CurrentRib& current, const RibParameters& params) {
+WorkshopRib workshopRib(const CurrentRib& current, const RibParameters& params,
+                        const RibFeatures& features) {
     WorkshopRib rib;
     rib.ribNumber = current.ribNumber;
     rib.chord = current.shape.ribChord;
-    rib.cut = computeCutContour(current.outline, params.skinThickness, current.ribNumber);
+    rib.cut = cutSheetedRib(current, params, features);
     if (rib.cut.empty()) {
         throw RibwrightError(
             QStringLiteral("リブ %1 は外皮の厚さに対して薄すぎるため、切り出す形がありません")
@@ -87,12 +90,13 @@ QString sizeText(double mm) {
 }  // namespace
 
 std::vector<WorkshopRib> buildWorkshopRibs(const AirfoilProfile& profile,
-                                           const RibParameters& params) {
+                                           const RibParameters& params,
+                                           const RibFeatures& features) {
     std::vector<WorkshopRib> ribs;
     CurrentRib current;
     for (int k = 1; k <= params.ribCount; ++k) {
-        produceRib(k, profile, params, current);
-        ribs.push_back(workshopRib(current, params));
+        produceFeaturedRib(k, profile, params, features, current);
+        ribs.push_back(workshopRib(current, params, features));
     }
     return ribs;
 }
@@ -138,12 +142,13 @@ WorkshopLayout placeInRows(std::vector<WorkshopRib> ribs, const RowOptions& opti
     return layout;
 }
 
-WorkshopLayout layoutOnStock(const AirfoilState& airfoil, const RibParameters& params,
-                             QSizeF stock) {
+WorkshopLayout layoutOnStock(const AirfoilState& airfoil, const RibParameters& params, QSizeF stock,
+                             const RibFeatures& features) {
     RowOptions options;
     options.width = stock.width();
     options.height = stock.height();
-    WorkshopLayout layout = placeInRows(buildWorkshopRibs(airfoil.profile, params), options);
+    WorkshopLayout layout =
+        placeInRows(buildWorkshopRibs(airfoil.profile, params, features), options);
     layout.airfoilName = trimControl(airfoil.name);
     return layout;
 }

@@ -24,17 +24,18 @@ void writeDxf(const QString& path, WindowState& state, const RibSettings& panel)
     exportDxf(path, {state.airfoil, state.params, panel}, state.rib, state.dxfAttributes);
 }
 
-void writePdf(const QString& path, WindowState& state, const RibSettings&) {
-    saveTrueScalePdf(path, state.airfoil, state.params, state.paper);
+void writePdf(const QString& path, WindowState& state, const RibSettings& panel) {
+    saveTrueScalePdf(path, state.airfoil, state.params, state.paper, panel.features);
 }
 
 // Ribs beyond the first stock sheet go into numbered files beside the chosen one.
-void writeLaserSvgFiles(const QString& path, WindowState& state, const RibSettings&) {
-    saveLaserSvg(path, layoutOnStock(state.airfoil, state.params, kDefaultStockSize));
+void writeLaserSvgFiles(const QString& path, WindowState& state, const RibSettings& panel) {
+    saveLaserSvg(path,
+                 layoutOnStock(state.airfoil, state.params, kDefaultStockSize, panel.features));
 }
 
-void writeCutDxfFiles(const QString& path, WindowState& state, const RibSettings&) {
-    saveCutDxf(path, layoutOnStock(state.airfoil, state.params, kDefaultStockSize));
+void writeCutDxfFiles(const QString& path, WindowState& state, const RibSettings& panel) {
+    saveCutDxf(path, layoutOnStock(state.airfoil, state.params, kDefaultStockSize, panel.features));
 }
 
 }  // namespace

@@ -14,6 +14,13 @@ writes a true-scale PDF (A4 and Letter), a laser SVG and a cut DXF of a tapered 
         MARK; every CUT polyline is closed and a valid (simple) polygon to shapely, and lies inside
         the rib's surface, computed here from the airfoil file and the rib's chord line, by at
         least the skin thickness.
+With rib features (a 3 x 6 mm spar notch at 30 % in the top, lightening holes of 60 % keeping a
+2 mm web), the notched files:
+  SVG, DXF  on the root and the tip rib (shapely): the notch edges lie at 30 % +- 1.5 mm, its
+        floor 6 mm under the contour's top there (each +- 0.01 mm), the area it removes is
+        3 x 6 mm2 (+- 0.02); every hole lies inside its rib at least the web from the contour and
+        from every other hole; every contour is a valid polygon, one outer contour per rib;
+  PDF   at 254 dpi the root rib's notch is 60 +- 2 px deep and 30 +- 2 px wide.
 Exits 77 (skipped) when a reader is missing.
 """
 import os
@@ -22,15 +29,17 @@ import shutil
 import subprocess
 import sys
 import tempfile
+import xml.etree.ElementTree as ElementTree
 
 SKIPPED = 77
 ROOT_CHORD, TIP_CHORD, RIBS, SKIN = 150.0, 100.0, 10, 1.0
+NOTCH_AT, NOTCH_WIDTH, NOTCH_DEPTH, WEB = 0.30, 3.0, 6.0, 2.0
 
 try:
     import numpy
     import ezdxf
     from ezdxf import recover
-    from shapely.geometry import LineString, Polygon
+    from shapely.geometry import LineString, Polygon, box
 except ImportError as error:
     print("SKIP: %s (python3-numpy, python3-ezdxf, python3-shapely)" % error)
     sys.exit(SKIPPED)
@@ -82,6 +91,14 @@ def blue(image):
     return (b > 160) & (r < 110) & (g < 110)
 
 
+def first_page(path):
+    """Page 1 of a PDF at 254 dpi: 10 px per mm."""
+    stem = path + "-page"
+    subprocess.run(["pdftoppm", "-r", "254", "-f", "1", "-l", "1", "-singlefile", path, stem],
+                   check=True)
+    return read_ppm(stem + ".ppm")
+
+
 def check_pdf(path, paper_mm):
     name = os.path.basename(path)
     info = subprocess.run(["pdfinfo", path], capture_output=True, text=True).stdout
@@ -93,10 +110,7 @@ def check_pdf(path, paper_mm):
     images = subprocess.run(["pdfimages", "-list", path], capture_output=True, text=True).stdout
     expect(len(images.strip().splitlines()) == 2, "%s: pdfimages lists no image" % name)
 
-    stem = path + "-page"
-    subprocess.run(["pdftoppm", "-r", "254", "-f", "1", "-l", "1", "-singlefile", path, stem],
-                   check=True)
-    image = read_ppm(stem + ".ppm")
+    image = first_page(path)
     dark = image.max(axis=2) < 80
     runs = longest_runs(dark)
     bar = runs[(runs > 900) & (runs < 1100)]
@@ -141,26 +155,34 @@ def airfoil_loop(data_folder):
     return list(reversed(upper)) + lower[1:]
 
 
-def check_dxf(path, data_folder):
+def read_cut_dxf(path):
+    """The CUT polylines and the chord lines of a cut DXF, after checking what every cut DXF
+    must be: readable without audit errors, in mm, with the layers CUT and MARK only."""
+    name = os.path.basename(path)
     doc, auditor = recover.readfile(path)
     errors = [e.message for e in auditor.errors] + [e.message for e in doc.audit().errors]
-    expect(not errors, "cut.dxf: no recover or audit errors %s" % errors[:3])
+    expect(not errors, "%s: no recover or audit errors %s" % (name, errors[:3]))
     expect(doc.header.get("$INSUNITS") == 4 and doc.header.get("$MEASUREMENT") == 1,
-           "cut.dxf: $INSUNITS 4 and $MEASUREMENT 1")
+           "%s: $INSUNITS 4 and $MEASUREMENT 1" % name)
     with open(path, "rb") as f:
         raw = f.read().split(b"\r\n")
     layers = [raw[i + 3] for i in range(len(raw) - 3)
               if raw[i] == b"0" and raw[i + 1] == b"LAYER" and raw[i + 2] == b"2"]
-    expect(layers == [b"CUT", b"MARK"], "cut.dxf: the layer table holds CUT and MARK only")
-    expect(b"SEQEND\r\n39\r\n" not in b"\r\n".join(raw), "cut.dxf: no 39/0 after SEQEND")
+    expect(layers == [b"CUT", b"MARK"], "%s: the layer table holds CUT and MARK only" % name)
+    expect(b"SEQEND\r\n39\r\n" not in b"\r\n".join(raw), "%s: no 39/0 after SEQEND" % name)
 
     msp = doc.modelspace()
     cuts = [p for p in msp.query("POLYLINE") if p.dxf.layer == "CUT"]
     chords = [l for l in msp.query("LINE") if l.dxf.layer == "MARK"
               and abs(l.dxf.start.y - l.dxf.end.y) < 1e-9]
+    expect(all(p.is_closed for p in cuts), "%s: every CUT polyline is closed" % name)
+    return cuts, chords
+
+
+def check_dxf(path, data_folder):
+    cuts, chords = read_cut_dxf(path)
     expect(len(cuts) == RIBS and len(chords) == RIBS,
            "cut.dxf: %d CUT contours and %d chord lines for %d ribs" % (len(cuts), len(chords), RIBS))
-    expect(all(p.is_closed for p in cuts), "cut.dxf: every CUT polyline is closed")
     loop = airfoil_loop(data_folder)
     inside = valid = 0
     for polyline in cuts:
@@ -183,6 +205,137 @@ def check_dxf(path, data_folder):
            (inside, len(cuts)))
 
 
+def surface_at(loop, chord):
+    return Polygon([(x * chord, y * chord) for x, y in loop])
+
+
+def measure_notch(name, outer, chord, loop):
+    """The spar notch of one rib, in the rib's frame (mm from the leading edge, y up), against
+    the airfoil file: the contour's top is the surface set in by the skin."""
+    centre = NOTCH_AT * chord
+    left, right = centre - NOTCH_WIDTH / 2, centre + NOTCH_WIDTH / 2
+    inset = surface_at(loop, chord).buffer(-SKIN, join_style=2)
+    top = inset.intersection(LineString([(centre, -chord), (centre, chord)])).bounds[3]
+    corners = [[p for p in outer.exterior.coords[:-1] if abs(p[0] - x) < 0.05]
+               for x in (left, right)]
+    if not all(len(c) == 2 for c in corners):
+        expect(False, "%s: two notch corners on each edge, found %s" % (name, corners))
+        return
+    edges = [sum(p[0] for p in c) / 2 for c in corners]
+    floors = [min(p[1] for p in c) for c in corners]
+    expect(abs(edges[0] - left) <= 0.01 and abs(edges[1] - right) <= 0.01,
+           "%s: notch edges at %.4f and %.4f mm (%.2f and %.2f +- 0.01)" %
+           (name, edges[0], edges[1], left, right))
+    expect(all(abs(f - (top - NOTCH_DEPTH)) <= 0.01 for f in floors),
+           "%s: notch floor %.4f mm under the top at the spar, %s (%.2f +- 0.01)" %
+           (name, top - floors[0], ["%.4f" % f for f in floors], top - NOTCH_DEPTH))
+    around = box(left - 0.5, floors[0] - 0.5, right + 0.5, top + 1)
+    removed = inset.intersection(around).area - Polygon(outer.exterior).intersection(around).area
+    expect(abs(removed - NOTCH_WIDTH * NOTCH_DEPTH) <= 0.02,
+           "%s: the notch removes %.4f mm2 (%.0f +- 0.02)" %
+           (name, removed, NOTCH_WIDTH * NOTCH_DEPTH))
+
+
+def check_features(name, ribs, loop):
+    """`ribs`: (chord, rings in the rib's frame) for each rib, from one notched file."""
+    expect(len(ribs) == RIBS, "%s: %d ribs (%d)" % (name, len(ribs), RIBS))
+    rings = [ring for _, rib_rings in ribs for ring in rib_rings]
+    expect(all(r.is_valid for r in rings), "%s: every contour of %d is a valid polygon" %
+           (name, len(rings)))
+    holes = webs = 0
+    for chord, rib_rings in ribs:
+        outer = max(rib_rings, key=lambda r: r.area)
+        others = [r for r in rib_rings if r is not outer]
+        holes += len(others)
+        webs += sum(outer.contains(h) and outer.exterior.distance(h.exterior) >= WEB - 0.005
+                    and all(h.distance(g) >= WEB - 0.005 for g in others if g is not h)
+                    for h in others)
+        if abs(chord - ROOT_CHORD) < 1e-6 or abs(chord - TIP_CHORD) < 1e-6:
+            measure_notch("%s rib of %g mm" % (name, chord), outer, chord, loop)
+    expect(holes >= RIBS and webs == holes,
+           "%s: %d of %d holes keep a %g mm web inside their rib" % (name, webs, holes, WEB))
+
+
+def check_notched_dxf(path, loop):
+    cuts, chords = read_cut_dxf(path)
+    rings = [Polygon([(v.dxf.location.x, v.dxf.location.y) for v in p.vertices]) for p in cuts]
+    ribs = []
+    for line in chords:
+        x0, x1, y = line.dxf.start.x, line.dxf.end.x, line.dxf.start.y
+        # The rib's piece: its outer contour is the largest that straddles the chord line, its
+        # holes lie inside that.
+        outer = [r for r in rings if x0 - 1e-6 <= r.bounds[0] and r.bounds[2] <= x1 + 1e-6
+                 and r.bounds[1] < y < r.bounds[3]]
+        if not outer:
+            continue
+        outer = max(outer, key=lambda r: r.area)
+        mine = [r for r in rings if r is outer or Polygon(outer.exterior).contains(r)]
+        ribs.append((x1 - x0, [Polygon([(x - x0, yy - y) for x, yy in r.exterior.coords])
+                               for r in mine]))
+    expect(len(ribs) == len(chords), "%s: one outer contour on each of %d chord lines" %
+           (os.path.basename(path), len(chords)))
+    check_features(os.path.basename(path), ribs, loop)
+
+
+def check_notched_svg(path, loop):
+    number = re.compile(r"[-+]?(?:\d+\.?\d*|\.\d+)(?:[eE][-+]?\d+)?")
+    def points(d):
+        values = [float(v) for v in number.findall(d)]
+        return list(zip(values[0::2], values[1::2]))
+    groups = {g.get("id"): g for g in ElementTree.parse(path).iter("{http://www.w3.org/2000/svg}g")}
+    ribs = []
+    for n in range(1, RIBS + 1):
+        cut, mark = groups.get("rib-%d" % n), groups.get("rib-%d-mark" % n)
+        if cut is None or mark is None:
+            continue
+        (x0, y), (x1, _) = points(mark.find("{http://www.w3.org/2000/svg}path").get("d"))
+        d = cut.find("{http://www.w3.org/2000/svg}path").get("d")
+        # Sheet y runs down; the rib's frame runs up from its chord line.
+        ribs.append((x1 - x0, [Polygon([(x - x0, y - yy) for x, yy in points(sub)])
+                               for sub in d.split("M")[1:]]))
+    check_features(os.path.basename(path), ribs, loop)
+
+
+def first_dark_above(dark, column, row):
+    """The middle row of the first dark run above `row` in `column`."""
+    while row > 0 and not dark[row, column]:
+        row -= 1
+    end = row
+    while row > 0 and dark[row, column]:
+        row -= 1
+    return (row + 1 + end) / 2
+
+
+def check_notched_pdf(path):
+    name = os.path.basename(path)
+    image = first_page(path)
+    dark = image.max(axis=2) < 80
+    # The root rib's chord line: the longest red run, from the leading edge.
+    chord_runs = longest_runs(red(image))
+    row = int(chord_runs.argmax())
+    line = red(image)[row]
+    start = next(c for c in range(len(line) - chord_runs[row])
+                 if line[c:c + chord_runs[row]].all())
+    px = lambda mm: start + int(round(mm * 10))
+    centre = NOTCH_AT * ROOT_CHORD
+    # The contour's top either side of the notch and the floor inside it, off the spar line.
+    top = (first_dark_above(dark, px(centre - 2.5), row - 3) +
+           first_dark_above(dark, px(centre + 2.5), row - 3)) / 2
+    floor = first_dark_above(dark, px(centre - 1), row - 3)
+    expect(abs(floor - top - NOTCH_DEPTH * 10) <= 2,
+           "%s: the 6 mm deep notch spans %.1f px (60 +- 2)" % (name, floor - top))
+    across = dark[int(round((top + floor) / 2)), px(centre - 5):px(centre + 3)]
+    edges = [c for c in range(1, len(across)) if across[c] and not across[c - 1]]
+    ends = [c for c in range(1, len(across)) if not across[c] and across[c - 1]]
+    if len(edges) == 3 and len(ends) == 3:
+        width = (edges[2] + ends[2] - edges[0] - ends[0]) / 2
+        expect(abs(width - NOTCH_WIDTH * 10) <= 2,
+               "%s: the 3 mm wide notch spans %.1f px (30 +- 2)" % (name, width))
+    else:
+        expect(False, "%s: two notch edges and the spar line across the notch, found %d" %
+               (name, len(edges)))
+
+
 def main():
     if len(sys.argv) != 3:
         print(__doc__)
@@ -199,6 +352,10 @@ def main():
         check_pdf(os.path.join(folder, "print-Letter.pdf"), (215.9, 279.4))
         check_svg(os.path.join(folder, "laser.svg"))
         check_dxf(os.path.join(folder, "cut.dxf"), sys.argv[2])
+        loop = airfoil_loop(sys.argv[2])
+        check_notched_svg(os.path.join(folder, "notched.svg"), loop)
+        check_notched_dxf(os.path.join(folder, "notched-cut.dxf"), loop)
+        check_notched_pdf(os.path.join(folder, "notched-A4.pdf"))
         if os.environ.get("RIBWRIGHT_KEEP_WORKSHOP"):
             shutil.copytree(folder, os.environ["RIBWRIGHT_KEEP_WORKSHOP"], dirs_exist_ok=True)
     print("%d problems" % len(problems))

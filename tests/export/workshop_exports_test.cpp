@@ -105,8 +105,9 @@ TEST(PrintPlan, PagesCoverTheSheetWithOverlapsAndTurnWhenThatSavesPages) {
     }
 }
 
-// Writes the three workshop files of a tapered NACA 2412 series into RIBWRIGHT_WORKSHOP_SAMPLES
-// for check_workshop_files.py; without that folder there is nothing to measure.
+// Writes the three workshop files of a tapered NACA 2412 series, plain and with rib features,
+// into RIBWRIGHT_WORKSHOP_SAMPLES for check_workshop_files.py; without that folder there is
+// nothing to measure.
 TEST(WorkshopFiles, WriteSamples) {
     const QString folder = qEnvironmentVariable("RIBWRIGHT_WORKSHOP_SAMPLES");
     if (folder.isEmpty())
@@ -126,4 +127,16 @@ TEST(WorkshopFiles, WriteSamples) {
     ASSERT_EQ(stock.sheetCount, 1);
     write("laser.svg", [&](QIODevice& d) { writeLaserSvg(stock, 0, d); });
     write("cut.dxf", [&](QIODevice& d) { writeCutDxf(stock, 0, d); });
+
+    // The same series with a 3 x 6 mm spar notch at 30 % in the top and lightening holes of 60 %
+    // of the rib height keeping a 2 mm web.
+    RibFeatures features;
+    features.sparNotches.push_back({30, false, 3, 6, NotchSide::Top});
+    features.holes = {true, 60, 2};
+    write("notched-A4.pdf",
+          [&](QIODevice& d) { writeTrueScalePdf(airfoil, params, PaperSize::A4, d, features); });
+    const WorkshopLayout notched = layoutOnStock(airfoil, params, QSizeF(600, 300), features);
+    ASSERT_EQ(notched.sheetCount, 1);
+    write("notched.svg", [&](QIODevice& d) { writeLaserSvg(notched, 0, d); });
+    write("notched-cut.dxf", [&](QIODevice& d) { writeCutDxf(notched, 0, d); });
 }

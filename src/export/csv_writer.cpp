@@ -3,6 +3,7 @@
 #include "export/number_format.h"
 #include "export/text_lines.h"
 #include "geometry/rib_geometry.h"
+#include "geometry/sheeted_rib_outline.h"
 #include "platform/atomic_file.h"
 
 namespace rw {
@@ -61,7 +62,7 @@ void writeCsv(QIODevice& out, const ExportInputs& inputs, CurrentRib& rib) {
     writeCsvHeader(file, inputs.airfoil.name, inputs.params);
     const AirfoilProfile& profile = inputs.airfoil.profile;
     for (int k = 1; k <= inputs.params.ribCount; ++k) {
-        produceRib(k, profile, inputs.params, rib);
+        produceFeaturedRib(k, profile, inputs.params, inputs.settings.features, rib);
         writeRibCsv(file, rib, profile.pointCount());
     }
 }

@@ -2,18 +2,31 @@
 
 #include "export/dxf_entities.h"
 #include "export/dxf_layout.h"
+#include "geometry/featured_rib.h"
 #include "geometry/rib_geometry.h"
+#include "geometry/sheeted_rib_outline.h"
 #include "platform/atomic_file.h"
 #include "sheet/sheet_titles.h"
 
 namespace rw {
 namespace {
 
+// A ring of the cut piece as a polyline that ends where it starts.
+void writeRing(DxfEntityWriter& dxf, const MmRing& ring, double ox, double b) {
+    if (ring.empty())
+        return;
+    dxf.polylineStart();
+    for (const QPointF& p : ring) dxf.vertex(ox + p.x(), b + p.y());
+    dxf.vertex(ox + ring.front().x(), b + ring.front().y());
+    dxf.seqEnd();
+}
+
 // One rib on its own layer: chord line, spar line, the rib number twice, the surface (only when
-// a skin sets the outline apart from it), the data point marks on request, and the rib outline.
+// a skin sets the outline apart from it), the data point marks on request, and the rib outline,
+// or with rib features the piece as it is cut (`cut`): its contour and each hole.
 // Derived positions stay in double; the entity writer rounds each written coordinate once.
-void writeRibDxf(DxfEntityWriter& dxf, const CurrentRib& rib, int pointCount, double ribOriginY,
-                 const ExportInputs& inputs) {
+void writeRibDxf(DxfEntityWriter& dxf, const CurrentRib& rib, const RibCut* cut, int pointCount,
+                 double ribOriginY, const ExportInputs& inputs) {
     const double c = rib.shape.ribChord;
     const double ox = kDxfRibOriginX;
     const double b = 300 - ribOriginY;
@@ -35,7 +48,9 @@ void writeRibDxf(DxfEntityWriter& dxf, const CurrentRib& rib, int pointCount, do
 
     dxf.setWidth(QStringLiteral("0.5"));
     dxf.setColour(QStringLiteral("9"));
-    if (inputs.params.skinThickness > 0) {
+    const RibFeatures& features = inputs.settings.features;
+    const float skin = inputs.params.skinThickness;
+    if (upperSkinThickness(features, skin) > 0 || lowerSkinThickness(features, skin) > 0) {
         for (int i = 0; i < pointCount; ++i) {
             if (i == 0)
                 dxf.polylineStart();
@@ -56,6 +71,11 @@ void writeRibDxf(DxfEntityWriter& dxf, const CurrentRib& rib, int pointCount, do
     }
 
     dxf.setColour(QStringLiteral("7"));
+    if (cut) {
+        writeRing(dxf, cut->outer, ox, b);
+        for (const MmRing& hole : cut->holes) writeRing(dxf, hole, ox, b);
+        return;
+    }
     for (int i = 0; i < pointCount; ++i) {
         if (i == 0)
             dxf.polylineStart();
@@ -94,10 +114,13 @@ void writeDxf(QIODevice& out, const ExportInputs& inputs, CurrentRib& rib,
     dxf.header(0, 0, 210, 300);
     dxf.entitiesStart();
     const AirfoilProfile& profile = inputs.airfoil.profile;
+    const RibFeatures& features = inputs.settings.features;
+    const bool featured = hasRibFeatures(features);
     for (int k = 1; k <= inputs.params.ribCount; ++k) {
-        produceRib(k, profile, inputs.params, rib);
-        writeRibDxf(dxf, rib, profile.pointCount(), dxfRibOriginY(k, inputs.params.rootChord),
-                    inputs);
+        produceFeaturedRib(k, profile, inputs.params, features, rib);
+        const RibCut cut = featured ? cutSheetedRib(rib, inputs.params, features) : RibCut{};
+        writeRibDxf(dxf, rib, featured ? &cut : nullptr, profile.pointCount(),
+                    dxfRibOriginY(k, inputs.params.rootChord), inputs);
     }
     writeTitleBlock(dxf, inputs);
     dxf.end();

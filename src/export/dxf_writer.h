@@ -17,7 +17,10 @@ struct DxfAttributes {
 };
 
 // Writes the drawing: the header, every rib on a layer of its own, the title block, the end.
-// `rib` is left holding the last rib produced, `attributes` the layer and colour last used.
+// With rib features each rib's outline is the piece as it is cut (contour with notches and
+// stock, then each hole, every one a polyline that ends where it starts); a feature that cannot
+// be cut throws RibwrightError naming the rib. `rib` is left holding the last rib produced,
+// `attributes` the layer and colour last used.
 void writeDxf(QIODevice& out, const ExportInputs& inputs, CurrentRib& rib,
               DxfAttributes& attributes);
 

@@ -1,7 +1,9 @@
 #include "cli/cli_options.h"
 
 #include "export/image_format.h"
+#include "geometry/rib_feature_options.h"
 #include "panel/control_table.h"
+#include "platform/errors.h"
 #include "platform/text_trim.h"
 
 #include <QCommandLineParser>
@@ -73,6 +75,47 @@ std::optional<QSizeF> parseStockSize(const QString& text) {
     return size;
 }
 
+// The rib features. Their texts are read with '.' whatever the locale (see
+// rib_feature_options.h), so a command means the same on every machine.
+struct FeatureOptions {
+    QCommandLineOption sparNotch{"spar-notch",
+                                 "Spar notch POS:WIDTHxDEPTH[:top|bottom|both], square to the "
+                                 "chord: POS in % of the chord (45mm: from the leading edge), "
+                                 "WIDTH and DEPTH in mm, top by default. Repeatable.",
+                                 "NOTCH"};
+    QCommandLineOption upperSkin{"upper-skin", "Sheeting of the upper surface in mm (--skin).",
+                                 "MM"};
+    QCommandLineOption lowerSkin{"lower-skin", "Sheeting of the lower surface in mm (--skin).",
+                                 "MM"};
+    QCommandLineOption trailingEdge{"te-stock",
+                                    "Trailing-edge stock: the rib ends MM ahead of the trailing "
+                                    "edge (LENGTHxHEIGHT: a slot).",
+                                    "MM"};
+    QCommandLineOption holes{"holes",
+                             "Lightening holes between the spars: diameter in % of the rib "
+                             "height, web in mm.",
+                             "PCT:WEB_MM"};
+};
+
+// The rib features as the options give them. Throws RibwrightError naming the option whose text
+// does not parse.
+RibFeatures readFeatureOptions(const QCommandLineParser& parser, const FeatureOptions& f) {
+    RibFeatures features;
+    for (const QString& text : parser.values(f.sparNotch))
+        features.sparNotches.push_back(parseSparNotchOption(text));
+    if (parser.isSet(f.upperSkin))
+        features.upperSkin =
+            parseSkinOption(QStringLiteral("--upper-skin"), parser.value(f.upperSkin));
+    if (parser.isSet(f.lowerSkin))
+        features.lowerSkin =
+            parseSkinOption(QStringLiteral("--lower-skin"), parser.value(f.lowerSkin));
+    if (parser.isSet(f.trailingEdge))
+        features.trailingEdge = parseTrailingEdgeStockOption(parser.value(f.trailingEdge));
+    if (parser.isSet(f.holes))
+        features.holes = parseHolesOption(parser.value(f.holes));
+    return features;
+}
+
 }  // namespace
 
 CliParseResult parseCliArguments(const QStringList& arguments, QChar decimalSeparator) {
@@ -129,6 +172,9 @@ CliParseResult parseCliArguments(const QStringList& arguments, QChar decimalSepa
                        rootThickness, tipThickness, points, noSparLine, noGrid, sheet,
                        csv,           dxf,          image,  outDir,     name,   pdf,
                        paper,         svg,          cutDxf, stock,      all,    asPasted});
+    const FeatureOptions featureOptions;
+    parser.addOptions({featureOptions.sparNotch, featureOptions.upperSkin, featureOptions.lowerSkin,
+                       featureOptions.trailingEdge, featureOptions.holes});
     // Not the parser's own help option: that one also offers --help-all for the toolkit's
     // options, which the exporter does not take.
     const QCommandLineOption help({"h", "help"}, "Displays this help.");
@@ -184,6 +230,11 @@ CliParseResult parseCliArguments(const QStringList& arguments, QChar decimalSepa
     p.showSheetPoints = parser.isSet(points);
     p.showSparLine = !parser.isSet(noSparLine);
     p.showGrid = !parser.isSet(noGrid);
+    try {
+        p.features = readFeatureOptions(parser, featureOptions);
+    } catch (const RibwrightError& e) {
+        return usageError(e.text(), parser.helpText());
+    }
 
     const auto size = parseSheetSize(parser.value(sheet));
     if (!size) {

@@ -11,7 +11,9 @@
 #include "export/dxf_writer.h"
 #include "export/output_name.h"
 #include "export/sheet_image.h"
+#include "geometry/featured_rib.h"
 #include "geometry/rib_geometry.h"
+#include "geometry/sheeted_rib_outline.h"
 #include "platform/errors.h"
 #include "sheet/read_rib_parameters.h"
 #include "sheet/rib_sheet.h"
@@ -75,11 +77,17 @@ int readAirfoil(const QString& path, bool asPasted, AirfoilState& airfoil, QChar
 }
 
 // The CSV and DXF writers produce every rib of the series; produce them all once before any file
-// is opened, so that a rib that cannot be written stops the run with nothing written.
-void checkEveryRib(const PreparedRun& run) {
+// is opened, so that a rib that cannot be written stops the run with nothing written. With rib
+// features every rib is cut as well: the files of one run show the same ribs, so a feature that
+// cannot be cut refuses them all.
+void checkEveryRib(const PreparedRun& run, const RibFeatures& features) {
+    const bool featured = hasRibFeatures(features);
     CurrentRib scratch;
-    for (int k = 1; k <= run.params.ribCount; ++k)
-        produceRib(k, run.airfoil.profile, run.params, scratch);
+    for (int k = 1; k <= run.params.ribCount; ++k) {
+        produceFeaturedRib(k, run.airfoil.profile, run.params, features, scratch);
+        if (featured)
+            cutSheetedRib(scratch, run.params, features);
+    }
 }
 
 // One AIRFOIL_FILE's run. `stemsTaken` holds the stems earlier files of a batch wrote under.
@@ -117,8 +125,9 @@ int runOneFile(const CliOptions& options, const QString& airfoilFile, QSet<QStri
         SheetLayout layout;
         drawRibSheet(run.sheet, options.sheetSize, run.airfoil, run.params, run.settings,
                      options.panel, run.rib, layout);
-        if (!targets.csv.isEmpty() || !targets.dxf.isEmpty())
-            checkEveryRib(run);
+        const RibFeatures& features = options.panel.features;
+        if (!targets.csv.isEmpty() || !targets.dxf.isEmpty() || hasRibFeatures(features))
+            checkEveryRib(run, features);
         checkTargetsWritable(targets, options.outDir);
         run.stock = prepareWorkshopOutputs(targets, options, run.airfoil, run.params);
     } catch (const FileError& e) {

@@ -7,9 +7,11 @@ std::optional<WorkshopLayout> prepareWorkshopOutputs(const OutputTargets& target
                                                      const AirfoilState& airfoil,
                                                      const RibParameters& params) {
     if (!targets.svg.isEmpty() || !targets.cutDxf.isEmpty())
-        return layoutOnStock(airfoil, params, options.stockSize);
-    if (!targets.pdf.isEmpty())
-        buildWorkshopRibs(airfoil.profile, params);  // the print refuses what this refuses
+        return layoutOnStock(airfoil, params, options.stockSize, options.panel.features);
+    if (!targets.pdf.isEmpty()) {
+        // The print refuses what this refuses.
+        buildWorkshopRibs(airfoil.profile, params, options.panel.features);
+    }
     return std::nullopt;
 }
 
@@ -18,7 +20,7 @@ void writeWorkshopOutputs(const OutputTargets& targets, const std::optional<Work
                           const RibParameters& params,
                           const std::function<void(const QString&)>& written) {
     if (!targets.pdf.isEmpty()) {
-        saveTrueScalePdf(targets.pdf, airfoil, params, options.paper);
+        saveTrueScalePdf(targets.pdf, airfoil, params, options.paper, options.panel.features);
         written(targets.pdf);
     }
     if (!targets.svg.isEmpty()) {

@@ -3,23 +3,18 @@
 #include "support/cli_process.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 using rw::test::CliResult;
+using rw::test::fileBytes;
 using rw::test::runCli;
 
 namespace {
 
 const QString kAirfoil = QStringLiteral(RIBWRIGHT_TEST_DATA "/naca2412_two_surface.dat");
 const QString kStem = QStringLiteral("NACA 2412_150x100x10");
-
-QByteArray bytesOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 TEST(RibwrightCliWorkshop, OptionsWriteThePrintAndTheLaserFiles) {
     QTemporaryDir dir;
@@ -31,11 +26,11 @@ TEST(RibwrightCliWorkshop, OptionsWriteThePrintAndTheLaserFiles) {
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_EQ(r.out, pdf + "\n" + svg + "\n" + cut + "\n");
     // Letter is 612 x 792 points, either way round.
-    const QByteArray print = bytesOf(pdf);
+    const QByteArray print = fileBytes(pdf);
     EXPECT_TRUE(print.contains("/MediaBox [0 0 612.000000 792.000000]") ||
                 print.contains("/MediaBox [0 0 792.000000 612.000000]"));
-    EXPECT_TRUE(bytesOf(svg).contains("width=\"400mm\" height=\"250.5mm\""));
-    EXPECT_TRUE(bytesOf(cut).contains("$INSUNITS"));
+    EXPECT_TRUE(fileBytes(svg).contains("width=\"400mm\" height=\"250.5mm\""));
+    EXPECT_TRUE(fileBytes(cut).contains("$INSUNITS"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 3);
 
     // A stock sheet too small for all ribs at once: the others go into numbered files.
@@ -45,7 +40,7 @@ TEST(RibwrightCliWorkshop, OptionsWriteThePrintAndTheLaserFiles) {
     const QStringList written = small.out.split('\n', Qt::SkipEmptyParts);
     ASSERT_GT(written.size(), 1);
     EXPECT_EQ(written[1], dir.filePath("small-2.svg"));
-    for (const QString& path : written) EXPECT_TRUE(bytesOf(path).contains("<svg"));
+    for (const QString& path : written) EXPECT_TRUE(fileBytes(path).contains("<svg"));
 }
 
 TEST(RibwrightCliWorkshop, AllAddsTheWorkshopFilesToTheOutputFolder) {
@@ -57,7 +52,7 @@ TEST(RibwrightCliWorkshop, AllAddsTheWorkshopFilesToTheOutputFolder) {
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files, QDir::Name), expected);
     EXPECT_EQ(r.out.split('\n', Qt::SkipEmptyParts).size(), 6);
     // The drawing DXF is the one the window writes, not the cut DXF.
-    EXPECT_FALSE(bytesOf(dir.filePath(kStem + ".dxf")).contains("MARK"));
+    EXPECT_FALSE(fileBytes(dir.filePath(kStem + ".dxf")).contains("MARK"));
 }
 
 TEST(RibwrightCliWorkshop, BadValuesAreRefusedWithNothingWritten) {

@@ -1,5 +1,6 @@
 #include "support/cli_process.h"
 
+#include <QFile>
 #include <QProcessEnvironment>
 
 namespace rw::test {
@@ -57,6 +58,11 @@ CliResult runCliBytes(const QList<QByteArray>& args, const QString& shellPrefix)
     QProcess process;
     startCommand(process, QStringLiteral("/bin/sh"), {QStringLiteral("-c"), script});
     return finish(process);
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 }  // namespace rw::test

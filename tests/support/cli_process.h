@@ -29,4 +29,7 @@ void startCli(QProcess& process, const QStringList& args);
 // `shellPrefix` runs first in that shell (such as "ulimit -v 400000;").
 CliResult runCliBytes(const QList<QByteArray>& args, const QString& shellPrefix = QString());
 
+// What a run wrote at `path`; empty when there is no such file.
+QByteArray fileBytes(const QString& path);
+
 }  // namespace rw::test

@@ -1,0 +1,231 @@
+#include "ui/rib_details_dialog.h"
+
+#include "geometry/feature_refusals.h"
+#include "platform/desktop.h"
+#include "ui/control_factory.h"
+#include "ui/handler_guard.h"
+#include "ui/spar_notch_list.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace rw {
+namespace {
+
+constexpr int kNumberWidth = 52;
+
+// A group box framed like the settings column's, holding `layout`.
+QGroupBox* group(QWidget* parent, const char* name, const QString& caption, QLayout* layout) {
+    QGroupBox* box = makeGroupBox(parent, name, QRect(), caption);
+    layout->setContentsMargins(10, 16, 10, 8);
+    box->setLayout(layout);
+    return box;
+}
+
+QLineEdit* numberEdit(QWidget* parent, const char* name) {
+    QLineEdit* edit = makeEdit(parent, name, QRect(), QString());
+    edit->setFixedWidth(kNumberWidth);
+    return edit;
+}
+
+QRadioButton* radio(QWidget* parent, const char* name, const QString& caption) {
+    auto* button = new QRadioButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    return button;
+}
+
+}  // namespace
+
+RibDetailsDialog::RibDetailsDialog(Desktop& desktop, QWidget* parent)
+    : QDialog(parent), desktop_(desktop), separator_(desktop.decimalSeparator()) {
+    setObjectName(QStringLiteral("RibDetailsDialog"));
+    setWindowTitle(QStringLiteral("リブ詳細"));
+    // A dialog is a window of its own and takes nothing from the main window unasked.
+    if (parent) {
+        setFont(parent->font());
+        setPalette(parent->palette());
+    }
+    setAutoFillBackground(true);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(buildNotchGroup());
+    layout->addWidget(buildSheetingGroup());
+    layout->addWidget(buildTrailingEdgeGroup());
+    layout->addWidget(buildHolesGroup());
+    layout->addWidget(buildButtons());
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    for (QAbstractButton* choice :
+         std::initializer_list<QAbstractButton*>{upperSkinBox_, lowerSkinBox_, noStockButton_,
+                                                 flatStockButton_, notchStockButton_, holesBox_}) {
+        connect(choice, &QAbstractButton::toggled, this, [this] { enableChosenFields(); });
+    }
+    showFields(RibDetailsFields{});
+}
+
+QWidget* RibDetailsDialog::buildNotchGroup() {
+    auto* layout = new QVBoxLayout;
+    QGroupBox* box = group(this, "NotchGroup", QStringLiteral("桁の切り欠き"), layout);
+    notchList_ = new SparNotchList(box);
+    layout->addWidget(notchList_);
+    return box;
+}
+
+QWidget* RibDetailsDialog::buildSheetingGroup() {
+    auto* layout = new QGridLayout;
+    QGroupBox* box =
+        group(this, "SheetingGroup", QStringLiteral("SKIN材厚さ (上面・下面)"), layout);
+    upperSkinBox_ =
+        makeCheckBox(box, "UpperSkinBox", QRect(), QStringLiteral("上面を指定 (mm)"), false);
+    upperSkinEdit_ = numberEdit(box, "UpperSkinEdit");
+    lowerSkinBox_ =
+        makeCheckBox(box, "LowerSkinBox", QRect(), QStringLiteral("下面を指定 (mm)"), false);
+    lowerSkinEdit_ = numberEdit(box, "LowerSkinEdit");
+    layout->addWidget(upperSkinBox_, 0, 0);
+    layout->addWidget(upperSkinEdit_, 0, 1);
+    layout->addWidget(lowerSkinBox_, 0, 3);
+    layout->addWidget(lowerSkinEdit_, 0, 4);
+    layout->setColumnMinimumWidth(2, 24);
+    layout->setColumnStretch(5, 1);
+    layout->addWidget(makeLabel(box, "SheetingNote", QRect(),
+                                QStringLiteral("指定しない面は設定欄の「SKIN材厚さ」です")),
+                      1, 0, 1, 6);
+    return box;
+}
+
+QWidget* RibDetailsDialog::buildTrailingEdgeGroup() {
+    auto* layout = new QGridLayout;
+    QGroupBox* box = group(this, "TrailingEdgeGroup", QStringLiteral("後縁材"), layout);
+    noStockButton_ = radio(box, "NoStockButton", QStringLiteral("なし"));
+    flatStockButton_ = radio(box, "FlatStockButton", QStringLiteral("切り落とし"));
+    notchStockButton_ = radio(box, "NotchStockButton", QStringLiteral("切り欠き"));
+    stockDistanceEdit_ = numberEdit(box, "StockDistanceEdit");
+    stockLengthEdit_ = numberEdit(box, "StockLengthEdit");
+    stockHeightEdit_ = numberEdit(box, "StockHeightEdit");
+    layout->addWidget(noStockButton_, 0, 0);
+    layout->addWidget(flatStockButton_, 1, 0);
+    layout->addWidget(
+        makeLabel(box, "StockDistanceLabel", QRect(), QStringLiteral("後縁からの距離 (mm)")), 1, 1);
+    layout->addWidget(stockDistanceEdit_, 1, 2);
+    layout->addWidget(notchStockButton_, 2, 0);
+    layout->addWidget(
+        makeLabel(box, "StockLengthLabel", QRect(), QStringLiteral("後縁からの長さ (mm)")), 2, 1);
+    layout->addWidget(stockLengthEdit_, 2, 2);
+    layout->addWidget(makeLabel(box, "StockHeightLabel", QRect(), QStringLiteral("高さ (mm)")), 2,
+                      3);
+    layout->addWidget(stockHeightEdit_, 2, 4);
+    layout->setColumnStretch(5, 1);
+    return box;
+}
+
+QWidget* RibDetailsDialog::buildHolesGroup() {
+    auto* layout = new QGridLayout;
+    QGroupBox* box = group(this, "HolesGroup", lighteningHolesName(), layout);
+    holesBox_ =
+        makeCheckBox(box, "HolesBox", QRect(), QStringLiteral("桁の間に肉抜き穴をあける"), false);
+    holeDiameterEdit_ = numberEdit(box, "HoleDiameterEdit");
+    holeWebEdit_ = numberEdit(box, "HoleWebEdit");
+    layout->addWidget(holesBox_, 0, 0, 1, 5);
+    layout->addWidget(
+        makeLabel(box, "HoleDiameterLabel", QRect(), QStringLiteral("直径 (リブの高さの %)")), 1,
+        0);
+    layout->addWidget(holeDiameterEdit_, 1, 1);
+    layout->addWidget(
+        makeLabel(box, "HoleWebLabel", QRect(), QStringLiteral("穴のまわりに残す幅 (mm)")), 1, 2);
+    layout->addWidget(holeWebEdit_, 1, 3);
+    layout->setColumnStretch(4, 1);
+    return box;
+}
+
+QWidget* RibDetailsDialog::buildButtons() {
+    auto* row = new QWidget(this);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 4, 0, 0);
+    QPushButton* reset =
+        makeButton(row, "ResetButton", QRect(), QStringLiteral("すべて無しに戻す"));
+    QPushButton* ok = makeButton(row, "OkButton", QRect(), QStringLiteral("OK"));
+    QPushButton* cancel = makeButton(row, "CancelButton", QRect(), QStringLiteral("キャンセル"));
+    for (QPushButton* button : {reset, ok, cancel}) button->setMinimumWidth(77);
+    ok->setDefault(true);
+    layout->addWidget(reset);
+    layout->addStretch();
+    layout->addWidget(ok);
+    layout->addWidget(cancel);
+    connect(reset, &QPushButton::clicked, this, [this] { showFields(RibDetailsFields{}); });
+    connect(ok, &QPushButton::clicked, this, &RibDetailsDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &RibDetailsDialog::reject);
+    return row;
+}
+
+void RibDetailsDialog::setFeatures(const RibFeatures& features) {
+    features_ = features;
+    showFields(ribDetailsFields(features, separator_));
+}
+
+void RibDetailsDialog::showFields(const RibDetailsFields& fields) {
+    notchList_->setNotches(fields.notches);
+    upperSkinBox_->setChecked(fields.upperSkinOn);
+    upperSkinEdit_->setText(fields.upperSkin);
+    lowerSkinBox_->setChecked(fields.lowerSkinOn);
+    lowerSkinEdit_->setText(fields.lowerSkin);
+    noStockButton_->setChecked(fields.trailingEdge == TrailingEdgeCut::None);
+    flatStockButton_->setChecked(fields.trailingEdge == TrailingEdgeCut::Flat);
+    notchStockButton_->setChecked(fields.trailingEdge == TrailingEdgeCut::Notch);
+    stockDistanceEdit_->setText(fields.trailingEdgeDistance);
+    stockLengthEdit_->setText(fields.trailingEdgeLength);
+    stockHeightEdit_->setText(fields.trailingEdgeHeight);
+    holesBox_->setChecked(fields.holesOn);
+    holeDiameterEdit_->setText(fields.holeDiameter);
+    holeWebEdit_->setText(fields.holeWeb);
+    enableChosenFields();
+}
+
+RibDetailsFields RibDetailsDialog::fields() const {
+    RibDetailsFields fields;
+    fields.notches = notchList_->notches();
+    fields.upperSkinOn = upperSkinBox_->isChecked();
+    fields.upperSkin = upperSkinEdit_->text();
+    fields.lowerSkinOn = lowerSkinBox_->isChecked();
+    fields.lowerSkin = lowerSkinEdit_->text();
+    fields.trailingEdge = flatStockButton_->isChecked()    ? TrailingEdgeCut::Flat
+                          : notchStockButton_->isChecked() ? TrailingEdgeCut::Notch
+                                                           : TrailingEdgeCut::None;
+    fields.trailingEdgeDistance = stockDistanceEdit_->text();
+    fields.trailingEdgeLength = stockLengthEdit_->text();
+    fields.trailingEdgeHeight = stockHeightEdit_->text();
+    fields.holesOn = holesBox_->isChecked();
+    fields.holeDiameter = holeDiameterEdit_->text();
+    fields.holeWeb = holeWebEdit_->text();
+    return fields;
+}
+
+// A field is open only while its feature is switched on; what it holds is kept meanwhile.
+void RibDetailsDialog::enableChosenFields() {
+    upperSkinEdit_->setEnabled(upperSkinBox_->isChecked());
+    lowerSkinEdit_->setEnabled(lowerSkinBox_->isChecked());
+    stockDistanceEdit_->setEnabled(flatStockButton_->isChecked());
+    stockLengthEdit_->setEnabled(notchStockButton_->isChecked());
+    stockHeightEdit_->setEnabled(notchStockButton_->isChecked());
+    holeDiameterEdit_->setEnabled(holesBox_->isChecked());
+    holeWebEdit_->setEnabled(holesBox_->isChecked());
+}
+
+void RibDetailsDialog::accept() {
+    bool taken = false;
+    runHandlerGuarded(desktop_, [&] {
+        RibFeatures features = readRibDetailsFields(fields(), separator_);
+        if (check_)
+            check_(features);
+        features_ = std::move(features);
+        taken = true;
+    });
+    if (taken)
+        QDialog::accept();
+}
+
+}  // namespace rw

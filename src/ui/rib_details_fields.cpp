@@ -1,0 +1,162 @@
+#include "ui/rib_details_fields.h"
+
+#include "geometry/feature_refusals.h"
+#include "geometry/rib_feature_options.h"
+#include "platform/errors.h"
+
+#include <QLocale>
+
+namespace rw {
+namespace {
+
+QString typed(double value, QChar separator) {
+    return QString::number(value, 'f', QLocale::FloatingPointShortest)
+        .replace(QLatin1Char('.'), separator);
+}
+
+QString typedSkin(const std::optional<float>& thickness, QChar separator) {
+    return thickness ? formatSkinOption(*thickness).replace(QLatin1Char('.'), separator)
+                     : QString();
+}
+
+[[noreturn]] void refuse(const QString& text) {
+    throw RibwrightError(text);
+}
+
+// One typed number as the options write it, with '.'. Only ASCII digits and the separator pass:
+// a field cannot bring a ':' or an 'x' that would read as part of the next field, and a
+// full-width digit, which would not convert, is refused here by name.
+QString optionNumber(const QString& text, QChar separator, const QString& field) {
+    QString number = text.trimmed();
+    if (number.isEmpty())
+        refuse(QStringLiteral("%1を入力してください").arg(field));
+    number.replace(separator, QLatin1Char('.'));
+    for (const QChar c : number) {
+        if (!(c >= QLatin1Char('0') && c <= QLatin1Char('9')) && c != QLatin1Char('.'))
+            refuse(QStringLiteral("%1「%2」は数値ではありません").arg(field, text.trimmed()));
+    }
+    return number;
+}
+
+SparNotch readNotch(const SparNotchFields& fields, int index, QChar separator) {
+    const QString name = QStringLiteral("桁の切り欠き %1").arg(index);
+    const QString option =
+        optionNumber(fields.position, separator, name + QStringLiteral(" の位置")) +
+        (fields.positionInMm ? QStringLiteral("mm") : QString()) + QLatin1Char(':') +
+        optionNumber(fields.width, separator, name + QStringLiteral(" の幅")) + QLatin1Char('x') +
+        optionNumber(fields.depth, separator, name + QStringLiteral(" の深さ"));
+    SparNotch notch;
+    try {
+        notch = parseSparNotchOption(option);
+    } catch (const RibwrightError&) {
+        refuse(name + (fields.positionInMm
+                           ? QStringLiteral(": 位置は前縁からの mm、幅と深さは 0 より大きい mm "
+                                            "で入力してください")
+                           : QStringLiteral(": 位置は翼弦の 0〜100 %、幅と深さは 0 より大きい mm "
+                                            "で入力してください")));
+    }
+    notch.side = fields.side;
+    return notch;
+}
+
+std::optional<float> readSkin(bool on, const QString& text, const QString& surface,
+                              QChar separator) {
+    if (!on)
+        return std::nullopt;
+    const QString name = surface + QStringLiteral("のSKIN材厚さ");
+    const QString number = optionNumber(text, separator, name);
+    try {
+        return parseSkinOption(name, number);
+    } catch (const RibwrightError&) {
+        refuse(name + QStringLiteral("は 0 以上の mm で入力してください"));
+    }
+}
+
+TrailingEdgeStock readTrailingEdge(const RibDetailsFields& fields, QChar separator) {
+    TrailingEdgeStock stock;
+    stock.cut = fields.trailingEdge;
+    const QString name = trailingEdgeName(stock);
+    QString option;
+    switch (fields.trailingEdge) {
+        case TrailingEdgeCut::None:
+            return stock;
+        case TrailingEdgeCut::Flat:
+            option = optionNumber(fields.trailingEdgeDistance, separator,
+                                  name + QStringLiteral("の距離"));
+            break;
+        case TrailingEdgeCut::Notch:
+            option =
+                optionNumber(fields.trailingEdgeLength, separator,
+                             name + QStringLiteral("の長さ")) +
+                QLatin1Char('x') +
+                optionNumber(fields.trailingEdgeHeight, separator, name + QStringLiteral("の高さ"));
+            break;
+    }
+    try {
+        stock = parseTrailingEdgeStockOption(option);
+    } catch (const RibwrightError&) {
+        refuse(name + QStringLiteral(": 寸法は 0 より大きい mm で入力してください"));
+    }
+    return stock;
+}
+
+LighteningHoles readHoles(const RibDetailsFields& fields, QChar separator) {
+    if (!fields.holesOn)
+        return {};
+    const QString name = lighteningHolesName();
+    const QString option =
+        optionNumber(fields.holeDiameter, separator, name + QStringLiteral("の直径")) +
+        QLatin1Char(':') +
+        optionNumber(fields.holeWeb, separator, name + QStringLiteral("のまわりに残す幅"));
+    try {
+        return parseHolesOption(option);
+    } catch (const RibwrightError&) {
+        refuse(name + QStringLiteral(": 直径はリブの高さの 0 より大きく 100 % 未満、"
+                                     "まわりに残す幅は 0 より大きい mm で入力してください"));
+    }
+}
+
+}  // namespace
+
+RibDetailsFields ribDetailsFields(const RibFeatures& features, QChar separator) {
+    RibDetailsFields fields;
+    for (const SparNotch& notch : features.sparNotches) {
+        fields.notches.push_back({typed(notch.position, separator), notch.positionInMm,
+                                  typed(notch.width, separator), typed(notch.depth, separator),
+                                  notch.side});
+    }
+    fields.upperSkinOn = features.upperSkin.has_value();
+    fields.upperSkin = typedSkin(features.upperSkin, separator);
+    fields.lowerSkinOn = features.lowerSkin.has_value();
+    fields.lowerSkin = typedSkin(features.lowerSkin, separator);
+
+    const TrailingEdgeStock& stock = features.trailingEdge;
+    fields.trailingEdge = stock.cut;
+    if (stock.cut == TrailingEdgeCut::Flat)
+        fields.trailingEdgeDistance = typed(stock.distance, separator);
+    if (stock.cut == TrailingEdgeCut::Notch) {
+        fields.trailingEdgeLength = typed(stock.notchLength, separator);
+        fields.trailingEdgeHeight = typed(stock.notchHeight, separator);
+    }
+    fields.holesOn = features.holes.on;
+    if (features.holes.on) {
+        fields.holeDiameter = typed(features.holes.diameterPercent, separator);
+        fields.holeWeb = typed(features.holes.web, separator);
+    }
+    return fields;
+}
+
+RibFeatures readRibDetailsFields(const RibDetailsFields& fields, QChar separator) {
+    RibFeatures features;
+    for (size_t i = 0; i < fields.notches.size(); ++i)
+        features.sparNotches.push_back(readNotch(fields.notches[i], int(i) + 1, separator));
+    features.upperSkin =
+        readSkin(fields.upperSkinOn, fields.upperSkin, QStringLiteral("上面"), separator);
+    features.lowerSkin =
+        readSkin(fields.lowerSkinOn, fields.lowerSkin, QStringLiteral("下面"), separator);
+    features.trailingEdge = readTrailingEdge(fields, separator);
+    features.holes = readHoles(fields, separator);
+    return features;
+}
+
+}  // namespace rw

@@ -1,0 +1,162 @@
+#include "ui/spar_notch_list.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+
+namespace rw {
+namespace {
+
+// The column widths, shared by the titles and the rows so they line up.
+constexpr int kNumberWidth = 52;
+constexpr int kUnitWidth = 104;
+constexpr int kSideWidth = 78;
+constexpr int kRemoveWidth = 44;
+// Room for four rows before the list scrolls.
+constexpr int kListHeight = 112;
+
+// In the order of the positionInMm flag and of NotchSide.
+QStringList unitNames() {
+    return {QStringLiteral("% (翼弦)"), QStringLiteral("mm (前縁から)")};
+}
+QStringList sideNames() {
+    return {QStringLiteral("上面"), QStringLiteral("下面"), QStringLiteral("上下両面")};
+}
+
+QLineEdit* numberEdit(QWidget* row, const char* name, const QString& text) {
+    auto* edit = new QLineEdit(text, row);
+    edit->setObjectName(QLatin1String(name));
+    edit->setFixedWidth(kNumberWidth);
+    return edit;
+}
+
+QComboBox* choice(QWidget* row, const char* name, const QStringList& entries, int index,
+                  int width) {
+    auto* list = new QComboBox(row);
+    list->setObjectName(QLatin1String(name));
+    list->addItems(entries);
+    list->setCurrentIndex(index);
+    list->setFixedWidth(width);
+    return list;
+}
+
+QLabel* columnTitle(const QString& text, int width) {
+    auto* label = new QLabel(text);
+    label->setFixedWidth(width);
+    return label;
+}
+
+template <typename Control>
+Control* part(const QWidget* row, const char* name) {
+    return row->findChild<Control*>(QLatin1String(name));
+}
+
+}  // namespace
+
+SparNotchList::SparNotchList(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("SparNotchList"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    auto* titles = new QHBoxLayout;
+    titles->addWidget(columnTitle(QStringLiteral("位置"), kNumberWidth));
+    titles->addWidget(columnTitle(QStringLiteral("位置の単位"), kUnitWidth));
+    titles->addWidget(columnTitle(QStringLiteral("幅 (mm)"), kNumberWidth));
+    titles->addWidget(columnTitle(QStringLiteral("深さ (mm)"), kNumberWidth));
+    titles->addWidget(columnTitle(QStringLiteral("切り欠く面"), kSideWidth));
+    titles->addStretch();
+    layout->addLayout(titles);
+
+    auto* rows = new QWidget;
+    rowsLayout_ = new QVBoxLayout(rows);
+    rowsLayout_->setContentsMargins(0, 0, 0, 0);
+    rowsLayout_->setSpacing(4);
+    emptyNote_ = new QLabel(QStringLiteral("切り欠きはありません"), rows);
+    rowsLayout_->addWidget(emptyNote_);
+    rowsLayout_->addStretch();
+
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("NotchScroll"));
+    scroll->setWidget(rows);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFixedHeight(kListHeight);
+    // The rows sit on the dialog's own silver, not on a white viewport.
+    scroll->viewport()->setAutoFillBackground(false);
+    rows->setAutoFillBackground(false);
+    layout->addWidget(scroll);
+
+    auto* add = new QPushButton(QStringLiteral("切り欠きを追加"), this);
+    add->setObjectName(QStringLiteral("AddNotchButton"));
+    add->setAutoDefault(false);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(add);
+    buttons->addStretch();
+    layout->addLayout(buttons);
+    connect(add, &QPushButton::clicked, this, [this] { addRow(SparNotchFields{}); });
+}
+
+void SparNotchList::addRow(const SparNotchFields& fields) {
+    auto* row = new QWidget;
+    row->setObjectName(QStringLiteral("SparNotchRow"));
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(numberEdit(row, "NotchPosition", fields.position));
+    layout->addWidget(
+        choice(row, "NotchUnit", unitNames(), fields.positionInMm ? 1 : 0, kUnitWidth));
+    layout->addWidget(numberEdit(row, "NotchWidth", fields.width));
+    layout->addWidget(numberEdit(row, "NotchDepth", fields.depth));
+    layout->addWidget(choice(row, "NotchSide", sideNames(), int(fields.side), kSideWidth));
+    auto* remove = new QPushButton(QStringLiteral("削除"), row);
+    remove->setObjectName(QStringLiteral("RemoveNotchButton"));
+    remove->setAutoDefault(false);
+    remove->setFixedWidth(kRemoveWidth);
+    layout->addWidget(remove);
+    layout->addStretch();
+    connect(remove, &QPushButton::clicked, this, [this, row] { removeRow(row); });
+
+    // Before the stretch that keeps the rows at the top.
+    rowsLayout_->insertWidget(rowsLayout_->count() - 1, row);
+    showWhetherEmpty();
+}
+
+// The row goes at once, so the list reads without it; the widget itself is deleted once its
+// button has finished reporting the click.
+void SparNotchList::removeRow(QWidget* row) {
+    rowsLayout_->removeWidget(row);
+    row->hide();
+    row->setParent(nullptr);
+    row->deleteLater();
+    showWhetherEmpty();
+}
+
+void SparNotchList::showWhetherEmpty() {
+    emptyNote_->setVisible(rowsLayout_->count() <= 2);
+}
+
+std::vector<SparNotchFields> SparNotchList::notches() const {
+    std::vector<SparNotchFields> notches;
+    for (int i = 0; i < rowsLayout_->count(); ++i) {
+        const QWidget* row = rowsLayout_->itemAt(i)->widget();
+        if (!row || row->objectName() != QLatin1String("SparNotchRow"))
+            continue;
+        SparNotchFields fields;
+        fields.position = part<QLineEdit>(row, "NotchPosition")->text();
+        fields.positionInMm = part<QComboBox>(row, "NotchUnit")->currentIndex() == 1;
+        fields.width = part<QLineEdit>(row, "NotchWidth")->text();
+        fields.depth = part<QLineEdit>(row, "NotchDepth")->text();
+        fields.side = NotchSide(part<QComboBox>(row, "NotchSide")->currentIndex());
+        notches.push_back(fields);
+    }
+    return notches;
+}
+
+void SparNotchList::setNotches(const std::vector<SparNotchFields>& notches) {
+    for (QWidget* row : findChildren<QWidget*>(QStringLiteral("SparNotchRow"))) removeRow(row);
+    for (const SparNotchFields& fields : notches) addRow(fields);
+}
+
+}  // namespace rw

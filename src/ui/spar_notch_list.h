@@ -1,0 +1,33 @@
+#pragma once
+
+#include "ui/rib_details_fields.h"
+
+#include <QWidget>
+
+#include <vector>
+
+class QLabel;
+class QVBoxLayout;
+
+namespace rw {
+
+// The spar notches of the rib details dialog: a row of fields per notch (position and its unit,
+// width, depth, side, a remove button) under one line of column titles, and a button that adds
+// a row. Rows are the `SparNotchRow` children, top to bottom in notch order.
+class SparNotchList : public QWidget {
+  public:
+    explicit SparNotchList(QWidget* parent);
+
+    std::vector<SparNotchFields> notches() const;
+    void setNotches(const std::vector<SparNotchFields>& notches);
+
+  private:
+    void addRow(const SparNotchFields& fields);
+    void removeRow(QWidget* row);
+    void showWhetherEmpty();
+
+    QVBoxLayout* rowsLayout_ = nullptr;
+    QLabel* emptyNote_ = nullptr;
+};
+
+}  // namespace rw

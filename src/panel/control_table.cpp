@@ -190,6 +190,13 @@ const std::vector<ControlSpec>& settingsColumnControls() {
          QStringLiteral("表計算ファイル出力")},
         {"Button11", K::Button, "Panel2", {112, 432, 121, 25}, QStringLiteral("DXFファイル出力")},
         {"Button4", K::Button, "Panel2", {152, 487, 77, 25}, QStringLiteral("戻る")},
+        // In the free room left of the DXF button, beside the outputs it shapes.
+        {"RibDetailsButton",
+         K::Button,
+         "Panel2",
+         {13, 432, 90, 25},
+         QStringLiteral("リブ詳細..."),
+         QStringLiteral("桁の切り欠き、上面・下面のSKIN材厚さ、後縁材、肉抜き穴を設定します")},
         // The workshop files, below everything the column had before.
         {"GroupBox4", K::GroupBox, "Panel2", {10, 526, 226, 116}, QStringLiteral("原寸出力")},
         {"PaperLabel", K::Label, "GroupBox4", {12, 24, 70, 12}, QStringLiteral("用紙サイズ")},

@@ -87,6 +87,7 @@ void MainWindow::connectViews() {
     onSignal(ribPanel_, &RibPanel::exportRequested, &MainWindow::exportSheet);
     onSignal(ribPanel_, &RibPanel::backRequested, &MainWindow::showAirfoilView);
     onSignal(ribPanel_, &RibPanel::helpRequested, &MainWindow::openHelpPage);
+    onSignal(ribPanel_, &RibPanel::ribDetailsRequested, &MainWindow::editRibDetails);
 }
 
 void MainWindow::runGuarded(const std::function<void()>& action) {
@@ -106,6 +107,7 @@ void MainWindow::startUp() {
     state_.viewMode = ViewMode::Airfoil;
     applyViewMode();
     centreOnDesktop();
+    loadRibDetails();
     loadAirfoilText(folders_.lastDataFile);
     // A message raised by the text ran its own event loop before the window reached the screen,
     // and the size laid down meanwhile missed the frame; lay it down again at the next paint.

@@ -5,6 +5,7 @@
 #include "ui/output_kinds.h"
 #include "ui/window_state.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -15,7 +16,9 @@ namespace rw {
 
 class AirfoilView;
 class PanelWidget;
+class RibDetailsDialog;
 class RibPanel;
+struct RibFeatures;
 
 // The program's one window. It shows either the airfoil view or the rib sheet view (the sheet
 // with its settings column), holds the state every action leaves behind, and carries out what
@@ -81,6 +84,13 @@ class MainWindow : public QWidget {
     void openHelpPage();
     void openDatabasePage();
 
+    // The rib details: remembered in the data folder, set in their dialog
+    // (rib_details_actions.cpp).
+    void loadRibDetails();
+    void editRibDetails();
+    void checkRibDetails(const RibFeatures& features) const;
+    void takeRibDetails(const RibFeatures& features);
+
     Desktop& desktop_;
     DataFolders folders_;
     WindowState state_;
@@ -94,6 +104,7 @@ class MainWindow : public QWidget {
     QLabel* sheetImage_ = nullptr;      // shows the drawn sheet
     QWidget* sheetPaintArea_ = nullptr;
     RibPanel* ribPanel_ = nullptr;
+    QPointer<RibDetailsDialog> ribDetailsDialog_;  // while it is open
 };
 
 }  // namespace rw

@@ -81,6 +81,7 @@ void RibPanel::buildControls() {
     backButton_ = control<QPushButton>("Button4");
     helpPanel_ = control<PanelWidget>("Panel9");
     paperList_ = control<QComboBox>("PaperList");
+    ribDetailsButton_ = control<QPushButton>("RibDetailsButton");
     for (const auto& [name, kind] : kExportButtons)
         exportButtons_.emplace_back(control<QPushButton>(name), kind);
 }
@@ -132,6 +133,7 @@ void RibPanel::connectControls() {
     }
     connect(backButton_, &QPushButton::clicked, this, &RibPanel::backRequested);
     connect(helpPanel_, &PanelWidget::clicked, this, &RibPanel::helpRequested);
+    connect(ribDetailsButton_, &QPushButton::clicked, this, &RibPanel::ribDetailsRequested);
 }
 
 // The tip controls belong to the taper; the tip thickness stays usable without it.
@@ -180,6 +182,7 @@ RibSettings RibPanel::snapshot() const {
     panel.ribColour = ribSwatch_->colour();
     panel.gridColour = gridSwatch_->colour();
     panel.decimalSeparator = desktop_.decimalSeparator();
+    panel.features = features_;
     return panel;
 }
 

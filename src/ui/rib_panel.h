@@ -30,12 +30,16 @@ class RibPanel : public PanelWidget {
     void setExportsEnabled(bool enabled);
     // The paper chosen for the true-scale print.
     PaperSize paperSize() const;
+    // The rib details set in their dialog; the snapshot carries them to the engine.
+    const RibFeatures& features() const { return features_; }
+    void setFeatures(const RibFeatures& features) { features_ = features; }
 
   signals:
     void redrawRequested();
     void exportRequested(rw::OutputKind kind);
     void backRequested();
     void helpRequested();
+    void ribDetailsRequested();
 
   private:
     void buildControls();
@@ -70,6 +74,8 @@ class RibPanel : public PanelWidget {
     QPushButton* backButton_ = nullptr;
     PanelWidget* helpPanel_ = nullptr;
     QComboBox* paperList_ = nullptr;
+    QPushButton* ribDetailsButton_ = nullptr;
+    RibFeatures features_;
     // Each export button with the kind of file it writes.
     std::vector<std::pair<QPushButton*, OutputKind>> exportButtons_;
 };

@@ -1,0 +1,69 @@
+// The rib details: loaded from the data folder at start, set in their dialog, saved when it is
+// accepted, and handed to the engine with the rest of the settings column.
+#include "geometry/featured_rib.h"
+#include "geometry/rib_features_file.h"
+#include "platform/errors.h"
+#include "sheet/read_rib_parameters.h"
+#include "ui/main_window.h"
+#include "ui/rib_details_dialog.h"
+#include "ui/rib_panel.h"
+
+namespace rw {
+
+// A file that cannot be read gives the defaults; its message says so, and the file stays as it
+// is until the dialog is next accepted.
+void MainWindow::loadRibDetails() {
+    const RibFeaturesLoad load = loadRibFeatures(ribFeaturesFilePath(folders_));
+    ribPanel_->setFeatures(load.features);
+    if (!load.message.isEmpty())
+        desktop_.showMessage(load.message);
+}
+
+// The dialog is window-modal but does not block: the window takes its features when it reports
+// that OK was accepted.
+void MainWindow::editRibDetails() {
+    if (ribDetailsDialog_) {
+        ribDetailsDialog_->raise();
+        return;
+    }
+    auto* dialog = new RibDetailsDialog(desktop_, this);
+    ribDetailsDialog_ = dialog;
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setFeatures(ribPanel_->features());
+    dialog->setCheck([this](const RibFeatures& features) { checkRibDetails(features); });
+    connect(dialog, &QDialog::accepted, this,
+            [this, dialog] { runGuarded([&] { takeRibDetails(dialog->features()); }); });
+    dialog->open();
+}
+
+// The features are cut into every rib of the series as the settings column stands, so a notch
+// deeper than a rib or a spar beyond a chord is refused in the dialog with the message the
+// outputs would give. Settings the column cannot read yet leave that to the next redraw.
+void MainWindow::checkRibDetails(const RibFeatures& features) const {
+    if (!hasRibFeatures(features) || state_.airfoil.profile.pointCount() == 0)
+        return;
+    RibParameters params = state_.params;
+    SheetSettings sheet = state_.sheetSettings;
+    try {
+        if (!readRibParameters(ribPanel_->snapshot(), params, sheet).proceed)
+            return;
+    } catch (const RibwrightError&) {
+        return;
+    }
+    cutFeaturedRibs(state_.airfoil.profile, params, features);
+}
+
+// The features are in use from now on even when the file cannot be written; the user is told,
+// and the sheet is drawn with them.
+void MainWindow::takeRibDetails(const RibFeatures& features) {
+    ribPanel_->setFeatures(features);
+    try {
+        saveRibFeatures(ribFeaturesFilePath(folders_), features);
+    } catch (const FileError& error) {
+        desktop_.showMessage(error.text());
+    }
+    if (state_.viewMode == ViewMode::RibSheet)
+        drawRibSheet();
+}
+
+}  // namespace rw

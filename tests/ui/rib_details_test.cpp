@@ -1,0 +1,243 @@
+// The rib details dialog: opened from the settings column, refusing what the engine refuses,
+// remembered in the data folder and handed to the engine with the settings.
+#include "window_fixture.h"
+
+#include "geometry/rib_features_file.h"
+#include "ui/rib_details_dialog.h"
+#include "ui/rib_panel.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+
+namespace rw::test {
+namespace {
+
+class RibDetails : public WindowTest {
+  protected:
+    RibDetailsDialog* openDialog() {
+        click("RibDetailsButton");
+        auto* dialog = window->findChild<RibDetailsDialog*>();
+        EXPECT_NE(dialog, nullptr);
+        return dialog;
+    }
+
+    template <typename Control = QWidget>
+    static Control* in(const QWidget* parent, const char* name) {
+        auto* control = parent->findChild<Control*>(QLatin1String(name));
+        EXPECT_NE(control, nullptr) << name;
+        return control;
+    }
+
+    static void type(const QWidget* parent, const char* field, const QString& text) {
+        auto* edit = in<QLineEdit>(parent, field);
+        // Inserted as an input method would: the test keyboard has no full-width digits.
+        edit->clear();
+        edit->insert(text);
+    }
+
+    static void press(const QWidget* parent, const char* button) {
+        in<QAbstractButton>(parent, button)->click();
+        settle();
+    }
+
+    static QList<QWidget*> notchRows(const RibDetailsDialog* dialog) {
+        return dialog->findChildren<QWidget*>(QStringLiteral("SparNotchRow"));
+    }
+
+    // Adds a notch row and fills it; the unit and side are the lists' entry numbers.
+    static void addNotch(const RibDetailsDialog* dialog, const QString& position, int unit,
+                         const QString& width, const QString& depth, int side) {
+        press(dialog, "AddNotchButton");
+        const QWidget* row = notchRows(dialog).last();
+        type(row, "NotchPosition", position);
+        in<QComboBox>(row, "NotchUnit")->setCurrentIndex(unit);
+        type(row, "NotchWidth", width);
+        type(row, "NotchDepth", depth);
+        in<QComboBox>(row, "NotchSide")->setCurrentIndex(side);
+    }
+
+    RibFeatures featuresInUse() const {
+        return window->findChild<RibPanel*>()->snapshot().features;
+    }
+
+    QString detailsFile() const { return ribFeaturesFilePath(folders); }
+};
+
+TEST_F(RibDetails, ButtonOpensTheDialogWithEverythingOff) {
+    open();
+    openSheetView();
+    RibDetailsDialog* dialog = openDialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->windowTitle(), "リブ詳細");
+    EXPECT_EQ(dialog->windowModality(), Qt::WindowModal);
+    EXPECT_TRUE(notchRows(dialog).isEmpty());
+    EXPECT_FALSE(in<QCheckBox>(dialog, "UpperSkinBox")->isChecked());
+    EXPECT_FALSE(in<QCheckBox>(dialog, "LowerSkinBox")->isChecked());
+    EXPECT_TRUE(in<QRadioButton>(dialog, "NoStockButton")->isChecked());
+    EXPECT_FALSE(in<QCheckBox>(dialog, "HolesBox")->isChecked());
+    EXPECT_FALSE(in(dialog, "UpperSkinEdit")->isEnabled());
+    EXPECT_FALSE(in(dialog, "HoleWebEdit")->isEnabled());
+
+    // Cancel takes nothing and writes nothing.
+    addNotch(dialog, "30", 0, "3", "6", 0);
+    press(dialog, "CancelButton");
+    EXPECT_TRUE(waitUntil([&] { return !window->findChild<RibDetailsDialog*>(); }));
+    EXPECT_EQ(featuresInUse(), RibFeatures{});
+    EXPECT_FALSE(QFile::exists(detailsFile()));
+}
+
+// Typed with the locale's comma, saved with points, read back at the next start and shown again.
+TEST_F(RibDetails, AcceptedDetailsAreSavedUsedAndBackAtTheNextStart) {
+    desktop.separator = QLatin1Char(',');
+    open();
+    openSheetView();
+    RibDetailsDialog* dialog = openDialog();
+    ASSERT_NE(dialog, nullptr);
+    addNotch(dialog, "30", 0, "3", "3", 2);
+    addNotch(dialog, "45", 1, "2", "4", 1);
+    addNotch(dialog, "60", 0, "9", "9", 0);
+    press(notchRows(dialog).last(), "RemoveNotchButton");
+    press(dialog, "UpperSkinBox");
+    type(dialog, "UpperSkinEdit", "1,5");
+    press(dialog, "FlatStockButton");
+    type(dialog, "StockDistanceEdit", "5");
+    press(dialog, "HolesBox");
+    type(dialog, "HoleDiameterEdit", "50");
+    type(dialog, "HoleWebEdit", "2,5");
+    const int beeps = desktop.beeps;
+    press(dialog, "OkButton");
+    EXPECT_TRUE(desktop.messages.isEmpty()) << desktop.messages.join(u'\n').toStdString();
+    EXPECT_TRUE(waitUntil([&] { return !window->findChild<RibDetailsDialog*>(); }));
+    EXPECT_GT(desktop.beeps, beeps) << "the sheet is redrawn with the details";
+
+    RibFeatures expected;
+    expected.sparNotches = {{30, false, 3, 3, NotchSide::Both},
+                            {45, true, 2, 4, NotchSide::Bottom}};
+    expected.upperSkin = 1.5f;
+    expected.trailingEdge = {TrailingEdgeCut::Flat, 5, 0, 0};
+    expected.holes = {true, 50, 2.5};
+    EXPECT_EQ(featuresInUse(), expected);
+    EXPECT_EQ(readBytes(detailsFile()),
+              "Ribwright rib details 1\r\nspar-notch=30:3x3:both\r\n"
+              "spar-notch=45mm:2x4:bottom\r\nupper-skin=1.5\r\nte-stock=5\r\nholes=50:2.5\r\n");
+
+    window.reset();
+    open();
+    EXPECT_EQ(featuresInUse(), expected);
+    openSheetView();
+    dialog = openDialog();
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_EQ(notchRows(dialog).size(), 2);
+    const QWidget* second = notchRows(dialog)[1];
+    EXPECT_EQ(in<QLineEdit>(second, "NotchPosition")->text(), "45");
+    EXPECT_EQ(in<QComboBox>(second, "NotchUnit")->currentIndex(), 1);
+    EXPECT_EQ(in<QComboBox>(second, "NotchSide")->currentIndex(), 1);
+    EXPECT_EQ(in<QLineEdit>(dialog, "UpperSkinEdit")->text(), "1,5");
+    EXPECT_FALSE(in<QCheckBox>(dialog, "LowerSkinBox")->isChecked());
+    EXPECT_EQ(in<QLineEdit>(dialog, "HoleWebEdit")->text(), "2,5");
+
+    // Back to all off, and the file says so.
+    press(dialog, "ResetButton");
+    press(dialog, "OkButton");
+    EXPECT_EQ(featuresInUse(), RibFeatures{});
+    EXPECT_EQ(readBytes(detailsFile()), "Ribwright rib details 1\r\n");
+}
+
+struct BadDetails {
+    const char* what;
+    std::function<void(const RibDetailsDialog*)> fill;
+    QString message;  // the start of it
+};
+
+// Each bad value keeps the dialog open with its message; nothing is taken or saved.
+TEST_F(RibDetails, BadValuesAreRefusedInTheDialog) {
+    open();
+    openSheetView();
+    const std::vector<BadDetails> cases = {
+        {"a word", [](auto* d) { addNotch(d, "30", 0, "abc", "6", 0); },
+         "桁の切り欠き 1 の幅「abc」は数値ではありません"},
+        {"full-width digits", [](auto* d) { addNotch(d, "３０", 0, "3", "6", 0); },
+         "桁の切り欠き 1 の位置「３０」は数値ではありません"},
+        {"an empty field", [](auto* d) { addNotch(d, "30", 0, "3", "", 0); },
+         "桁の切り欠き 1 の深さを入力してください"},
+        {"a zero width", [](auto* d) { addNotch(d, "30", 0, "0", "6", 0); },
+         "桁の切り欠き 1: 位置は翼弦の 0〜100 %、幅と深さは 0 より大きい mm で入力してください"},
+        {"beyond the chord", [](auto* d) { addNotch(d, "120", 0, "3", "6", 0); },
+         "桁の切り欠き 1: 位置は翼弦の 0〜100 %"},
+        {"deeper than the rib", [](auto* d) { addNotch(d, "30", 0, "3", "50", 0); },
+         "リブ 1 の桁の切り欠き 1 (30%、上面): 深さ 50 mm がその位置のリブの高さ"},
+        {"a unit typed into the position", [](auto* d) { addNotch(d, "120mm", 0, "3", "1", 0); },
+         "桁の切り欠き 1 の位置「120mm」は数値ではありません"},
+        {"a spar behind the cut end of rib 5 (127.8 mm chord)",
+         [](auto* d) { addNotch(d, "120", 1, "3", "1", 0); },
+         "リブ 5 の桁の切り欠き 1 (前縁から 120 mm、上面): 前縁から 118.5〜121.5 mm "
+         "の切り欠きがリブ"},
+        {"a hole as high as the rib",
+         [](auto* d) {
+             press(d, "HolesBox");
+             type(d, "HoleDiameterEdit", "100");
+             type(d, "HoleWebEdit", "2");
+         },
+         "肉抜き穴: 直径はリブの高さの 0 より大きく 100 % 未満"},
+        {"sheeting thicker than the rib",
+         [](auto* d) {
+             press(d, "UpperSkinBox");
+             type(d, "UpperSkinEdit", "20");
+         },
+         "リブ 1 の上面・下面のSKIN材厚さ: 上面 20 mm と下面 1 mm"},
+        {"a stock slot without its height",
+         [](auto* d) {
+             press(d, "NotchStockButton");
+             type(d, "StockLengthEdit", "6");
+         },
+         "後縁材の切り欠きの高さを入力してください"},
+    };
+    for (const BadDetails& bad : cases) {
+        SCOPED_TRACE(bad.what);
+        desktop.messages.clear();
+        RibDetailsDialog* dialog = openDialog();
+        ASSERT_NE(dialog, nullptr);
+        bad.fill(dialog);
+        press(dialog, "OkButton");
+        ASSERT_EQ(desktop.messages.size(), 1);
+        EXPECT_TRUE(desktop.messages.front().startsWith(bad.message))
+            << desktop.messages.front().toStdString();
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_EQ(featuresInUse(), RibFeatures{});
+        EXPECT_FALSE(QFile::exists(detailsFile()));
+        press(dialog, "CancelButton");
+        ASSERT_TRUE(waitUntil([&] { return !window->findChild<RibDetailsDialog*>(); }));
+    }
+}
+
+TEST_F(RibDetails, DamagedFileGivesTheDefaultsWithAMessage) {
+    writeBytes(detailsFile(), "Ribwright rib details 1\r\nspar-notch=30:3x\r\n");
+    open();
+    ASSERT_EQ(desktop.messages.size(), 1);
+    EXPECT_TRUE(desktop.messages.front().startsWith(
+        "リブ詳細の設定ファイルが壊れているため、初期値 (すべて無し) に戻しました。"));
+    EXPECT_EQ(featuresInUse(), RibFeatures{});
+    EXPECT_EQ(readBytes(detailsFile()), "Ribwright rib details 1\r\nspar-notch=30:3x\r\n");
+}
+
+// A details file that cannot be written does not lose what was set: it is used, and the user is
+// told the file was not written.
+TEST_F(RibDetails, DetailsThatCannotBeSavedAreStillUsed) {
+    ASSERT_TRUE(QDir().mkpath(detailsFile()));
+    open();
+    ASSERT_EQ(desktop.messages.size(), 1);  // a folder in the file's place reads as damaged
+    openSheetView();
+    desktop.messages.clear();
+    RibDetailsDialog* dialog = openDialog();
+    ASSERT_NE(dialog, nullptr);
+    addNotch(dialog, "30", 0, "3", "2", 0);
+    press(dialog, "OkButton");
+    EXPECT_EQ(desktop.messages.size(), 1);
+    EXPECT_EQ(featuresInUse().sparNotches.size(), 1u);
+}
+
+}  // namespace
+}  // namespace rw::test

@@ -6,12 +6,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QStyle>
 
 namespace rw {
 namespace {
 
 // The column widths, shared by the titles and the rows so they line up.
-constexpr int kNumberWidth = 52;
+constexpr int kNumberWidth = 60;
 constexpr int kUnitWidth = 104;
 constexpr int kSideWidth = 78;
 constexpr int kRemoveWidth = 44;
@@ -67,6 +68,7 @@ SparNotchList::SparNotchList(QWidget* parent) : QWidget(parent) {
     titles->addWidget(columnTitle(QStringLiteral("幅 (mm)"), kNumberWidth));
     titles->addWidget(columnTitle(QStringLiteral("深さ (mm)"), kNumberWidth));
     titles->addWidget(columnTitle(QStringLiteral("切り欠く面"), kSideWidth));
+    titles->addWidget(columnTitle(QString(), kRemoveWidth));
     titles->addStretch();
     layout->addLayout(titles);
 
@@ -84,6 +86,10 @@ SparNotchList::SparNotchList(QWidget* parent) : QWidget(parent) {
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setFixedHeight(kListHeight);
+    // As wide as a whole row: the list scrolls down, never sideways.
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setMinimumWidth(titles->sizeHint().width() +
+                            style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     // The rows sit on the dialog's own silver, not on a white viewport.
     scroll->viewport()->setAutoFillBackground(false);
     rows->setAutoFillBackground(false);

@@ -60,6 +60,16 @@ const std::vector<ControlSpec>& airfoilViewControls() {
          false,
          false},
         {"Panel7", K::HelpPanel, "AirfoilView", {480, 283, 38, 33}, QStringLiteral("?"), QString()},
+        // Files as they are published, from anywhere; the free space under the rib button
+        // holds the button and a line telling what the import tidied.
+        {"OpenFileButton",
+         K::Button,
+         "AirfoilView",
+         {239, 330, 233, 25},
+         QStringLiteral("翼型ファイルを開く"),
+         QStringLiteral("翼型データベースなどの .dat / .txt ファイルを整えて読み込みます。"
+                        "ファイルをこの画面にドロップしても読み込めます。")},
+        {"ImportNote", K::Label, "AirfoilView", {239, 362, 400, 96}, QString(), QString()},
         {"GroupBox2",
          K::GroupBox,
          "AirfoilView",

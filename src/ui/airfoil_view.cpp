@@ -4,10 +4,13 @@
 #include "panel/control_table.h"
 #include "platform/text_trim.h"
 #include "ui/control_factory.h"
+#include "ui/dropped_file.h"
 #include "ui/memo_box.h"
 #include "ui/panel_widget.h"
 
 #include <QCheckBox>
+#include <QDropEvent>
+#include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 
@@ -21,9 +24,12 @@ struct Request {
     void (AirfoilView::*signal)();
 };
 const Request kRequests[] = {
-    {"Button1", &AirfoilView::pasteRequested},     {"Button2", &AirfoilView::databasePageRequested},
-    {"Button3", &AirfoilView::ribSheetRequested},  {"Button15", &AirfoilView::openLibraryRequested},
+    {"Button1", &AirfoilView::pasteRequested},
+    {"Button2", &AirfoilView::databasePageRequested},
+    {"Button3", &AirfoilView::ribSheetRequested},
+    {"Button15", &AirfoilView::openLibraryRequested},
     {"Button16", &AirfoilView::registerRequested},
+    {"OpenFileButton", &AirfoilView::openFileRequested},
 };
 
 // The viewer buttons with the kind of saved file each opens.
@@ -48,6 +54,11 @@ AirfoilView::AirfoilView(const AirfoilState& airfoil, QImage& preview, QWidget* 
     titleStrip_ = findChild<PanelWidget*>(QStringLiteral("Panel3"));
     previewPointsBox_ = findChild<QCheckBox*>(QStringLiteral("CheckBox3"));
     ribButton_ = findChild<QPushButton*>(QStringLiteral("Button3"));
+    importNote_ = findChild<QLabel*>(QStringLiteral("ImportNote"));
+    importNote_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    importNote_->setWordWrap(true);
+    // Files dropped on a button, the title or the preview land here; the text box takes its own.
+    setAcceptDrops(true);
     auto* helpPanel = findChild<PanelWidget*>(QStringLiteral("Panel7"));
     helpPanel->setCaptionStyle(19, true);
     auto* viewers = findChild<QWidget*>(QStringLiteral("GroupBox2"));
@@ -66,6 +77,7 @@ AirfoilView::AirfoilView(const AirfoilState& airfoil, QImage& preview, QWidget* 
     connect(previewPointsBox_, &QCheckBox::clicked, this, &AirfoilView::redrawPreview);
     connect(textBox_, &MemoBox::textChanged, this, &AirfoilView::textEdited);
     connect(textBox_, &MemoBox::mouseDown, this, &AirfoilView::textMouseDown);
+    connect(textBox_, &MemoBox::fileDropped, this, &AirfoilView::fileDropped);
 }
 
 QString AirfoilView::text() const {
@@ -78,6 +90,10 @@ void AirfoilView::setText(const QString& text) {
 
 void AirfoilView::enableRibButton() {
     ribButton_->setEnabled(true);
+}
+
+void AirfoilView::setImportNote(const QString& note) {
+    importNote_->setText(note);
 }
 
 void AirfoilView::renderPreview() {
@@ -99,6 +115,20 @@ void AirfoilView::paintEvent(QPaintEvent* event) {
     renderPreview();
     QPainter painter(this);
     painter.drawImage(kPreviewOrigin, preview_);
+}
+
+void AirfoilView::dragEnterEvent(QDragEnterEvent* event) {
+    takeAirfoilDrag(event);
+}
+
+void AirfoilView::dragMoveEvent(QDragMoveEvent* event) {
+    takeAirfoilDrag(event);
+}
+
+void AirfoilView::dropEvent(QDropEvent* event) {
+    const QString path = takeAirfoilDrag(event);
+    if (!path.isEmpty())
+        emit fileDropped(path);
 }
 
 }  // namespace rw

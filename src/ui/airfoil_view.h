@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class QCheckBox;
+class QLabel;
 class QPushButton;
 
 namespace rw {
@@ -29,12 +30,17 @@ class AirfoilView : public QWidget {
     void enableRibButton();
     // Draws the preview now; it shows at the next paint.
     void redrawPreview();
+    // The line under the rib button telling what the last import tidied; empty hides it.
+    void setImportNote(const QString& note);
 
   signals:
     void textEdited();
     void textMouseDown(Qt::MouseButton button);
     void pasteRequested();
     void openLibraryRequested();
+    void openFileRequested();
+    // An airfoil file was dropped anywhere on the view.
+    void fileDropped(const QString& path);
     void registerRequested();
     void ribSheetRequested();
     void databasePageRequested();
@@ -43,6 +49,9 @@ class AirfoilView : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     void renderPreview();
@@ -53,6 +62,7 @@ class AirfoilView : public QWidget {
     PanelWidget* titleStrip_ = nullptr;
     QCheckBox* previewPointsBox_ = nullptr;
     QPushButton* ribButton_ = nullptr;
+    QLabel* importNote_ = nullptr;
 };
 
 }  // namespace rw

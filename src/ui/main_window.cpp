@@ -75,6 +75,8 @@ void MainWindow::connectViews() {
     onSignal(airfoil, &AirfoilView::textMouseDown, &MainWindow::pasteOnRightButton);
     onSignal(airfoil, &AirfoilView::pasteRequested, &MainWindow::pasteFromClipboard);
     onSignal(airfoil, &AirfoilView::openLibraryRequested, &MainWindow::openFromLibrary);
+    onSignal(airfoil, &AirfoilView::openFileRequested, &MainWindow::openAirfoilFile);
+    onSignal(airfoil, &AirfoilView::fileDropped, &MainWindow::importAirfoilFromFile);
     onSignal(airfoil, &AirfoilView::registerRequested, &MainWindow::registerInLibrary);
     onSignal(airfoil, &AirfoilView::ribSheetRequested, &MainWindow::showRibSheetView);
     onSignal(airfoil, &AirfoilView::databasePageRequested, &MainWindow::openDatabasePage);

@@ -74,6 +74,9 @@ class MainWindow : public QWidget {
     void registerInLibrary();
     void loadAirfoilText(const QString& path);
     void pasteText(const QString& text);
+    // Files from outside the library, dropped or opened, are tidied on the way in.
+    void importAirfoilFromFile(const QString& path);
+    void openAirfoilFile();
 
     // The sheet, its files, the help and web pages (sheet_actions.cpp, export_actions.cpp,
     // viewer_actions.cpp).
@@ -98,6 +101,7 @@ class MainWindow : public QWidget {
     bool shownOnce_ = false;
     bool outerSizePending_ = false;  // the airfoil view's outer size still to be laid down
     QRect normalPlace_;              // where the airfoil view stood before the sheet view
+    QString importDir_;              // folder of the last imported file
 
     AirfoilView* airfoilView_ = nullptr;
     PanelWidget* sheetView_ = nullptr;  // covers the window in the sheet view

@@ -1,5 +1,8 @@
 #include "ui/memo_box.h"
 
+#include "ui/dropped_file.h"
+
+#include <QMimeData>
 #include <QMouseEvent>
 
 namespace rw {
@@ -9,6 +12,10 @@ namespace {
 QString toEditorLines(QString text) {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return text;
+}
+
+bool carriesFiles(const QMimeData* data) {
+    return data != nullptr && data->hasUrls();
 }
 
 }  // namespace
@@ -35,6 +42,31 @@ void MemoBox::setText(const QString& text) {
 void MemoBox::mousePressEvent(QMouseEvent* event) {
     emit mouseDown(event->button());
     QPlainTextEdit::mousePressEvent(event);
+}
+
+// Files that are not airfoil files are refused here rather than inserted as their paths.
+void MemoBox::dragEnterEvent(QDragEnterEvent* event) {
+    if (carriesFiles(event->mimeData()))
+        takeAirfoilDrag(event);
+    else
+        QPlainTextEdit::dragEnterEvent(event);
+}
+
+void MemoBox::dragMoveEvent(QDragMoveEvent* event) {
+    if (carriesFiles(event->mimeData()))
+        takeAirfoilDrag(event);
+    else
+        QPlainTextEdit::dragMoveEvent(event);
+}
+
+void MemoBox::dropEvent(QDropEvent* event) {
+    if (!carriesFiles(event->mimeData())) {
+        QPlainTextEdit::dropEvent(event);
+        return;
+    }
+    const QString path = takeAirfoilDrag(event);
+    if (!path.isEmpty())
+        emit fileDropped(path);
 }
 
 }  // namespace rw

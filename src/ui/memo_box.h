@@ -18,9 +18,15 @@ class MemoBox : public QPlainTextEdit {
   signals:
     // Any mouse button pressed over the text, before the editor reacts to it.
     void mouseDown(Qt::MouseButton button);
+    // An airfoil file was dropped on the box.
+    void fileDropped(const QString& path);
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
+    // A dragged file is taken as a file to import; other drags are the editor's own.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 };
 
 }  // namespace rw

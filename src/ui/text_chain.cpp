@@ -1,17 +1,36 @@
 // Airfoil text in and out: every change of the text box is parsed, kept as the last-run file
-// and confirmed by a beep; paste, the library and the last-run file all go through the box.
+// and confirmed by a beep; paste, the library, imported files and the last-run file all go
+// through the box.
 #include "airfoil/airfoil_file.h"
+#include "airfoil/airfoil_import.h"
 #include "airfoil/airfoil_parser.h"
 #include "airfoil/airfoil_texts.h"
 #include "ui/airfoil_view.h"
 #include "ui/main_window.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 namespace rw {
 
+namespace {
+
+// What the import did, in a few lines for the note under the rib button.
+QString importNote(const QString& fileName, const QStringList& changes) {
+    if (changes.isEmpty())
+        return QStringLiteral("「%1」をそのまま読み込みました").arg(fileName);
+    QString note = QStringLiteral("「%1」を整えて読み込みました").arg(fileName);
+    for (const QString& change : changes) note += QStringLiteral("\n・") + change;
+    return note;
+}
+
+}  // namespace
+
 void MainWindow::airfoilTextChanged() {
     const QString text = airfoilView_->text();
+    // A note about an import no longer describes a text that changed since.
+    airfoilView_->setImportNote(QString());
     if (text.isEmpty())
         return;
     state_.airfoil.text = text;
@@ -53,6 +72,29 @@ void MainWindow::pasteOnRightButton(Qt::MouseButton button) {
     const QString text = desktop_.clipboardText();
     if (!text.isEmpty())
         pasteText(text);
+}
+
+// A refused file raises before anything changes: the text, the airfoil and the note stay.
+void MainWindow::importAirfoilFromFile(const QString& path) {
+    const AirfoilImport imported = importAirfoilPath(path, desktop_.decimalSeparator());
+    const QFileInfo file(path);
+    importDir_ = file.absolutePath();
+    state_.airfoil.text = imported.text;
+    airfoilView_->setText(imported.text);
+    airfoilView_->setImportNote(importNote(file.fileName(), imported.changes));
+}
+
+// The library keeps its own button; this one starts where published files usually land.
+void MainWindow::openAirfoilFile() {
+    QString startDir = importDir_;
+    if (startDir.isEmpty())
+        startDir = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
+    if (!QDir(startDir).exists())
+        startDir = QDir::homePath();
+    const std::optional<QString> path = desktop_.chooseFileToOpen(
+        {QString(), startDir, QStringLiteral("翼型ファイル|*.dat;*.txt|すべてのファイル|*")});
+    if (path)
+        importAirfoilFromFile(*path);
 }
 
 void MainWindow::openFromLibrary() {

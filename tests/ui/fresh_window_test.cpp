@@ -91,7 +91,7 @@ TEST_F(FreshWindow, ControlsFollowTheControlTable) {
     MainWindow& w = create();
     checkRows(w, airfoilViewControls());
     checkRows(w, settingsColumnControls());
-    EXPECT_EQ(airfoilViewControls().size(), 13u);
+    EXPECT_EQ(airfoilViewControls().size(), 15u);
     EXPECT_EQ(settingsColumnControls().size(), 38u);
     const RibSettings defaults = defaultRibSettings(QLatin1Char('.'));
     EXPECT_EQ(defaults.rootChordText, "150");

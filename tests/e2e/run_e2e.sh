@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # End-to-end test of the built program in a real X window, driven as a user drives it:
-# paste an airfoil, draw the ribs, export CSV, DXF, PNG, the true-scale PDF, the laser SVG and the
-# cut DXF through the real save dialogs, compare
-# the files with what ribwright-cli writes, hand over from a second copy, close. Every step waits
-# for what it needs to see (a window, a file, a still screen), never for a fixed time.
+# open a published airfoil file, paste an airfoil, draw the ribs, export CSV, DXF, PNG, the
+# true-scale PDF, the laser SVG and the cut DXF through the real save dialogs, compare the files
+# with what ribwright-cli writes, hand over from a second copy, close. Every step waits for what
+# it needs to see (a window, a file, a still screen), never for a fixed time.
 # Usage: run_e2e.sh BIN_DIR SOURCE_DIR ARTIFACT_DIR
 set -uo pipefail
 bin=$1 src=$2 art=$3
@@ -140,6 +140,21 @@ shot 02b-after-open-dialog
 click_client "$win" 117 452
 check "the register button works after the open dialog" \
   wait_for 5 test -s "$work/app/data/winglist/NACA 0012.dat"
+
+# Open a published file with notes through "翼型ファイルを開く" and the real open dialog: the
+# notes are tidied away before the text reaches the box and the last-run file.
+cp "$src/tests/data/import/notes_after.dat" "$work/notes_after.dat"
+click_client "$win" 355 342
+check "the open dialog appears for an airfoil file" wait_for 10 has_other_window
+wait_still
+xdotool key ctrl+a
+xdotool type --delay 20 "$work/notes_after.dat"
+xdotool key Return
+check "the imported file is the last-run file" \
+  wait_for 5 file_has "$work/app/data/lastdata.txt" 'NACA 0012 with notes'
+check "its notes are tidied away" bash -c "! grep -q Thickness '$work/app/data/lastdata.txt'"
+wait_still
+shot 02c-airfoil-file-imported
 
 # Paste a two-surface airfoil from the clipboard with the paste button.
 xclip -selection clipboard -i <"$src/tests/data/naca2412_two_surface.dat"

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QTimer>
 
 namespace rw {
 
@@ -77,7 +78,7 @@ AirfoilView::AirfoilView(const AirfoilState& airfoil, QImage& preview, QWidget* 
     connect(previewPointsBox_, &QCheckBox::clicked, this, &AirfoilView::redrawPreview);
     connect(textBox_, &MemoBox::textChanged, this, &AirfoilView::textEdited);
     connect(textBox_, &MemoBox::mouseDown, this, &AirfoilView::textMouseDown);
-    connect(textBox_, &MemoBox::fileDropped, this, &AirfoilView::fileDropped);
+    connect(textBox_, &MemoBox::fileDropped, this, &AirfoilView::passOnDroppedFile);
 }
 
 QString AirfoilView::text() const {
@@ -128,7 +129,13 @@ void AirfoilView::dragMoveEvent(QDragMoveEvent* event) {
 void AirfoilView::dropEvent(QDropEvent* event) {
     const QString path = takeAirfoilDrag(event);
     if (!path.isEmpty())
-        emit fileDropped(path);
+        passOnDroppedFile(path);
+}
+
+// The import runs once the drop is over: a refusal's message box must not hold the file
+// manager's drag open while it waits for the user.
+void AirfoilView::passOnDroppedFile(const QString& path) {
+    QTimer::singleShot(0, this, [this, path] { emit fileDropped(path); });
 }
 
 }  // namespace rw

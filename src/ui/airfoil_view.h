@@ -55,6 +55,7 @@ class AirfoilView : public QWidget {
 
   private:
     void renderPreview();
+    void passOnDroppedFile(const QString& path);
 
     const AirfoilState& airfoil_;
     QImage& preview_;

@@ -29,10 +29,12 @@ class ImportDrop : public WindowTest {
     QString memoText() { return memo()->toPlainText().replace("\n", "\r\n"); }
     QString note() { return find<QLabel>("ImportNote")->text(); }
 
+    qsizetype messagesDuringDrop = 0;
+
     // Drags `paths` over the window to `where` on `control` and drops them there, as a file
     // manager offers them (copy or move): the window system's events go to the window, which
     // picks the widget under the point as the toolkit does for a real drag. Tells whether the
-    // drop was taken, and as what.
+    // drop was taken, and as what; counts the messages shown before the drop event returned.
     Qt::DropAction drop(QWidget* control, QPoint where, const QStringList& paths,
                         const QString& plainText = QString()) {
         QMimeData data;
@@ -55,6 +57,7 @@ class ImportDrop : public WindowTest {
         QDropEvent dropped(at, offered, &data, Qt::LeftButton, Qt::NoModifier);
         dropped.setDropAction(Qt::MoveAction);
         QCoreApplication::sendEvent(target, &dropped);
+        messagesDuringDrop = desktop.messages.size();
         settle();
         return dropped.isAccepted() ? dropped.dropAction() : Qt::IgnoreAction;
     }
@@ -136,7 +139,8 @@ TEST_F(ImportDrop, RefusedFileShowsItsMessageAndChangesNothing) {
     const QImage previewBefore = window->state().previewBitmap;
     desktop.beeps = 0;
 
-    drop(find("AirfoilView"), QPoint(400, 150), {refused});
+    EXPECT_EQ(drop(find("AirfoilView"), QPoint(400, 150), {refused}), Qt::CopyAction);
+    EXPECT_EQ(messagesDuringDrop, 0) << "the message waits until the drag is over";
     EXPECT_EQ(desktop.messages, QStringList{message});
     EXPECT_EQ(memoText(), loopExampleText());
     EXPECT_EQ(window->state().airfoil.text, loopExampleText());

@@ -4,6 +4,7 @@
 #include "platform/single_instance.h"
 #include "ui/main_window.h"
 #include "ui/toolkit_translations.h"
+#include "ui/ui_texts.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -11,9 +12,8 @@
 namespace {
 
 void tellAlreadyRunning() {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("メッセージ"),
-                    QStringLiteral("既に起動しているので起動済みの画面を表示します。"),
-                    QMessageBox::Ok);
+    QMessageBox box(QMessageBox::NoIcon, rw::ui_texts::messageTitle(),
+                    rw::ui_texts::alreadyRunning(), QMessageBox::Ok);
     box.exec();
 }
 

@@ -4,6 +4,7 @@
 #include "airfoil/airfoil_import.h"
 #include "airfoil/airfoil_parser.h"
 #include "airfoil/airfoil_texts.h"
+#include "cli/cli_texts.h"
 #include "cli/output_targets.h"
 #include "cli/text_encoding_check.h"
 #include "cli/workshop_outputs.h"
@@ -48,11 +49,8 @@ int refuse(CliStream& err, const QString& message) {
 int readAirfoil(const QString& path, bool asPasted, AirfoilState& airfoil, QChar separator,
                 CliStream& err) {
     const QString wide = wideEncodingOf(readFileHead(path));
-    if (!wide.isEmpty()) {
-        return refuse(err, QStringLiteral("%1 のテキストは読めません。UTF-8 などの 8 ビットの文字"
-                                          "コードで保存し直してください\n%2")
-                               .arg(wide, path));
-    }
+    if (!wide.isEmpty())
+        return refuse(err, cli_texts::wideEncodingRefused(wide, path));
     QStringList changes;
     if (asPasted) {
         const std::optional<QString> text = loadAirfoilText(path);

@@ -1,5 +1,6 @@
 #include "cli/output_targets.h"
 
+#include "cli/cli_texts.h"
 #include "platform/errors.h"
 #include "platform/native_path.h"
 
@@ -26,9 +27,8 @@ QString cleanAbsolute(const QString& path) {
 }
 
 [[noreturn]] void throwFolderError(const QString& outDir, int errnoValue) {
-    throw FileError(QStringLiteral("出力フォルダを作成できません: ") + outDir,
-                    fileErrorCodeFromErrno(errnoValue), outDir,
-                    QString::fromLocal8Bit(std::strerror(errnoValue)));
+    throw FileError(cli_texts::outputFolderNotCreated(outDir), fileErrorCodeFromErrno(errnoValue),
+                    outDir, QString::fromLocal8Bit(std::strerror(errnoValue)));
 }
 
 bool statPath(const QString& path, struct stat& st) {

@@ -10,4 +10,14 @@ QString sheetNotDrawn();  // an image export before any sheet was drawn
 QString jpegFailed(const QString& reason);
 QString pngCompressionFailed();
 
+// The printed template's captions: under each rib, at the top of the first page, on each page.
+QString printedRibCaption(int ribNumber, const QString& chordMm, const QString& airfoilName);
+QString printAtFullScale();
+QString printedPageLabel(int page, int pageCount, int row, int column);
+
+// Refusals of the workshop layout.
+QString ribTooThinToCut(int ribNumber);
+QString ribDoesNotFitStock(int ribNumber, const QString& ribWidth, const QString& ribHeight,
+                           const QString& stockWidth, const QString& stockHeight);
+
 }  // namespace rw::export_texts

@@ -1,3 +1,4 @@
+#include "export/export_texts.h"
 #include "export/number_format.h"
 #include "export/print_plan.h"
 #include "export/workshop_exports.h"
@@ -88,10 +89,8 @@ void drawRib(QPainter& painter, const WorkshopRib& rib, const QString& airfoilNa
 
     drawText(painter, rib.onSheet(rib.numberAt), kRibNumberHeight, QString::number(rib.ribNumber));
     // The name last: where the caption is cut short, number and chord still show.
-    const QString caption =
-        QStringLiteral("リブ %1 / 翼弦 %2 mm / %3")
-            .arg(rib.ribNumber)
-            .arg(formatGeneralNumber(std::round(rib.chord * 10.0) / 10), airfoilName);
+    const QString caption = export_texts::printedRibCaption(
+        rib.ribNumber, formatGeneralNumber(std::round(rib.chord * 10.0) / 10), airfoilName);
     const QRectF box = sheetBox(rib, PrintPlan::kCaptionHeight);
     // The caption keeps to the rib's own width, clear of its neighbour in the row.
     drawText(painter, QPointF(box.left(), box.bottom() - 1.2), 3, caption, box.width());
@@ -101,7 +100,7 @@ void drawRib(QPainter& painter, const WorkshopRib& rib, const QString& airfoilNa
 void drawCalibration(QPainter& painter) {
     const double x = PrintPlan::kRibGap;
     const double y = PrintPlan::kRibGap;
-    drawText(painter, QPointF(x, y + 4), 4, QStringLiteral("印刷倍率 100%で印刷してください"));
+    drawText(painter, QPointF(x, y + 4), 4, export_texts::printAtFullScale());
     painter.setPen(Qt::NoPen);
     painter.setBrush(Qt::black);
     painter.drawRect(QRectF(x, y + 7, 100, 2));
@@ -154,11 +153,7 @@ void drawPage(QPainter& painter, const PrintPlan& plan, int column, int row) {
     const QRectF tile = plan.tileOnPage();
     const int page = row * plan.columns + column + 1;
     drawText(painter, QPointF(tile.left(), tile.top() - 2.5), 3.5,
-             QStringLiteral("ページ %1/%2, 行 %3 列 %4")
-                 .arg(page)
-                 .arg(plan.pageCount())
-                 .arg(row + 1)
-                 .arg(column + 1));
+             export_texts::printedPageLabel(page, plan.pageCount(), row + 1, column + 1));
 
     const QRectF shown = plan.tileOnSheet(column, row);
     painter.save();

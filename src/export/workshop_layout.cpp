@@ -1,5 +1,6 @@
 #include "export/workshop_layout.h"
 
+#include "export/export_texts.h"
 #include "geometry/featured_rib.h"
 #include "geometry/rib_geometry.h"
 #include "geometry/sheeted_rib_outline.h"
@@ -59,9 +60,7 @@ WorkshopRib workshopRib(const CurrentRib& current, const RibParameters& params,
     rib.chord = current.shape.ribChord;
     rib.cut = cutSheetedRib(current, params, features);
     if (rib.cut.empty()) {
-        throw RibwrightError(
-            QStringLiteral("リブ %1 は外皮の厚さに対して薄すぎるため、切り出す形がありません")
-                .arg(current.ribNumber));
+        throw RibwrightError(export_texts::ribTooThinToCut(current.ribNumber));
     }
     const RibOutline& o = current.outline;
     rib.surface.reserve(o.surfaceX.size());
@@ -113,11 +112,9 @@ WorkshopLayout placeInRows(std::vector<WorkshopRib> ribs, const RowOptions& opti
         const double w = rib.footprint.width();
         const double h = rib.footprint.height() + options.captionHeight;
         if (w + 2 * g > options.width || (!grows && h + 2 * g > options.height)) {
-            throw RibwrightError(
-                QStringLiteral("リブ %1 (%2 × %3 mm) が %4 × %5 mm の材料に収まりません")
-                    .arg(rib.ribNumber)
-                    .arg(sizeText(w), sizeText(h), sizeText(options.width),
-                         grows ? QStringLiteral("∞") : sizeText(options.height)));
+            throw RibwrightError(export_texts::ribDoesNotFitStock(
+                rib.ribNumber, sizeText(w), sizeText(h), sizeText(options.width),
+                grows ? QStringLiteral("∞") : sizeText(options.height)));
         }
         if (x > g && x + w + g + kGridSlack > options.width) {  // next row
             x = g;

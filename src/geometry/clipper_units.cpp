@@ -1,5 +1,6 @@
 #include "geometry/clipper_units.h"
 
+#include "geometry/geometry_texts.h"
 #include "platform/errors.h"
 
 #include <cmath>
@@ -10,9 +11,7 @@ ClipperLib::IntPoint toPolygonUnits(QPointF mm, int ribNumber) {
     const double x = mm.x();
     const double y = mm.y();
     if (!(std::fabs(x) <= kLargestPolygonMm) || !(std::fabs(y) <= kLargestPolygonMm)) {
-        throw RibwrightError(
-            QStringLiteral("リブ %1 の座標が大きすぎるため、切り出す形を計算できません")
-                .arg(ribNumber));
+        throw RibwrightError(coordinatesTooLargeText(ribNumber));
     }
     return ClipperLib::IntPoint(ClipperLib::cInt(std::llround(x * kPolygonUnitsPerMm)),
                                 ClipperLib::cInt(std::llround(y * kPolygonUnitsPerMm)));

@@ -1,6 +1,6 @@
 #include "geometry/featured_rib.h"
 
-#include "geometry/feature_refusals.h"
+#include "geometry/geometry_texts.h"
 #include "geometry/rib_geometry.h"
 #include "geometry/sheeted_rib_outline.h"
 

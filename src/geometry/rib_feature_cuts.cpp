@@ -1,6 +1,6 @@
 #include "geometry/clipper_units.h"
 #include "geometry/contour_section.h"
-#include "geometry/feature_refusals.h"
+#include "geometry/geometry_texts.h"
 #include "geometry/featured_rib.h"
 #include "geometry/lightening_holes.h"
 

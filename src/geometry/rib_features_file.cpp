@@ -1,5 +1,6 @@
 #include "geometry/rib_features_file.h"
 
+#include "geometry/geometry_texts.h"
 #include "geometry/rib_feature_options.h"
 #include "platform/atomic_file.h"
 #include "platform/errors.h"
@@ -33,9 +34,7 @@ bool applyLine(const QString& key, const QString& value, RibFeatures& features) 
 }
 
 QString damaged(const QString& path, const QString& detail) {
-    return QStringLiteral(
-               "リブ詳細の設定ファイルが壊れているため、初期値 (すべて無し) に戻しました。\n%1\n%2")
-        .arg(QDir::toNativeSeparators(path), detail);
+    return damagedFeaturesFileText(QDir::toNativeSeparators(path), detail);
 }
 
 }  // namespace
@@ -73,7 +72,7 @@ RibFeaturesLoad loadRibFeatures(const QString& path) {
     }
     const QList<QByteArray> lines = bytes.split('\n');
     if (lines.front().trimmed() != kFirstLine)
-        return {RibFeatures{}, damaged(path, QStringLiteral("1 行目が違います"))};
+        return {RibFeatures{}, damaged(path, wrongFirstLineText())};
 
     RibFeatures features;
     for (qsizetype i = 1; i < lines.size(); ++i) {
@@ -81,7 +80,7 @@ RibFeaturesLoad loadRibFeatures(const QString& path) {
         if (line.isEmpty())
             continue;
         const qsizetype equals = line.indexOf(QLatin1Char('='));
-        const QString where = QStringLiteral("%1 行目: %2").arg(i + 1).arg(line);
+        const QString where = badLineText(int(i + 1), line);
         try {
             if (equals < 0 ||
                 !applyLine(line.left(equals).trimmed(), line.mid(equals + 1), features)) {

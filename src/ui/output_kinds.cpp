@@ -4,6 +4,7 @@
 #include "export/dxf_writer.h"
 #include "export/sheet_image.h"
 #include "export/workshop_files.h"
+#include "ui/ui_texts.h"
 
 namespace rw {
 
@@ -46,7 +47,7 @@ const OutputKindSpec& outputKindSpec(OutputKind kind) {
                                       QStringLiteral("ALL|*.*|PNG|*.png|JPG|*.jpg"),
                                       &DataFolders::picturesDir,
                                       &LastChosenFiles::image,
-                                      QStringLiteral("画像ソフトを起動しますか？"),
+                                      ui_texts::openImageQuestion(),
                                       false,
                                       writeImage};
     static const OutputKindSpec csv{QStringLiteral(".csv"),
@@ -54,44 +55,23 @@ const OutputKindSpec& outputKindSpec(OutputKind kind) {
                                     kAllFiles,
                                     &DataFolders::spreadsheetDir,
                                     &LastChosenFiles::csv,
-                                    QStringLiteral("表計算ソフトを起動しますか？"),
+                                    ui_texts::openSpreadsheetQuestion(),
                                     false,
                                     writeCsv};
     // After opening the drawing elsewhere the window goes back to the compact airfoil view.
-    static const OutputKindSpec dxf{QStringLiteral(".dxf"),
-                                    QStringLiteral("DXF|*.dxf"),
-                                    kAllFiles,
-                                    &DataFolders::dxfDir,
-                                    &LastChosenFiles::dxf,
-                                    QStringLiteral("DXFに関連付けされたソフトを起動しますか？"),
-                                    true,
-                                    writeDxf};
-    static const OutputKindSpec pdf{QStringLiteral(".pdf"),
-                                    QStringLiteral("PDF|*.pdf"),
-                                    kAllFiles,
-                                    &DataFolders::pdfDir,
-                                    &LastChosenFiles::pdf,
-                                    QStringLiteral("PDFに関連付けされたソフトを起動しますか？"),
-                                    false,
-                                    writePdf};
+    static const OutputKindSpec dxf{
+        QStringLiteral(".dxf"), QStringLiteral("DXF|*.dxf"), kAllFiles, &DataFolders::dxfDir,
+        &LastChosenFiles::dxf,  ui_texts::openDxfQuestion(), true,      writeDxf};
+    static const OutputKindSpec pdf{
+        QStringLiteral(".pdf"), QStringLiteral("PDF|*.pdf"), kAllFiles, &DataFolders::pdfDir,
+        &LastChosenFiles::pdf,  ui_texts::openPdfQuestion(), false,     writePdf};
     static const OutputKindSpec laserSvg{
-        QStringLiteral(".svg"),
-        QStringLiteral("SVG|*.svg"),
-        kAllFiles,
-        &DataFolders::svgDir,
-        &LastChosenFiles::svg,
-        QStringLiteral("SVGに関連付けされたソフトを起動しますか？"),
-        false,
-        writeLaserSvgFiles};
+        QStringLiteral(".svg"), QStringLiteral("SVG|*.svg"), kAllFiles, &DataFolders::svgDir,
+        &LastChosenFiles::svg,  ui_texts::openSvgQuestion(), false,     writeLaserSvgFiles};
     // Beside the drawing DXF in the same folder, so it gets a name of its own.
-    static const OutputKindSpec cutDxf{QStringLiteral("_cut.dxf"),
-                                       QStringLiteral("DXF|*.dxf"),
-                                       kAllFiles,
-                                       &DataFolders::dxfDir,
-                                       &LastChosenFiles::cutDxf,
-                                       QStringLiteral("DXFに関連付けされたソフトを起動しますか？"),
-                                       false,
-                                       writeCutDxfFiles};
+    static const OutputKindSpec cutDxf{
+        QStringLiteral("_cut.dxf"), QStringLiteral("DXF|*.dxf"), kAllFiles, &DataFolders::dxfDir,
+        &LastChosenFiles::cutDxf,   ui_texts::openDxfQuestion(), false,     writeCutDxfFiles};
     switch (kind) {
         case OutputKind::Image:
             return image;

@@ -1,6 +1,6 @@
 #include "ui/rib_details_dialog.h"
 
-#include "geometry/feature_refusals.h"
+#include "geometry/geometry_texts.h"
 #include "platform/desktop.h"
 #include "ui/control_factory.h"
 #include "ui/handler_guard.h"

@@ -1,8 +1,9 @@
 #include "ui/rib_details_fields.h"
 
-#include "geometry/feature_refusals.h"
+#include "geometry/geometry_texts.h"
 #include "geometry/rib_feature_options.h"
 #include "platform/errors.h"
+#include "ui/ui_texts.h"
 
 #include <QLocale>
 
@@ -29,31 +30,28 @@ QString typedSkin(const std::optional<float>& thickness, QChar separator) {
 QString optionNumber(const QString& text, QChar separator, const QString& field) {
     QString number = text.trimmed();
     if (number.isEmpty())
-        refuse(QStringLiteral("%1を入力してください").arg(field));
+        refuse(ui_texts::missingValue(field));
     number.replace(separator, QLatin1Char('.'));
     for (const QChar c : number) {
         if (!(c >= QLatin1Char('0') && c <= QLatin1Char('9')) && c != QLatin1Char('.'))
-            refuse(QStringLiteral("%1「%2」は数値ではありません").arg(field, text.trimmed()));
+            refuse(ui_texts::notANumber(field, text.trimmed()));
     }
     return number;
 }
 
 SparNotch readNotch(const SparNotchFields& fields, int index, QChar separator) {
-    const QString name = QStringLiteral("桁の切り欠き %1").arg(index);
+    const QString name = ui_texts::sparNotchField(index);
     const QString option =
-        optionNumber(fields.position, separator, name + QStringLiteral(" の位置")) +
+        optionNumber(fields.position, separator, ui_texts::fieldPart(name, " の位置")) +
         (fields.positionInMm ? QStringLiteral("mm") : QString()) + QLatin1Char(':') +
-        optionNumber(fields.width, separator, name + QStringLiteral(" の幅")) + QLatin1Char('x') +
-        optionNumber(fields.depth, separator, name + QStringLiteral(" の深さ"));
+        optionNumber(fields.width, separator, ui_texts::fieldPart(name, " の幅")) +
+        QLatin1Char('x') +
+        optionNumber(fields.depth, separator, ui_texts::fieldPart(name, " の深さ"));
     SparNotch notch;
     try {
         notch = parseSparNotchOption(option);
     } catch (const RibwrightError&) {
-        refuse(name + (fields.positionInMm
-                           ? QStringLiteral(": 位置は前縁からの mm、幅と深さは 0 より大きい mm "
-                                            "で入力してください")
-                           : QStringLiteral(": 位置は翼弦の 0〜100 %、幅と深さは 0 より大きい mm "
-                                            "で入力してください")));
+        refuse(ui_texts::notchValuesHint(name, fields.positionInMm));
     }
     notch.side = fields.side;
     return notch;
@@ -63,12 +61,12 @@ std::optional<float> readSkin(bool on, const QString& text, const QString& surfa
                               QChar separator) {
     if (!on)
         return std::nullopt;
-    const QString name = surface + QStringLiteral("のSKIN材厚さ");
+    const QString name = ui_texts::skinField(surface);
     const QString number = optionNumber(text, separator, name);
     try {
         return parseSkinOption(name, number);
     } catch (const RibwrightError&) {
-        refuse(name + QStringLiteral("は 0 以上の mm で入力してください"));
+        refuse(ui_texts::skinValueHint(name));
     }
 }
 
@@ -82,20 +80,20 @@ TrailingEdgeStock readTrailingEdge(const RibDetailsFields& fields, QChar separat
             return stock;
         case TrailingEdgeCut::Flat:
             option = optionNumber(fields.trailingEdgeDistance, separator,
-                                  name + QStringLiteral("の距離"));
+                                  ui_texts::fieldPart(name, "の距離"));
             break;
         case TrailingEdgeCut::Notch:
-            option =
-                optionNumber(fields.trailingEdgeLength, separator,
-                             name + QStringLiteral("の長さ")) +
-                QLatin1Char('x') +
-                optionNumber(fields.trailingEdgeHeight, separator, name + QStringLiteral("の高さ"));
+            option = optionNumber(fields.trailingEdgeLength, separator,
+                                  ui_texts::fieldPart(name, "の長さ")) +
+                     QLatin1Char('x') +
+                     optionNumber(fields.trailingEdgeHeight, separator,
+                                  ui_texts::fieldPart(name, "の高さ"));
             break;
     }
     try {
         stock = parseTrailingEdgeStockOption(option);
     } catch (const RibwrightError&) {
-        refuse(name + QStringLiteral(": 寸法は 0 より大きい mm で入力してください"));
+        refuse(ui_texts::stockValuesHint(name));
     }
     return stock;
 }
@@ -105,14 +103,13 @@ LighteningHoles readHoles(const RibDetailsFields& fields, QChar separator) {
         return {};
     const QString name = lighteningHolesName();
     const QString option =
-        optionNumber(fields.holeDiameter, separator, name + QStringLiteral("の直径")) +
+        optionNumber(fields.holeDiameter, separator, ui_texts::fieldPart(name, "の直径")) +
         QLatin1Char(':') +
-        optionNumber(fields.holeWeb, separator, name + QStringLiteral("のまわりに残す幅"));
+        optionNumber(fields.holeWeb, separator, ui_texts::fieldPart(name, "のまわりに残す幅"));
     try {
         return parseHolesOption(option);
     } catch (const RibwrightError&) {
-        refuse(name + QStringLiteral(": 直径はリブの高さの 0 より大きく 100 % 未満、"
-                                     "まわりに残す幅は 0 より大きい mm で入力してください"));
+        refuse(ui_texts::holeValuesHint(name));
     }
 }
 
@@ -151,9 +148,9 @@ RibFeatures readRibDetailsFields(const RibDetailsFields& fields, QChar separator
     for (size_t i = 0; i < fields.notches.size(); ++i)
         features.sparNotches.push_back(readNotch(fields.notches[i], int(i) + 1, separator));
     features.upperSkin =
-        readSkin(fields.upperSkinOn, fields.upperSkin, QStringLiteral("上面"), separator);
+        readSkin(fields.upperSkinOn, fields.upperSkin, ui_texts::upperSurface(), separator);
     features.lowerSkin =
-        readSkin(fields.lowerSkinOn, fields.lowerSkin, QStringLiteral("下面"), separator);
+        readSkin(fields.lowerSkinOn, fields.lowerSkin, ui_texts::lowerSurface(), separator);
     features.trailingEdge = readTrailingEdge(fields, separator);
     features.holes = readHoles(fields, separator);
     return features;

@@ -7,25 +7,13 @@
 #include "airfoil/airfoil_texts.h"
 #include "ui/airfoil_view.h"
 #include "ui/main_window.h"
+#include "ui/ui_texts.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 
 namespace rw {
-
-namespace {
-
-// What the import did, in a few lines for the note under the rib button.
-QString importNote(const QString& fileName, const QStringList& changes) {
-    if (changes.isEmpty())
-        return QStringLiteral("「%1」をそのまま読み込みました").arg(fileName);
-    QString note = QStringLiteral("「%1」を整えて読み込みました").arg(fileName);
-    for (const QString& change : changes) note += QStringLiteral("\n・") + change;
-    return note;
-}
-
-}  // namespace
 
 void MainWindow::airfoilTextChanged() {
     const QString text = airfoilView_->text();
@@ -81,7 +69,7 @@ void MainWindow::importAirfoilFromFile(const QString& path) {
     importDir_ = file.absolutePath();
     state_.airfoil.text = imported.text;
     airfoilView_->setText(imported.text);
-    airfoilView_->setImportNote(importNote(file.fileName(), imported.changes));
+    airfoilView_->setImportNote(ui_texts::importNote(file.fileName(), imported.changes));
 }
 
 // The library keeps its own button; this one starts where published files usually land.
@@ -91,8 +79,8 @@ void MainWindow::openAirfoilFile() {
         startDir = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
     if (!QDir(startDir).exists())
         startDir = QDir::homePath();
-    const std::optional<QString> path = desktop_.chooseFileToOpen(
-        {QString(), startDir, QStringLiteral("翼型ファイル|*.dat;*.txt|すべてのファイル|*")});
+    const std::optional<QString> path =
+        desktop_.chooseFileToOpen({QString(), startDir, ui_texts::airfoilFileFilter()});
     if (path)
         importAirfoilFromFile(*path);
 }

@@ -1,5 +1,6 @@
 // Opening saved files, the help page and the airfoil database page with the desktop's programs.
 #include "ui/main_window.h"
+#include "ui/ui_texts.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -29,8 +30,8 @@ void MainWindow::viewSavedFile(OutputKind kind) {
 // does nothing at all would leave the user guessing, so say which file is missing.
 void MainWindow::openHelpPage() {
     if (!QFileInfo::exists(folders_.helpFile)) {
-        desktop_.showMessage(QStringLiteral("ヘルプファイルが見つかりません。\n") +
-                             QDir::toNativeSeparators(folders_.helpFile));
+        desktop_.showMessage(
+            ui_texts::helpFileMissing(QDir::toNativeSeparators(folders_.helpFile)));
         return;
     }
     desktop_.shellOpen(folders_.helpFile);

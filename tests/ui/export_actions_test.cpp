@@ -1,5 +1,7 @@
 // The exports from the settings column through the scripted dialogs: proposed names, folders and
 // filters, cancel, the question afterwards, and what a refused or failing redraw does to them.
+#include "sheet/sheet_texts.h"
+#include "ui/ui_texts.h"
 #include "window_fixture.h"
 
 #include "platform/errors.h"
@@ -24,17 +26,14 @@ struct ExportKind {
 
 const std::vector<ExportKind> kExports = {
     {"Button9", ".png", "PNG|*.png|JPG|*.jpg", &DataFolders::picturesDir,
-     "画像ソフトを起動しますか？"},
-    {"Button10", ".csv", "CSV|*.csv", &DataFolders::spreadsheetDir, "表計算ソフトを起動しますか？"},
-    {"Button11", ".dxf", "DXF|*.dxf", &DataFolders::dxfDir,
-     "DXFに関連付けされたソフトを起動しますか？"},
-    {"PdfButton", ".pdf", "PDF|*.pdf", &DataFolders::pdfDir,
-     "PDFに関連付けされたソフトを起動しますか？"},
-    {"SvgButton", ".svg", "SVG|*.svg", &DataFolders::svgDir,
-     "SVGに関連付けされたソフトを起動しますか？"},
+     ui_texts::openImageQuestion()},
+    {"Button10", ".csv", "CSV|*.csv", &DataFolders::spreadsheetDir,
+     ui_texts::openSpreadsheetQuestion()},
+    {"Button11", ".dxf", "DXF|*.dxf", &DataFolders::dxfDir, ui_texts::openDxfQuestion()},
+    {"PdfButton", ".pdf", "PDF|*.pdf", &DataFolders::pdfDir, ui_texts::openPdfQuestion()},
+    {"SvgButton", ".svg", "SVG|*.svg", &DataFolders::svgDir, ui_texts::openSvgQuestion()},
     // Beside the drawing DXF, under a name of its own.
-    {"CutDxfButton", "_cut.dxf", "DXF|*.dxf", &DataFolders::dxfDir,
-     "DXFに関連付けされたソフトを起動しますか？"},
+    {"CutDxfButton", "_cut.dxf", "DXF|*.dxf", &DataFolders::dxfDir, ui_texts::openDxfQuestion()},
 };
 
 class ExportActions : public WindowTest {};
@@ -133,7 +132,7 @@ TEST_F(ExportActions, ImageFormatFollowsTheChosenExtension) {
         } else {
             EXPECT_TRUE(readBytes(path).startsWith(image.signature));
         }
-        EXPECT_EQ(desktop.questions, QStringList{"画像ソフトを起動しますか？"});
+        EXPECT_EQ(desktop.questions, QStringList{ui_texts::openImageQuestion()});
         EXPECT_EQ(desktop.opened, QStringList{path});
         EXPECT_EQ(window->state().lastFiles.image, path);
     }
@@ -147,7 +146,7 @@ TEST_F(ExportActions, RefusedSettingDoesNotStopTheExport) {
     desktop.messages.clear();
     desktop.saveAnswers.push_back(QString());
     click("Button10");
-    EXPECT_EQ(desktop.messages, QStringList{"桁の位置データが不正です"});
+    EXPECT_EQ(desktop.messages, QStringList{sheet_texts::badSparPosition()});
     EXPECT_EQ(desktop.dialogs.size(), 1u);
     EXPECT_TRUE(QFileInfo::exists(folders.spreadsheetDir + "/" + kStem + ".csv"));
 }
@@ -177,7 +176,7 @@ TEST_F(ExportActions, ImageOfANeverDrawnSheetIsRefusedWithAMessage) {
     desktop.saveAnswers.push_back(path);
     click("Button9");
     ASSERT_EQ(desktop.messages.size(), 2);
-    EXPECT_EQ(desktop.messages[0], "翼弦長のデータが不正です");
+    EXPECT_EQ(desktop.messages[0], sheet_texts::badRootChord());
     EXPECT_FALSE(desktop.messages[1].isEmpty());
     EXPECT_TRUE(desktop.questions.isEmpty());
     EXPECT_FALSE(QFileInfo::exists(path));

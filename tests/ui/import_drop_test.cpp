@@ -1,5 +1,6 @@
 // Airfoil files dropped anywhere on the airfoil view are tidied by the import and go through the
 // text box like any other text. (The open-file button is driven through the real dialog in e2e.)
+#include "airfoil/airfoil_texts.h"
 #include "window_fixture.h"
 
 #include "airfoil/airfoil_import.h"
@@ -94,7 +95,8 @@ TEST_F(ImportDrop, OtherAndRefusedFilesChangeNothing) {
 
     const QString refused = corpusFile("text_between_surfaces.dat");
     EXPECT_EQ(drop("Memo1", {40, 40}, {refused}), std::make_pair(Qt::CopyAction, qsizetype(0)));
-    EXPECT_EQ(desktop.messages, QStringList{"24 行目「Lower surface」は座標の行ではありません"});
+    EXPECT_EQ(desktop.messages,
+              QStringList{airfoil_texts::notACoordinateLine(24, "Lower surface")});
     EXPECT_EQ(memoText(), loopExampleText());
     EXPECT_EQ(window->state().previewBitmap, previewBefore);
     EXPECT_EQ(readBytes(folders.lastDataFile), savedBefore);

@@ -1,5 +1,6 @@
 // The settings column: redraws, the export buttons as a hint of an out-of-date sheet, the taper
 // box, the colour swatches and what a refused or failing redraw leaves on show.
+#include "sheet/sheet_texts.h"
 #include "window_fixture.h"
 
 #include "platform/errors.h"
@@ -171,7 +172,7 @@ TEST_F(SheetActions, RefusedSettingShowsItsMessageAndKeepsTheOldSheet) {
     find<QLineEdit>("Edit2")->setText("");
     desktop.messages.clear();
     click("Button8");
-    EXPECT_EQ(desktop.messages, QStringList{"翼弦長のデータが不正です"});
+    EXPECT_EQ(desktop.messages, QStringList{sheet_texts::badRootChord()});
     EXPECT_EQ(shownSheet(), before);
     // The redraw was started: the exports are switched on again.
     EXPECT_TRUE(exportButtonsEnabled(true));

@@ -1,4 +1,5 @@
 // The viewers of saved files, the help panels and the database page.
+#include "ui/ui_texts.h"
 #include "window_fixture.h"
 
 namespace rw::test {
@@ -57,8 +58,8 @@ TEST_F(ViewerActions, HelpPanelsOpenTheHelpPageOrSayItIsMissing) {
     desktop.opened.clear();
     QTest::mouseClick(find("Panel9"), Qt::LeftButton);
     EXPECT_TRUE(desktop.opened.isEmpty());
-    EXPECT_EQ(desktop.messages, QStringList{"ヘルプファイルが見つかりません。\n" +
-                                            QDir::toNativeSeparators(folders.helpFile)});
+    EXPECT_EQ(desktop.messages,
+              QStringList{ui_texts::helpFileMissing(QDir::toNativeSeparators(folders.helpFile))});
 }
 
 TEST_F(ViewerActions, AirfoilViewHelpPanelOpensTheHelpPage) {

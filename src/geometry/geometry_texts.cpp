@@ -1,4 +1,4 @@
-#include "geometry/feature_refusals.h"
+#include "geometry/geometry_texts.h"
 
 #include "platform/errors.h"
 
@@ -29,6 +29,25 @@ QString sideName(NotchSide side) {
 }
 
 }  // namespace
+
+QString coordinatesTooLargeText(int ribNumber) {
+    return QStringLiteral("リブ %1 の座標が大きすぎるため、切り出す形を計算できません")
+        .arg(ribNumber);
+}
+
+QString damagedFeaturesFileText(const QString& nativePath, const QString& detail) {
+    return QStringLiteral(
+               "リブ詳細の設定ファイルが壊れているため、初期値 (すべて無し) に戻しました。\n%1\n%2")
+        .arg(nativePath, detail);
+}
+
+QString wrongFirstLineText() {
+    return QStringLiteral("1 行目が違います");
+}
+
+QString badLineText(int line, const QString& text) {
+    return QStringLiteral("%1 行目: %2").arg(line).arg(text);
+}
 
 QString sparNotchName(int index, const SparNotch& notch) {
     const QString position = notch.positionInMm

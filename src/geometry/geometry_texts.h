@@ -4,7 +4,16 @@
 
 #include <QString>
 
+// Every text the geometry layer shows the user: the rib features' names and refusals, and the
+// settings file of the rib details. Kept together so the wording is reviewed in one place.
 namespace rw {
+
+// A rib whose coordinates lie beyond what the polygon library can hold.
+QString coordinatesTooLargeText(int ribNumber);
+// The rib details' settings file could not be read: its path and what was wrong.
+QString damagedFeaturesFileText(const QString& nativePath, const QString& detail);
+QString wrongFirstLineText();
+QString badLineText(int line, const QString& text);  // `line` counts from 1
 
 // The names the refusals give the features, as the rib details dialog lists them.
 QString sparNotchName(int index, const SparNotch& notch);  // index from 1

@@ -21,6 +21,16 @@ void writeRing(DxfEntityWriter& dxf, const MmRing& ring, double ox, double b) {
     dxf.seqEnd();
 }
 
+// The first `count` points as one open polyline; nothing at all for no points.
+void writePointLine(DxfEntityWriter& dxf, const std::vector<float>& xs,
+                    const std::vector<float>& ys, int count, double ox, double b) {
+    if (count <= 0)
+        return;
+    dxf.polylineStart();
+    for (int i = 0; i < count; ++i) dxf.vertex(ox + xs[i], b + ys[i]);
+    dxf.seqEnd();
+}
+
 // One rib on its own layer: chord line, spar line, the rib number twice, the surface (only when
 // a skin sets the outline apart from it), the data point marks on request, and the rib outline,
 // or with rib features the piece as it is cut (`cut`): its contour and each hole.
@@ -51,13 +61,7 @@ void writeRibDxf(DxfEntityWriter& dxf, const CurrentRib& rib, const RibCut* cut,
     const RibFeatures& features = inputs.settings.features;
     const float skin = inputs.params.skinThickness;
     if (upperSkinThickness(features, skin) > 0 || lowerSkinThickness(features, skin) > 0) {
-        for (int i = 0; i < pointCount; ++i) {
-            if (i == 0)
-                dxf.polylineStart();
-            dxf.vertex(ox + o.surfaceX[i], b + o.surfaceY[i]);
-        }
-        if (pointCount > 0)
-            dxf.seqEnd();
+        writePointLine(dxf, o.surfaceX, o.surfaceY, pointCount, ox, b);
     }
 
     if (inputs.settings.showSheetPoints) {
@@ -76,13 +80,7 @@ void writeRibDxf(DxfEntityWriter& dxf, const CurrentRib& rib, const RibCut* cut,
         for (const MmRing& hole : cut->holes) writeRing(dxf, hole, ox, b);
         return;
     }
-    for (int i = 0; i < pointCount; ++i) {
-        if (i == 0)
-            dxf.polylineStart();
-        dxf.vertex(ox + o.ribX[i], b + o.ribY[i]);
-    }
-    if (pointCount > 0)
-        dxf.seqEnd();
+    writePointLine(dxf, o.ribX, o.ribY, pointCount, ox, b);
 }
 
 // The title block keeps the layer and colour the last rib left (or an earlier export left, when

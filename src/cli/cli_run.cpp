@@ -79,7 +79,7 @@ int readAirfoil(const QString& path, bool asPasted, AirfoilState& airfoil, QChar
 // features every rib is cut as well: the files of one run show the same ribs, so a feature that
 // cannot be cut refuses them all.
 void checkEveryRib(const PreparedRun& run, const RibFeatures& features) {
-    const bool featured = hasRibFeatures(features);
+    const bool featured = hasRibFeatures(features, run.params.skinThickness);
     CurrentRib scratch;
     for (int k = 1; k <= run.params.ribCount; ++k) {
         produceFeaturedRib(k, run.airfoil.profile, run.params, features, scratch);
@@ -124,7 +124,8 @@ int runOneFile(const CliOptions& options, const QString& airfoilFile, QSet<QStri
         drawRibSheet(run.sheet, options.sheetSize, run.airfoil, run.params, run.settings,
                      options.panel, run.rib, layout);
         const RibFeatures& features = options.panel.features;
-        if (!targets.csv.isEmpty() || !targets.dxf.isEmpty() || hasRibFeatures(features))
+        if (!targets.csv.isEmpty() || !targets.dxf.isEmpty() ||
+            hasRibFeatures(features, run.params.skinThickness))
             checkEveryRib(run, features);
         checkTargetsWritable(targets, options.outDir);
         run.stock = prepareWorkshopOutputs(targets, options, run.airfoil, run.params);

@@ -113,7 +113,7 @@ void writeDxf(QIODevice& out, const ExportInputs& inputs, CurrentRib& rib,
     dxf.entitiesStart();
     const AirfoilProfile& profile = inputs.airfoil.profile;
     const RibFeatures& features = inputs.settings.features;
-    const bool featured = hasRibFeatures(features);
+    const bool featured = hasRibFeatures(features, inputs.params.skinThickness);
     for (int k = 1; k <= inputs.params.ribCount; ++k) {
         produceFeaturedRib(k, profile, inputs.params, features, rib);
         const RibCut cut = featured ? cutSheetedRib(rib, inputs.params, features) : RibCut{};

@@ -16,7 +16,7 @@ RibCut cutSheetedRib(const CurrentRib& rib, const RibParameters& params,
     // The contour keeps nothing nearer the surface than the thinner sheeting; the thicker side's
     // outline lies further in and stays the boundary there.
     RibCut cut = computeCutContour(rib.outline, std::min(upper, lower), k);
-    if (!hasRibFeatures(features))
+    if (!hasRibFeatures(features, params.skinThickness))
         return cut;
     if (cut.empty())
         refuseSheetingThickerThanRib(k, upper, lower);

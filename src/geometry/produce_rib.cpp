@@ -43,7 +43,7 @@ void produceRib(int k, const AirfoilProfile& profile, const RibParameters& param
 
 void produceFeaturedRib(int k, const AirfoilProfile& profile, const RibParameters& params,
                         const RibFeatures& features, CurrentRib& rib) {
-    if (!hasRibFeatures(features)) {
+    if (!hasRibFeatures(features, params.skinThickness)) {
         produceRib(k, profile, params, rib);
         return;
     }

@@ -2,8 +2,13 @@
 
 namespace rw {
 
-bool hasRibFeatures(const RibFeatures& features) {
-    return !(features == RibFeatures{});
+bool hasRibFeatures(const RibFeatures& features, float skinThickness) {
+    RibFeatures others = features;
+    if (others.upperSkin == skinThickness)
+        others.upperSkin.reset();
+    if (others.lowerSkin == skinThickness)
+        others.lowerSkin.reset();
+    return !(others == RibFeatures{});
 }
 
 float upperSkinThickness(const RibFeatures& features, float skinThickness) {

@@ -61,8 +61,9 @@ struct RibFeatures {
     friend bool operator==(const RibFeatures&, const RibFeatures&) = default;
 };
 
-// True when any feature changes the rib: at the defaults every output stays as it was.
-bool hasRibFeatures(const RibFeatures& features);
+// True when any feature changes a rib whose panel skin is `skinThickness`: at the defaults, and
+// with sheeting set to that same thickness, every output stays as it was.
+bool hasRibFeatures(const RibFeatures& features, float skinThickness);
 
 // The sheeting thickness each surface is set in by.
 float upperSkinThickness(const RibFeatures& features, float skinThickness);

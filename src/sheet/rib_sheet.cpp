@@ -103,7 +103,7 @@ void drawRibs(QImage& sheet, QSize size, const AirfoilState& airfoil, const RibP
     }
 
     const double reach = seriesReach(airfoil.profile, params, layout.pixelsPerMm, fonts);
-    const bool featured = hasRibFeatures(panel.features);
+    const bool featured = hasRibFeatures(panel.features, params.skinThickness);
     int k = 1;
     for (; k <= count && k <= kMaxSeriesRibs; ++k) {
         const RibPlacement place = params.taperOn ? placeSeriesRib(k, size) : placeSingleRib(size);

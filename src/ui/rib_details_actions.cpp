@@ -40,7 +40,7 @@ void MainWindow::editRibDetails() {
 // deeper than a rib or a spar beyond a chord is refused in the dialog with the message the
 // outputs would give. Settings the column cannot read yet leave that to the next redraw.
 void MainWindow::checkRibDetails(const RibFeatures& features) const {
-    if (!hasRibFeatures(features) || state_.airfoil.profile.pointCount() == 0)
+    if (features == RibFeatures{} || state_.airfoil.profile.pointCount() == 0)
         return;
     RibParameters params = state_.params;
     SheetSettings sheet = state_.sheetSettings;

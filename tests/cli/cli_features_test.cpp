@@ -41,6 +41,18 @@ TEST(RibwrightCliFeatures, NotchesStockAndHolesReachTheCutFilesAndNotTheCsv) {
         runCli({"--csv", sheeted, "--upper-skin", "1.5", "--lower-skin", "0", kAirfoil}).exitCode,
         0);
     EXPECT_NE(fileBytes(sheeted), fileBytes(plain.filePath(kStem + ".csv")));
+
+    // Sheeting equal to the skin thickness is no feature: every file stays as it was.
+    QTemporaryDir same;
+    ASSERT_EQ(runCli({"--out-dir", same.path(), "--all", "--upper-skin", "1", "--lower-skin", "1",
+                      kAirfoil})
+                  .exitCode,
+              0);
+    for (const QString& name : QDir(plain.path()).entryList(QDir::Files)) {
+        if (!name.endsWith(".pdf"))  // the PDF carries its creation time
+            EXPECT_EQ(fileBytes(same.filePath(name)), fileBytes(plain.filePath(name)))
+                << name.toStdString();
+    }
 }
 
 TEST(RibwrightCliFeatures, TextsThatDoNotReadAreUsageErrorsNamingTheOption) {

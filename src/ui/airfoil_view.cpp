@@ -45,11 +45,11 @@ const std::pair<const char*, OutputKind> kViewerButtons[] = {
 AirfoilView::AirfoilView(const AirfoilState& airfoil, QImage& preview, QWidget* parent)
     : QWidget(parent), airfoil_(airfoil), preview_(preview) {
     setObjectName(QStringLiteral("AirfoilView"));
-    for (const ControlSpec& spec : airfoilViewControls()) {
-        QWidget* owner = objectName() == QLatin1String(spec.parent)
+    for (const ControlSpec& row : airfoilViewControls()) {
+        QWidget* owner = objectName() == QLatin1String(row.parent)
                              ? this
-                             : findChild<QWidget*>(QLatin1String(spec.parent));
-        makeControl(owner, spec);
+                             : findChild<QWidget*>(QLatin1String(row.parent));
+        makeControl(owner, row);
     }
     textBox_ = findChild<MemoBox*>(QStringLiteral("Memo1"));
     titleStrip_ = findChild<PanelWidget*>(QStringLiteral("Panel3"));

@@ -105,57 +105,57 @@ PanelWidget* makePanel(QWidget* parent, const char* name, QRect place, const QCo
 }
 
 // Panels that act as buttons stand out from the surface and show a pointing hand.
-static PanelWidget* makeClickablePanel(QWidget* parent, const ControlSpec& spec,
+static PanelWidget* makeClickablePanel(QWidget* parent, const ControlSpec& row,
                                        const QColor& colour) {
-    PanelWidget* panel = makePanel(parent, spec.name, spec.place, colour);
+    PanelWidget* panel = makePanel(parent, row.name, row.place, colour);
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setCursor(Qt::PointingHandCursor);
     return panel;
 }
 
-QWidget* makeControl(QWidget* parent, const ControlSpec& spec) {
+QWidget* makeControl(QWidget* parent, const ControlSpec& row) {
     const QColor highlight = parent->palette().color(QPalette::Highlight);
     QWidget* control = nullptr;
-    switch (spec.kind) {
+    switch (row.kind) {
         case ControlKind::Button:
-            control = makeButton(parent, spec.name, spec.place, spec.caption, spec.hint);
+            control = makeButton(parent, row.name, row.place, row.caption, row.hint);
             break;
         case ControlKind::Label:
-            control = makeLabel(parent, spec.name, spec.place, spec.caption);
+            control = makeLabel(parent, row.name, row.place, row.caption);
             break;
         case ControlKind::Edit:
-            control = makeEdit(parent, spec.name, spec.place, spec.caption);
+            control = makeEdit(parent, row.name, row.place, row.caption);
             break;
         case ControlKind::DropDown:
             // Filled, and given its first text, once its entries are known.
-            control = makeDropDown(parent, spec.name, spec.place);
+            control = makeDropDown(parent, row.name, row.place);
             break;
         case ControlKind::CheckBox:
-            control = makeCheckBox(parent, spec.name, spec.place, spec.caption, spec.checked);
+            control = makeCheckBox(parent, row.name, row.place, row.caption, row.checked);
             break;
         case ControlKind::GroupBox:
-            control = makeGroupBox(parent, spec.name, spec.place, spec.caption);
+            control = makeGroupBox(parent, row.name, row.place, row.caption);
             break;
         case ControlKind::Swatch:
-            control = makeClickablePanel(parent, spec, spec.colour);
+            control = makeClickablePanel(parent, row, row.colour);
             break;
         case ControlKind::HelpPanel: {
-            PanelWidget* panel = makeClickablePanel(parent, spec, highlight);
-            panel->setText(spec.caption);
+            PanelWidget* panel = makeClickablePanel(parent, row, highlight);
+            panel->setText(row.caption);
             panel->setCaptionStyle(16, true);
             control = panel;
             break;
         }
         case ControlKind::TitleStrip: {
-            PanelWidget* panel = makePanel(parent, spec.name, spec.place, highlight);
+            PanelWidget* panel = makePanel(parent, row.name, row.place, highlight);
             panel->setCaptionStyle(16, false);
             panel->setFrameStyle(QFrame::NoFrame);
             control = panel;
             break;
         }
         case ControlKind::TextBox: {
-            auto* memo = placed(new MemoBox(parent), spec.name, spec.place);
-            memo->setPlainText(spec.caption);
+            auto* memo = placed(new MemoBox(parent), row.name, row.place);
+            memo->setPlainText(row.caption);
             control = memo;
             break;
         }
@@ -168,7 +168,7 @@ QWidget* makeControl(QWidget* parent, const ControlSpec& spec) {
         palette.setColor(QPalette::Disabled, role, kDisabledText);
     }
     control->setPalette(palette);
-    control->setEnabled(spec.enabled);
+    control->setEnabled(row.enabled);
     return control;
 }
 

@@ -30,6 +30,6 @@ QGroupBox* makeGroupBox(QWidget* parent, const char* name, QRect place, const QS
 PanelWidget* makePanel(QWidget* parent, const char* name, QRect place, const QColor& colour);
 
 // Builds the control one row of the control table describes, as a child of `parent`.
-QWidget* makeControl(QWidget* parent, const ControlSpec& spec);
+QWidget* makeControl(QWidget* parent, const ControlSpec& row);
 
 }  // namespace rw

@@ -10,22 +10,22 @@ namespace rw {
 // A refused setting only shows its message and the export goes on with the earlier values; an
 // error while redrawing ends the export before its dialog.
 void MainWindow::exportSheet(OutputKind kind) {
-    const OutputKindSpec& spec = outputKindSpec(kind);
+    const OutputKindSpec& output = outputKindSpec(kind);
     drawRibSheet();
     const RibSettings panel = ribPanel_->snapshot();
     state_.outputBaseName = buildOutputBaseName(state_.airfoil.name, panel, state_.params);
     const std::optional<QString> path = desktop_.chooseFileToSave(
-        {state_.outputBaseName + spec.extension, folders_.*spec.folder, spec.saveFilter});
+        {state_.outputBaseName + output.extension, folders_.*output.folder, output.saveFilter});
     if (!path)
         return;
-    QString& file = state_.lastFiles.*spec.lastFile;
+    QString& file = state_.lastFiles.*output.lastFile;
     file = *path;
     state_.paper = ribPanel_->paperSize();
-    spec.write(file, state_, panel);
-    if (!desktop_.askYesNo(spec.openQuestion))
+    output.write(file, state_, panel);
+    if (!desktop_.askYesNo(output.openQuestion))
         return;
     desktop_.shellOpen(file);
-    if (spec.backToAirfoilView) {
+    if (output.backToAirfoilView) {
         state_.viewMode = ViewMode::Airfoil;
         applyViewMode();
     }

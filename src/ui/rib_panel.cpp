@@ -53,11 +53,10 @@ Control* RibPanel::control(const char* name) const {
 }
 
 void RibPanel::buildControls() {
-    for (const ControlSpec& spec : settingsColumnControls()) {
-        QWidget* parent = objectName() == QLatin1String(spec.parent)
-                              ? static_cast<QWidget*>(this)
-                              : control<QWidget>(spec.parent);
-        makeControl(parent, spec);
+    for (const ControlSpec& row : settingsColumnControls()) {
+        QWidget* parent = objectName() == QLatin1String(row.parent) ? static_cast<QWidget*>(this)
+                                                                    : control<QWidget>(row.parent);
+        makeControl(parent, row);
     }
     rootChordEdit_ = control<QLineEdit>("Edit2");
     tipChordEdit_ = control<QLineEdit>("Edit3");

@@ -16,12 +16,12 @@ const QString kDatabasePage =
 
 // The open dialog keeps the file name of its previous use; only its folder and filter are set.
 void MainWindow::viewSavedFile(OutputKind kind) {
-    const OutputKindSpec& spec = outputKindSpec(kind);
+    const OutputKindSpec& output = outputKindSpec(kind);
     const std::optional<QString> path =
-        desktop_.chooseFileToOpen({QString(), folders_.*spec.folder, spec.viewFilter});
+        desktop_.chooseFileToOpen({QString(), folders_.*output.folder, output.viewFilter});
     if (!path)
         return;
-    QString& file = state_.lastFiles.*spec.lastFile;
+    QString& file = state_.lastFiles.*output.lastFile;
     file = *path;
     desktop_.shellOpen(file);
 }

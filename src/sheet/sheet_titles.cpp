@@ -1,5 +1,6 @@
 #include "sheet/sheet_titles.h"
 
+#include "geometry/rib_feature_options.h"
 #include "platform/text_trim.h"
 
 #include <QPen>
@@ -37,6 +38,15 @@ SheetTitles sheetTitles(const QString& airfoilName, const RibSettings& panel,
     }
     titles.skinLine =
         QStringLiteral("SKIN THICKNESS : ") + panel.skinThicknessText + QStringLiteral(" mm");
+    // Sheeting of its own on either surface: the one panel value would no longer describe the
+    // ribs, so the line gives both surfaces.
+    const RibFeatures& f = panel.features;
+    const float skin = params.skinThickness;
+    if (f.upperSkin.value_or(skin) != skin || f.lowerSkin.value_or(skin) != skin) {
+        titles.skinLine = QStringLiteral("SKIN THICKNESS : UPPER %1 mm / LOWER %2 mm")
+                              .arg(formatSkinOption(upperSkinThickness(f, skin)),
+                                   formatSkinOption(lowerSkinThickness(f, skin)));
+    }
     return titles;
 }
 

@@ -65,6 +65,16 @@ TEST(SheetTitleTexts, NoTipLineWithoutTaper) {
     EXPECT_EQ(t.skinLine, QStringLiteral("SKIN THICKNESS : 1.00 mm"));
 }
 
+TEST(SheetTitleTexts, SheetingOfItsOwnGivesBothSurfaces) {
+    RibSettings panel = defaultRibSettings(QLatin1Char('.'));
+    panel.features.upperSkin = 1.0f;  // the panel's own thickness: the line stays as typed
+    EXPECT_EQ(sheetTitles({}, panel, readPanel(panel)).skinLine,
+              QStringLiteral("SKIN THICKNESS : 1.00 mm"));
+    panel.features.lowerSkin = 0.0f;
+    EXPECT_EQ(sheetTitles({}, panel, readPanel(panel)).skinLine,
+              QStringLiteral("SKIN THICKNESS : UPPER 1 mm / LOWER 0 mm"));
+}
+
 TEST(SheetTitlesOnTheSheet, NameCentredNotesAtTheLeft) {
     SheetRun run;
     run.airfoil.name = QStringLiteral("  NACA 2412  ");

@@ -53,6 +53,32 @@ double upOnGrid(double mm) {
     return std::ceil(mm * 1000 - 1e-6) / 1000;
 }
 
+bool overlapsAHole(const std::vector<MmRing>& holes, const MmBox& text) {
+    for (const MmRing& hole : holes) {
+        if (hole.empty())
+            continue;
+        MmBox box{hole.front().x(), hole.front().y(), hole.front().x(), hole.front().y()};
+        for (const QPointF& p : hole) include(box, p);
+        if (box.left < text.right && text.left < box.right && box.bottom < text.top &&
+            text.bottom < box.top)
+            return true;
+    }
+    return false;
+}
+
+// The rib number goes right of the spar line, or left of it where a lightening hole lies on the
+// right: engraved across a hole's edge, half of it would fall out with the hole.
+QPointF ribNumberPlace(const WorkshopRib& rib, double width) {
+    const QPointF right(rib.sparX + 1, 1);
+    const QPointF left(rib.sparX - 1 - width, 1);
+    for (const QPointF at : {right, left}) {
+        const MmBox text{at.x(), at.y(), at.x() + width, at.y() + kRibNumberHeight};
+        if (!overlapsAHole(rib.cut.holes, text))
+            return at;
+    }
+    return right;
+}
+
 WorkshopRib workshopRib(const CurrentRib& current, const RibParameters& params,
                         const RibFeatures& features) {
     WorkshopRib rib;
@@ -69,14 +95,14 @@ WorkshopRib workshopRib(const CurrentRib& current, const RibParameters& params,
 
     rib.sparX = double(rib.chord) * double(params.sparPercent) / 100;
     std::tie(rib.sparLow, rib.sparHigh) = surfaceRangeAt(rib.surface, rib.sparX);
-    rib.numberAt = QPointF(rib.sparX + 1, 1);
+    // A generous box for the digits: each narrower than the text height.
+    const double digits = QString::number(rib.ribNumber).size();
+    rib.numberAt = ribNumberPlace(rib, digits * kRibNumberHeight);
 
     // The chord line runs from the leading edge to the trailing edge at y = 0.
     MmBox box{0, 0, double(rib.chord), 0};
     for (const QPointF& p : rib.surface) include(box, p);
     for (const QPointF& p : rib.cut.outer) include(box, p);
-    // A generous box for the digits: each narrower than the text height.
-    const double digits = QString::number(rib.ribNumber).size();
     include(box, rib.numberAt + QPointF(digits * kRibNumberHeight, kRibNumberHeight));
     rib.footprint = box;
     return rib;

@@ -4,6 +4,7 @@
 #include "export/print_plan.h"
 
 #include "airfoil/airfoil_parser.h"
+#include "geometry/rib_feature_options.h"
 #include "panel/control_table.h"
 #include "platform/errors.h"
 #include "sheet/read_rib_parameters.h"
@@ -82,6 +83,27 @@ TEST(WorkshopLayout, RibsKeepTheirGapOnEachStockSheet) {
     EXPECT_EQ(stockSheetPath(QStringLiteral("/a.b/wing.svg"), 2),
               QStringLiteral("/a.b/wing-3.svg"));
     EXPECT_EQ(stockSheetPath(QStringLiteral("/a.b/wing"), 1), QStringLiteral("/a.b/wing-2"));
+}
+
+// Lightening holes next to the spar push the engraved rib number to the spar line's other side,
+// off every hole.
+TEST(WorkshopLayout, RibNumbersStayOffTheHoles) {
+    RibFeatures features;
+    features.sparNotches = {parseSparNotchOption(QStringLiteral("30:3x4"))};
+    features.holes = parseHolesOption(QStringLiteral("60:2"));
+    const std::vector<WorkshopRib> ribs =
+        buildWorkshopRibs(naca2412().profile, parameters("150", "100", "10"), features);
+    int holes = 0;
+    for (const WorkshopRib& rib : ribs) {
+        const double digits = QString::number(rib.ribNumber).size();
+        const QRectF text(rib.numberAt.x(), rib.numberAt.y(), digits * kRibNumberHeight,
+                          kRibNumberHeight);
+        for (const MmRing& hole : rib.cut.holes) {
+            ++holes;
+            for (const QPointF& p : hole) EXPECT_FALSE(text.contains(p)) << "rib " << rib.ribNumber;
+        }
+    }
+    EXPECT_GT(holes, 10);
 }
 
 // The pages cover the whole virtual sheet with overlaps of at least 10 mm, and a rib too wide

@@ -9,6 +9,7 @@
 #include "cli/text_encoding_check.h"
 #include "cli/workshop_outputs.h"
 #include "export/csv_writer.h"
+#include "export/dxf_layout.h"
 #include "export/dxf_writer.h"
 #include "export/output_name.h"
 #include "export/sheet_image.h"
@@ -78,11 +79,13 @@ int readAirfoil(const QString& path, bool asPasted, AirfoilState& airfoil, QChar
 // is opened, so that a rib that cannot be written stops the run with nothing written. With rib
 // features every rib is cut as well: the files of one run show the same ribs, so a feature that
 // cannot be cut refuses them all.
-void checkEveryRib(const PreparedRun& run, const RibFeatures& features) {
+void checkEveryRib(const PreparedRun& run, const RibFeatures& features, bool drawing) {
     const bool featured = hasRibFeatures(features, run.params.skinThickness);
     CurrentRib scratch;
     for (int k = 1; k <= run.params.ribCount; ++k) {
         produceFeaturedRib(k, run.airfoil.profile, run.params, features, scratch);
+        if (drawing)
+            requireDxfRibInRange(scratch, run.params.rootChord);
         if (featured)
             cutSheetedRib(scratch, run.params, features);
     }
@@ -126,7 +129,7 @@ int runOneFile(const CliOptions& options, const QString& airfoilFile, QSet<QStri
         const RibFeatures& features = options.panel.features;
         if (!targets.csv.isEmpty() || !targets.dxf.isEmpty() ||
             hasRibFeatures(features, run.params.skinThickness))
-            checkEveryRib(run, features);
+            checkEveryRib(run, features, !targets.dxf.isEmpty());
         checkTargetsWritable(targets, options.outDir);
         run.stock = prepareWorkshopOutputs(targets, options, run.airfoil, run.params);
     } catch (const FileError& e) {

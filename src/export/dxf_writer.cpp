@@ -116,6 +116,7 @@ void writeDxf(QIODevice& out, const ExportInputs& inputs, CurrentRib& rib,
     const bool featured = hasRibFeatures(features, inputs.params.skinThickness);
     for (int k = 1; k <= inputs.params.ribCount; ++k) {
         produceFeaturedRib(k, profile, inputs.params, features, rib);
+        requireDxfRibInRange(rib, inputs.params.rootChord);
         const RibCut cut = featured ? cutSheetedRib(rib, inputs.params, features) : RibCut{};
         writeRibDxf(dxf, rib, featured ? &cut : nullptr, profile.pointCount(),
                     dxfRibOriginY(k, inputs.params.rootChord), inputs);

@@ -157,6 +157,15 @@ void RibDrawer::drawChordLineAndGrid(const RibMetrics& m, float chord, int origi
         last = std::min(last, 0.0);
     if (!(last >= 0))
         return;  // no line, or a chord that is not a number
+    if (std::fabs(step) < 1) {
+        // Lines closer than a pixel (a chord of astronomical length) land on every column
+        // between the first and the last, so each column is drawn once instead of each line.
+        const double end = std::trunc(last * step + originX);
+        const double from = std::max(std::min(double(originX), end), -1.0);
+        const double to = std::min(std::max(double(originX), end), width);
+        for (double x = from; x <= to; ++x) drawAxisLine(x, m.topY, x, m.bottomY, colour);
+        return;
+    }
     for (qint64 j = 0; j <= qint64(last); ++j) {
         const double x = std::trunc(double(j) * perMm * 10 + originX);
         drawAxisLine(x, m.topY, x, m.bottomY, colour);

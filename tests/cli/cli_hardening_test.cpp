@@ -84,6 +84,8 @@ TEST(CliWrongNumber, ValuesBeyondSinglePrecisionAreRefusedWithNothingWritten) {
         {"--spar", "1e39"},
         {"--tip-thickness", "4e38"},
         {"--ribs", "0", "--root-chord", "1e39"},
+        // Within range, but the drawing stacks ribs 0.15 root chords apart: rib 8 lies beyond it.
+        {"--root-chord", "3e38", "--tip-chord", "3e3", "--ribs", "16"},
         {hugeX},
         {hugeY},
         {longField},

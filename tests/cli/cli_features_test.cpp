@@ -10,12 +10,11 @@
 
 using rw::test::CliResult;
 using rw::test::fileBytes;
+using rw::test::kAirfoil;
+using rw::test::kStem;
 using rw::test::runCli;
 
 namespace {
-
-const QString kAirfoil = QStringLiteral(RIBWRIGHT_TEST_DATA "/naca2412_two_surface.dat");
-const QString kStem = QStringLiteral("NACA 2412_150x100x10");
 
 TEST(RibwrightCliFeatures, NotchesStockAndHolesReachTheCutFilesAndNotTheCsv) {
     QTemporaryDir plain, featured;

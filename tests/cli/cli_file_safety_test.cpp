@@ -17,12 +17,12 @@
 #include <unistd.h>
 
 using rw::test::CliResult;
+using rw::test::kAirfoil;
+using rw::test::kStem;
 using rw::test::runCli;
 using rw::test::runCliUnder;
 
 namespace {
-
-const QString kAirfoil = QStringLiteral(RIBWRIGHT_TEST_DATA "/naca2412_two_surface.dat");
 
 QStringList filesIn(const QString& dir) {
     return QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::System);

@@ -12,13 +12,12 @@
 #include <gtest/gtest.h>
 
 using rw::test::CliResult;
+using rw::test::kAirfoil;
+using rw::test::kStem;
 using rw::test::runCli;
 using namespace rw;
 
 namespace {
-
-const QString kAirfoil = QStringLiteral(RIBWRIGHT_TEST_DATA "/naca2412_two_surface.dat");
-const QString kStem = QStringLiteral("NACA 2412_150x100x10");
 
 QStringList filesIn(const QString& dir) {
     return QDir(dir).entryList(QDir::Files | QDir::Hidden);

@@ -8,6 +8,10 @@
 
 namespace rw::test {
 
+// The airfoil most command-line tests run on, and the stem of its files at the default settings.
+inline const QString kAirfoil = QStringLiteral(RIBWRIGHT_TEST_DATA "/naca2412_two_surface.dat");
+inline const QString kStem = QStringLiteral("NACA 2412_150x100x10");
+
 // What one run of the built ribwright-cli left behind.
 struct CliResult {
     int exitCode = -1;  // -1 when the process crashed or did not finish

@@ -112,7 +112,10 @@ def main():
     if len(sys.argv) < 3:
         print(__doc__)
         return 2
-    cli, data = sys.argv[1], sys.argv[2]
+    # The CLI runs in each case's output folder: paths given relative to the caller's folder must
+    # still name the same files.
+    cli = os.path.abspath(sys.argv[1]) if os.sep in sys.argv[1] else sys.argv[1]
+    data = os.path.abspath(sys.argv[2])
     here = os.path.dirname(os.path.abspath(__file__))
     cases = sys.argv[3:] or sorted(os.path.join(here, d) for d in os.listdir(here)
                                    if os.path.isfile(os.path.join(here, d, "args")))

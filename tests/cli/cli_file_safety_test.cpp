@@ -39,9 +39,27 @@ void writeFile(const QString& path, const QByteArray& bytes) {
     f.write(bytes);
 }
 
+// A copy of the airfoil in `dir` that any user may read: the checkout itself may lie in a folder
+// only its owner can enter, where another user's run would be refused the input, not the target.
+// Empty when the copy could not be made.
+QString airfoilAnyoneCanRead(const QTemporaryDir& dir) {
+    const QString copy = dir.filePath("airfoil.dat");
+    const auto readable = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                          QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    const auto enterable =
+        readable | QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther;
+    if (!QFile::setPermissions(dir.path(), enterable) || !QFile::copy(kAirfoil, copy) ||
+        !QFile::setPermissions(copy, readable))
+        return QString();
+    return copy;
+}
+
 }  // namespace
 
 TEST(CliFileSafety, AWriteProtectedTargetIsRefusedAndKeptAWritableOneKeepsItsMode) {
+    QTemporaryDir inputDir;
+    const QString airfoil = airfoilAnyoneCanRead(inputDir);
+    ASSERT_FALSE(airfoil.isEmpty());
     QTemporaryDir dir;
     ::chmod(QFile::encodeName(dir.path()).constData(), 0777);  // any user may write
     const QString readOnly = dir.filePath("ro.csv");
@@ -56,14 +74,14 @@ TEST(CliFileSafety, AWriteProtectedTargetIsRefusedAndKeptAWritableOneKeepsItsMod
                                                               "--regid=65534", "--clear-groups"}
                                                 : QStringList{"env"};
 
-    const CliResult refused = runCliUnder(asUser, {"--csv", readOnly, kAirfoil});
+    const CliResult refused = runCliUnder(asUser, {"--csv", readOnly, airfoil});
     EXPECT_EQ(refused.exitCode, 3);
     EXPECT_TRUE(
         refused.err.contains(QStringLiteral("ファイルへのアクセスが拒否されました\n") + readOnly))
         << refused.err.toStdString();
     EXPECT_EQ(contents(readOnly), "older");
 
-    const CliResult written = runCliUnder(asUser, {"--csv", shared, kAirfoil});
+    const CliResult written = runCliUnder(asUser, {"--csv", shared, airfoil});
     EXPECT_EQ(written.exitCode, 0) << written.err.toStdString();
     EXPECT_TRUE(contents(shared).startsWith("NACA 2412"));
     struct stat st {};
@@ -71,7 +89,7 @@ TEST(CliFileSafety, AWriteProtectedTargetIsRefusedAndKeptAWritableOneKeepsItsMod
     EXPECT_EQ(st.st_mode & 07777, 0666u);
     if (::geteuid() == 0) {
         // Saved over by root, the other user's file stays theirs.
-        ASSERT_EQ(runCli({"--csv", shared, kAirfoil}).exitCode, 0);
+        ASSERT_EQ(runCli({"--csv", shared, airfoil}).exitCode, 0);
         ASSERT_EQ(::stat(QFile::encodeName(shared).constData(), &st), 0);
         EXPECT_EQ(st.st_uid, 65534u);
     }

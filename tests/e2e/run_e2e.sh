@@ -3,10 +3,18 @@
 # open a published airfoil file, paste an airfoil, draw the ribs, export CSV, DXF, PNG, the
 # true-scale PDF, the laser SVG and the cut DXF through the real save dialogs, compare the files
 # with what ribwright-cli writes, hand over from a second copy, close. Every step waits for what
-# it needs to see (a window, a file, a still screen), never for a fixed time.
-# Usage: run_e2e.sh BIN_DIR SOURCE_DIR ARTIFACT_DIR
+# it needs to see (a window, a file, a still screen), never for a fixed time. Controls are
+# clicked at their centres, by name, where the control table places them.
+# Usage: run_e2e.sh BIN_DIR SOURCE_DIR ARTIFACT_DIR PRINT_CONTROL_PLACES
 set -uo pipefail
-bin=$1 src=$2 art=$3
+bin=$1 src=$2 art=$3 places_tool=$4
+# Window titles are Japanese, and xdotool matches them by the locale's character set: the run
+# sets a UTF-8 locale of its own, whatever the caller has. C.UTF-8 ships with Debian's libc.
+if ! locale -a 2>/dev/null | grep -qiE '^c\.utf-?8$'; then
+  echo "the C.UTF-8 locale is missing"
+  exit 1
+fi
+export LC_ALL=C.UTF-8
 mkdir -p "$art"
 rm -f "$art"/*.png
 work=$(mktemp -d /tmp/ribwright-e2e.XXXXXX)
@@ -47,6 +55,7 @@ wait_still() {
 for tool in Xvfb openbox xdotool xclip xprop import; do
   command -v "$tool" >/dev/null || { echo "missing $tool: run scripts/install-deps.sh"; exit 1; }
 done
+"$places_tool" 0 >/dev/null || { echo "cannot read the control places from $places_tool"; exit 1; }
 
 # A fresh copy of the program with its data folder, in a folder of its own.
 mkdir -p "$work/app" "$work/out" "$work/runtime"
@@ -91,6 +100,21 @@ maximised() { xprop -id "$1" _NET_WM_STATE | grep -q _NET_WM_STATE_MAXIMIZED_HOR
 click_client() { # click_client WINDOW X Y (client coordinates)
   xdotool mousemove --window "$1" "$2" "$3" click 1
 }
+# The centre of a control of the main window, "X Y" in client coordinates, as the window
+# places it at its present width.
+control_centre() { # control_centre NAME
+  local size
+  size=$(client_size "$win")
+  "$places_tool" "${size%x*}" |
+    awk -v name="$1" '$1 == name { print $2 + int($4 / 2), $3 + int($5 / 2); found = 1 }
+                      END { exit !found }'
+}
+click_control() { # click_control NAME
+  local centre
+  centre=$(control_centre "$1") || { echo "no control named $1"; return 1; }
+  # shellcheck disable=SC2086 # "X Y" splits into the two coordinates
+  click_client "$win" $centre
+}
 dialog_window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
 # A visible top-level window other than the main window: the dialog just opened.
 other_window() { xdotool search --onlyvisible --name . 2>/dev/null | grep -vx "$win" | head -n 1; }
@@ -125,7 +149,7 @@ shot 01-airfoil-view-short-text
 # Open a library entry by typing its name in the open dialog and pressing Return: the dialog's
 # completion list must close with it, so the next click (register) reaches its button.
 cp "$src/tests/data/naca0012_loop.dat" "$work/app/data/winglist/library_entry.dat"
-click_client "$win" 119 43
+click_control Button15
 check "the open dialog appears" wait_for 10 has_other_window
 wait_still
 xdotool type --delay 50 'library_en'
@@ -137,12 +161,12 @@ check "the open dialog closes" wait_for 5 bash -c "! xdotool search --onlyvisibl
 check "the library entry is loaded" wait_for 5 file_has "$work/app/data/lastdata.txt" 'NACA 0012'
 wait_still
 shot 02b-after-open-dialog
-click_client "$win" 117 452
+click_control Button16
 check "the register button works after the open dialog" \
   wait_for 5 test -s "$work/app/data/winglist/NACA 0012.dat"
 
 # Import a published file with notes through "翼型ファイルを開く" and the real open dialog.
-click_client "$win" 355 342
+click_control OpenFileButton
 check "the open dialog appears for an airfoil file" wait_for 10 has_other_window
 wait_still
 xdotool key ctrl+a type --delay 20 "$src/tests/data/import/notes_after.dat"
@@ -155,25 +179,23 @@ shot 02c-airfoil-file-imported
 # Paste a two-surface airfoil from the clipboard with the paste button.
 xclip -selection clipboard -i <"$src/tests/data/naca2412_two_surface.dat"
 wait_for 5 clipboard_has 'NACA 2412'
-click_client "$win" 173 12
+click_control Button1
 check "the last-run file is written" wait_for 5 file_has "$work/app/data/lastdata.txt" 'NACA 2412'
 wait_still
 shot 02-airfoil-pasted
 
 # Draw the ribs: the window maximises into the sheet view.
-click_client "$win" 355 299
+click_control Button3
 check "the sheet view is maximised" wait_for 5 maximised "$win"
 wait_still
 shot 03-sheet-view
-size=$(client_size "$win")
-cw=${size%x*}
 
 # The three exports through the real save dialog, accepting the proposed name, answering No.
 # The toolkit's own texts are Japanese: the save dialog is captioned "名前を付けて保存".
 stem="NACA 2412_150x100x10"
-export_with() { # export_with BUTTON_Y SHOT_NAME FILE
-  local y=$1 name=$2 file=$3 dialog
-  click_client "$win" $((cw - 248 + 172)) "$y"
+export_with() { # export_with BUTTON SHOT_NAME FILE
+  local button=$1 name=$2 file=$3 dialog
+  click_control "$button"
   if ! wait_for 10 has_other_window; then echo "no save dialog for $name"; return 1; fi
   dialog=$(other_window)
   check "the $name save dialog is captioned in Japanese" \
@@ -188,13 +210,13 @@ export_with() { # export_with BUTTON_Y SHOT_NAME FILE
   xdotool key Escape
   wait_for 5 bash -c "! xdotool search --onlyvisible --name . | grep -vx $win | grep -q ."
 }
-export_with 413 04-csv "$work/app/data/SPREADSHEET/$stem.csv"
-export_with 444 05-dxf "$work/app/data/dxf/$stem.dxf"
-export_with 382 06-png "$work/app/data/pictures/$stem.png"
+export_with Button10 04-csv "$work/app/data/SPREADSHEET/$stem.csv"
+export_with Button11 05-dxf "$work/app/data/dxf/$stem.dxf"
+export_with Button9 06-png "$work/app/data/pictures/$stem.png"
 # The workshop files from the "原寸出力" group below the export buttons.
-export_with 556 06b-pdf "$work/app/data/pdf/$stem.pdf"
-export_with 587 06c-svg "$work/app/data/svg/$stem.svg"
-export_with 618 06d-cut-dxf "$work/app/data/dxf/${stem}_cut.dxf"
+export_with PdfButton 06b-pdf "$work/app/data/pdf/$stem.pdf"
+export_with SvgButton 06c-svg "$work/app/data/svg/$stem.svg"
+export_with CutDxfButton 06d-cut-dxf "$work/app/data/dxf/${stem}_cut.dxf"
 check "pdf file is an A4 print" bash -c "pdfinfo '$work/app/data/pdf/$stem.pdf' | grep -q 'A4'"
 check "svg file renders" rsvg-convert -o "$work/laser.png" "$work/app/data/svg/$stem.svg"
 check "cut dxf file exists" test -s "$work/app/data/dxf/${stem}_cut.dxf"
@@ -215,7 +237,7 @@ if [ -s "$work/app/data/pictures/$stem.png" ]; then
 fi
 
 # Taper off greys the tip chord and rib count; the screenshot shows them still readable.
-click_client "$win" $((cw - 248 + 10 + 14 + 8)) $((127 + 9 + 8))
+click_control CheckBox1
 wait_still
 shot 06a-taper-off
 

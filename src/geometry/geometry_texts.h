@@ -16,6 +16,7 @@ QString wrongFirstLineText();
 QString badLineText(int line, const QString& text);  // `line` counts from 1
 
 // The names the refusals give the features, as the rib details dialog lists them.
+QString notchSideName(NotchSide side);  // the surface a notch is cut into
 QString sparNotchName(int index, const SparNotch& notch);  // index from 1
 QString trailingEdgeName(const TrailingEdgeStock& stock);
 QString sheetingName();

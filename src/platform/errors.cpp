@@ -2,15 +2,17 @@
 
 #include "platform/text_trim.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 
 namespace rw {
 
 QString divisionByZeroText() {
-    return QStringLiteral("0 による浮動小数点数除算");
+    return QCoreApplication::translate("rw::errors", "0 による浮動小数点数除算");
 }
 QString invalidOperationText() {
-    return QStringLiteral("不正な浮動小数点数演算命令");
+    return QCoreApplication::translate("rw::errors", "不正な浮動小数点数演算命令");
 }
 
 void throwDivisionByZero() {
@@ -21,33 +23,37 @@ void throwInvalidOperation() {
 }
 
 QString floatConversionErrorText(const QString& token) {
-    return QStringLiteral("'%1' は浮動小数点数ではありません").arg(shortenedToken(token));
+    return QCoreApplication::translate("rw::errors", "'%1' は浮動小数点数ではありません")
+        .arg(shortenedToken(token));
 }
 
 QString integerConversionErrorText(const QString& token) {
-    return QStringLiteral("''%1'' は整数ではありません").arg(shortenedToken(token));
+    return QCoreApplication::translate("rw::errors", "''%1'' は整数ではありません")
+        .arg(shortenedToken(token));
 }
 
 QString fileErrorText(int code) {
     switch (code) {
         case 2:
-            return QStringLiteral("指定されたファイルが見つかりません");
+            return QCoreApplication::translate("rw::errors", "指定されたファイルが見つかりません");
         // The placeholder is left unfilled: the path follows on the next line, as with every
         // file error.
         case 3:
-            return QStringLiteral("不正なファイル名 - %s");
+            //: %s stays as it stands: the path follows on the next line.
+            return QCoreApplication::translate("rw::errors", "不正なファイル名 - %s");
         case 4:
-            return QStringLiteral("開かれたファイルが多すぎます。");
+            return QCoreApplication::translate("rw::errors", "開かれたファイルが多すぎます。");
         case 5:
-            return QStringLiteral("ファイルへのアクセスが拒否されました");
+            return QCoreApplication::translate("rw::errors",
+                                               "ファイルへのアクセスが拒否されました");
         case 100:
-            return QStringLiteral("ファイルの末尾以降を読み取りました");
+            return QCoreApplication::translate("rw::errors", "ファイルの末尾以降を読み取りました");
         case 101:
-            return QStringLiteral("ディスクがいっぱいです");
+            return QCoreApplication::translate("rw::errors", "ディスクがいっぱいです");
         case 106:
-            return QStringLiteral("入力値が数値ではありません");
+            return QCoreApplication::translate("rw::errors", "入力値が数値ではありません");
         default:
-            return QStringLiteral("I/O エラー %1").arg(code);
+            return QCoreApplication::translate("rw::errors", "I/O エラー %1").arg(code);
     }
 }
 
@@ -81,11 +87,12 @@ int fileErrorCodeFromErrno(int e) {
 }
 
 QString imageCreateErrorText(const QString& path, const QString& systemReason) {
-    return QStringLiteral("ファイル \"%1\" を作成できません。%2").arg(path, systemReason);
+    return QCoreApplication::translate("rw::errors", "ファイル \"%1\" を作成できません。%2")
+        .arg(path, systemReason);
 }
 
 QString outOfMemoryText() {
-    return QStringLiteral("メモリが不足しています");
+    return QCoreApplication::translate("rw::errors", "メモリが不足しています");
 }
 
 }  // namespace rw

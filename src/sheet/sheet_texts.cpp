@@ -1,21 +1,24 @@
 #include "sheet/sheet_texts.h"
 
+#include <QCoreApplication>
+
 namespace rw::sheet_texts {
 
 QString badRootChord() {
-    return QStringLiteral("翼弦長のデータが不正です");
+    return QCoreApplication::translate("rw::sheet_texts", "翼弦長のデータが不正です");
 }
 
 QString badSparPosition() {
-    return QStringLiteral("桁の位置データが不正です");
+    return QCoreApplication::translate("rw::sheet_texts", "桁の位置データが不正です");
 }
 
 QString badTipChord() {
-    return QStringLiteral("翼端の翼弦長のデータが不正です");
+    return QCoreApplication::translate("rw::sheet_texts", "翼端の翼弦長のデータが不正です");
 }
 
 QString noMemoryForSheet(QSize size) {
-    return QStringLiteral("シートの画像 (%1 × %2 ピクセル) に使うメモリを確保できません")
+    return QCoreApplication::translate(
+               "rw::sheet_texts", "シートの画像 (%1 × %2 ピクセル) に使うメモリを確保できません")
         .arg(size.width())
         .arg(size.height());
 }

@@ -1,6 +1,7 @@
+#include "geometry/compute_rib_outline.h"
+
 #include "geometry/loop_orientation.h"
 #include "geometry/offset_corner.h"
-#include "geometry/rib_geometry.h"
 
 namespace rw {
 namespace {

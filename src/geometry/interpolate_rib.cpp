@@ -1,4 +1,4 @@
-#include "geometry/rib_geometry.h"
+#include "geometry/interpolate_rib.h"
 
 namespace rw {
 

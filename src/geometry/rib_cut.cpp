@@ -1,3 +1,5 @@
+#include "geometry/rib_cut.h"
+
 #include "geometry/clipper_units.h"
 #include "geometry/loop_orientation.h"
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "airfoil/airfoil_data.h"
+#include "geometry/features/apply_rib_features.h"
 #include "geometry/rib_cut.h"
 #include "geometry/rib_features.h"
 #include "geometry/rib_outline.h"
@@ -16,13 +17,6 @@ struct FeaturedRib {
     RibShape shape;
     RibCut cut;
 };
-
-// Cuts the trailing-edge stock, the spar notches and the lightening holes into the cut contour
-// of rib `ribNumber`, whose chord is `ribChord` mm. Positions in percent follow the rib's own
-// chord; widths, depths and webs stay in millimetres. Throws RibwrightError naming the rib and
-// the feature when a feature cannot be cut.
-RibCut applyRibFeatures(const RibCut& contour, float ribChord, int ribNumber,
-                        const RibFeatures& features);
 
 // The cut piece of `sheeted`, a rib produced by produceSheetedRib with the same features: its
 // cut contour with the features cut in. Without features it is the plain cut contour (empty when

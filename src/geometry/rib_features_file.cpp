@@ -1,7 +1,7 @@
 #include "geometry/rib_features_file.h"
 
+#include "geometry/features/feature_units.h"
 #include "geometry/geometry_texts.h"
-#include "geometry/rib_feature_options.h"
 #include "platform/atomic_file.h"
 #include "platform/errors.h"
 
@@ -14,23 +14,17 @@ namespace {
 const QByteArray kFirstLine = "Ribwright rib details 1";
 
 // Applies one `key=value` line; false for a key this file does not hold or a value it cannot
-// hold twice. A value that does not parse throws from its parser.
+// hold twice. A value that does not read throws from its feature.
 bool applyLine(const QString& key, const QString& value, RibFeatures& features) {
-    if (key == QLatin1String("spar-notch")) {
-        features.sparNotches.push_back(parseSparNotchOption(value));
-    } else if (key == QLatin1String("upper-skin") && !features.upperSkin) {
-        features.upperSkin = parseSkinOption(QStringLiteral("upper-skin"), value);
-    } else if (key == QLatin1String("lower-skin") && !features.lowerSkin) {
-        features.lowerSkin = parseSkinOption(QStringLiteral("lower-skin"), value);
-    } else if (key == QLatin1String("te-stock") &&
-               features.trailingEdge.cut == TrailingEdgeCut::None) {
-        features.trailingEdge = parseTrailingEdgeStockOption(value);
-    } else if (key == QLatin1String("holes") && !features.holes.on) {
-        features.holes = parseHolesOption(value);
-    } else {
-        return false;
+    for (const RibFeatureUnit& unit : ribFeatureUnits()) {
+        if (key != QLatin1String(unit.key))
+            continue;
+        if (!unit.repeatable && unit.isSet(features))
+            return false;
+        unit.read(value, features);
+        return true;
     }
-    return true;
+    return false;
 }
 
 QString damaged(const QString& path, const QString& detail) {
@@ -45,19 +39,10 @@ QString ribFeaturesFilePath(const DataFolders& folders) {
 
 QByteArray ribFeaturesFileText(const RibFeatures& features) {
     QByteArray text = kFirstLine + "\r\n";
-    auto line = [&](const char* key, const QString& value) {
-        text += QByteArray(key) + '=' + value.toLatin1() + "\r\n";
-    };
-    for (const SparNotch& notch : features.sparNotches)
-        line("spar-notch", formatSparNotchOption(notch));
-    if (features.upperSkin)
-        line("upper-skin", formatSkinOption(*features.upperSkin));
-    if (features.lowerSkin)
-        line("lower-skin", formatSkinOption(*features.lowerSkin));
-    if (features.trailingEdge.cut != TrailingEdgeCut::None)
-        line("te-stock", formatTrailingEdgeStockOption(features.trailingEdge));
-    if (features.holes.on)
-        line("holes", formatHolesOption(features.holes));
+    for (const RibFeatureUnit& unit : ribFeatureUnits()) {
+        for (const QString& value : unit.write(features))
+            text += QByteArray(unit.key) + '=' + value.toLatin1() + "\r\n";
+    }
     return text;
 }
 

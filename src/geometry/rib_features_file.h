@@ -9,8 +9,8 @@
 namespace rw {
 
 // The rib details are remembered between runs in a small text file in the data folder: a first
-// line naming the file, then one `key=value` line per feature set, the values written as the
-// command line's options take them (spar-notch, upper-skin, lower-skin, te-stock, holes).
+// line naming the file, then one `key=value` line per value set, each feature's key and text as
+// its unit gives them (geometry/features/feature_units.h), which are the command line's too.
 QString ribFeaturesFilePath(const DataFolders& folders);
 
 QByteArray ribFeaturesFileText(const RibFeatures& features);

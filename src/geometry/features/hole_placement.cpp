@@ -1,4 +1,4 @@
-#include "geometry/lightening_holes.h"
+#include "geometry/features/hole_placement.h"
 
 #include "geometry/contour_section.h"
 

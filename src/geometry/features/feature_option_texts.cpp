@@ -1,0 +1,39 @@
+#include "geometry/features/feature_option_texts.h"
+
+#include <QCoreApplication>
+
+namespace rw {
+
+QString sparNotchOptionRefusedText(const QString& text) {
+    return QCoreApplication::translate(
+               "rw::feature_option_texts",
+               "--spar-notch takes POS:WIDTHxDEPTH[:top|bottom|both] in mm, POS in % of the chord "
+               "or in mm from the leading edge with an mm suffix, such as 30:3x6:top or 45mm:3x6; "
+               "not '%1'")
+        .arg(text);
+}
+
+QString skinOptionRefusedText(const QString& option, const QString& text) {
+    return QCoreApplication::translate(
+               "rw::feature_option_texts",
+               "%1 takes a thickness in mm, 0 or more, such as 1.5; not '%2'")
+        .arg(option, text);
+}
+
+QString trailingEdgeStockOptionRefusedText(const QString& text) {
+    return QCoreApplication::translate(
+               "rw::feature_option_texts",
+               "--te-stock takes a distance in mm from the trailing edge, or LENGTHxHEIGHT in mm "
+               "for a slot, such as 5 or 6x3; not '%1'")
+        .arg(text);
+}
+
+QString holesOptionRefusedText(const QString& text) {
+    return QCoreApplication::translate(
+               "rw::feature_option_texts",
+               "--holes takes PCT:WEB_MM, the hole diameter in % of the rib height (below 100) and "
+               "the web in mm, such as 60:2; not '%1'")
+        .arg(text);
+}
+
+}  // namespace rw

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// What the rib feature options say when their text does not read: the option, its form with an
+// example, and the text given. The command line shows them as they are; kept together so the
+// forms are reviewed in one place.
+namespace rw {
+
+QString sparNotchOptionRefusedText(const QString& text);
+QString skinOptionRefusedText(const QString& option, const QString& text);
+QString trailingEdgeStockOptionRefusedText(const QString& text);
+QString holesOptionRefusedText(const QString& text);
+
+}  // namespace rw

@@ -1,0 +1,18 @@
+#include "geometry/features/feature_units.h"
+
+#include "geometry/features/lightening_holes.h"
+#include "geometry/features/sheeting.h"
+#include "geometry/features/spar_notch.h"
+#include "geometry/features/trailing_edge_stock.h"
+
+namespace rw {
+
+const std::vector<RibFeatureUnit>& ribFeatureUnits() {
+    static const std::vector<RibFeatureUnit> units = {
+        sparNotchUnit(),         upperSkinUnit(),       lowerSkinUnit(),
+        trailingEdgeStockUnit(), lighteningHolesUnit(),
+    };
+    return units;
+}
+
+}  // namespace rw

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "geometry/features/feature_units.h"
+
+#include <QString>
+
+namespace rw {
+
+// Which surface of the rib a spar notch is cut into.
+enum class NotchSide { Top, Bottom, Both };
+
+// A notch for one spar, cut square to the chord line. The position is the spar's centre line,
+// the same line the sheet marks as the spar; the notch is `width` wide across that line. Its floor
+// lies `depth` below (or above) the rib contour where the centre line crosses it and runs parallel
+// to the chord, so a straight spar of that depth sits flush with the contour at its centre.
+struct SparNotch {
+    double position = 30;       // percent of the rib's chord, or mm from its leading edge
+    bool positionInMm = false;  // true: `position` is mm from the leading edge
+    double width = 0;           // mm, along the chord
+    double depth = 0;           // mm, across the chord
+    NotchSide side = NotchSide::Top;
+    friend bool operator==(const SparNotch&, const SparNotch&) = default;
+};
+
+// POS:WIDTHxDEPTH[:top|bottom|both], WIDTH and DEPTH in mm. POS is the spar's centre line: a
+// plain number (or one ending in %) is a percent of each rib's chord and moves with the taper;
+// a number ending in mm is millimetres from the leading edge, the same on every rib. Without a
+// side the notch is cut into the top. Examples: 30:3x6, 25%:3x6:both, 45mm:3x6:bottom.
+// Throws RibwrightError naming --spar-notch.
+SparNotch parseSparNotchOption(const QString& text);
+QString formatSparNotchOption(const SparNotch& notch);
+
+// The notch's centre line on a rib of chord `ribChord`, in mm from its leading edge.
+double notchCentre(const SparNotch& notch, float ribChord);
+
+// Key spar-notch, repeatable: each value is one more notch, cut in the order given.
+RibFeatureUnit sparNotchUnit();
+
+}  // namespace rw

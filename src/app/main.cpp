@@ -1,7 +1,7 @@
 // Ribwright: one window per user. A second start hands the user over to the running window.
+#include "desktop/qt_desktop.h"
+#include "desktop/single_instance.h"
 #include "platform/data_folders.h"
-#include "platform/qt_desktop.h"
-#include "platform/single_instance.h"
 #include "ui/main_window.h"
 #include "ui/toolkit_translations.h"
 #include "ui/ui_texts.h"

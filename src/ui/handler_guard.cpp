@@ -1,6 +1,6 @@
 #include "ui/handler_guard.h"
 
-#include "platform/desktop.h"
+#include "desktop/desktop.h"
 #include "platform/errors.h"
 
 #include <exception>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "desktop/desktop.h"
 #include "platform/data_folders.h"
-#include "platform/desktop.h"
 #include "ui/output_kinds.h"
 #include "ui/window_state.h"
 

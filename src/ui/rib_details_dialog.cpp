@@ -1,7 +1,7 @@
 #include "ui/rib_details_dialog.h"
 
+#include "desktop/desktop.h"
 #include "geometry/geometry_texts.h"
-#include "platform/desktop.h"
 #include "ui/control_factory.h"
 #include "ui/handler_guard.h"
 #include "ui/spar_notch_list.h"

@@ -1,8 +1,8 @@
 #include "ui/rib_panel.h"
 
+#include "desktop/desktop.h"
 #include "export/workshop_files.h"
 #include "panel/control_table.h"
-#include "platform/desktop.h"
 #include "ui/control_factory.h"
 
 #include <QCheckBox>

@@ -4,7 +4,7 @@
 //                                         to come forward, and exit
 //   single_instance_helper second FOLDER  claim; print "handed-over" once the request is
 //                                         delivered to the running copy
-#include "platform/single_instance.h"
+#include "desktop/single_instance.h"
 
 #include <QCoreApplication>
 #include <QTextStream>

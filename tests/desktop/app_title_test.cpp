@@ -1,4 +1,4 @@
-#include "platform/desktop.h"
+#include "desktop/desktop.h"
 
 #include <gtest/gtest.h>
 

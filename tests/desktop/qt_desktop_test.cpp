@@ -1,6 +1,6 @@
 // The Qt side of the desktop seam: the shared dialogs remember what they should, the message
 // boxes carry the right captions and buttons. Each modal dialog is answered from a timer.
-#include "platform/qt_desktop.h"
+#include "desktop/qt_desktop.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -1,6 +1,6 @@
 // One running copy per user, checked across real processes: a helper built on the same start-up
 // check plays the other copy.
-#include "platform/single_instance.h"
+#include "desktop/single_instance.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -34,12 +34,18 @@ struct ControlSpec {
     ControlKind kind;
     const char* parent;
     QRect place;
-    QString caption;  // caption; for edit fields and lists the initial text
+    // Caption and tooltip as untranslated source texts in the context kControlTableContext; the
+    // window translates them where it builds the control. For edit fields and lists the caption is
+    // the initial text, shown as it stands.
+    QString caption;
     QString hint;
     bool checked = false;  // check boxes
     bool enabled = true;
     QColor colour;  // swatches
 };
+
+// The translation context of the table's captions and tooltips.
+inline constexpr char kControlTableContext[] = "rw::control_table";
 
 const std::vector<ControlSpec>& airfoilViewControls();
 const std::vector<ControlSpec>& settingsColumnControls();

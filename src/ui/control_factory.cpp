@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -42,6 +43,14 @@ void condenseToFit(QWidget* control, const QString& caption, int room) {
     const int stretch = std::max(70, room * 100 / natural);
     font.setStretch(stretch);
     control->setFont(font);
+}
+
+// The table holds source texts; each is translated as its control is built, so the translation
+// installed at start-up reaches every caption and tooltip.
+QString translated(const QString& source) {
+    if (source.isEmpty())
+        return source;
+    return QCoreApplication::translate(kControlTableContext, source.toUtf8().constData());
 }
 
 }  // namespace
@@ -115,13 +124,14 @@ static PanelWidget* makeClickablePanel(QWidget* parent, const ControlSpec& row,
 
 QWidget* makeControl(QWidget* parent, const ControlSpec& row) {
     const QColor highlight = parent->palette().color(QPalette::Highlight);
+    const QString caption = translated(row.caption);
     QWidget* control = nullptr;
     switch (row.kind) {
         case ControlKind::Button:
-            control = makeButton(parent, row.name, row.place, row.caption, row.hint);
+            control = makeButton(parent, row.name, row.place, caption);
             break;
         case ControlKind::Label:
-            control = makeLabel(parent, row.name, row.place, row.caption);
+            control = makeLabel(parent, row.name, row.place, caption);
             break;
         case ControlKind::Edit:
             control = makeEdit(parent, row.name, row.place, row.caption);
@@ -131,10 +141,10 @@ QWidget* makeControl(QWidget* parent, const ControlSpec& row) {
             control = makeDropDown(parent, row.name, row.place);
             break;
         case ControlKind::CheckBox:
-            control = makeCheckBox(parent, row.name, row.place, row.caption, row.checked);
+            control = makeCheckBox(parent, row.name, row.place, caption, row.checked);
             break;
         case ControlKind::GroupBox:
-            control = makeGroupBox(parent, row.name, row.place, row.caption);
+            control = makeGroupBox(parent, row.name, row.place, caption);
             break;
         case ControlKind::Swatch:
             control = makeClickablePanel(parent, row, row.colour);
@@ -168,6 +178,7 @@ QWidget* makeControl(QWidget* parent, const ControlSpec& row) {
         palette.setColor(QPalette::Disabled, role, kDisabledText);
     }
     control->setPalette(palette);
+    control->setToolTip(translated(row.hint));
     control->setEnabled(row.enabled);
     return control;
 }

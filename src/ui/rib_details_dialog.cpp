@@ -5,6 +5,7 @@
 #include "ui/control_factory.h"
 #include "ui/handler_guard.h"
 #include "ui/spar_notch_list.h"
+#include "ui/ui_texts.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -44,7 +45,7 @@ QRadioButton* radio(QWidget* parent, const char* name, const QString& caption) {
 RibDetailsDialog::RibDetailsDialog(Desktop& desktop, QWidget* parent)
     : QDialog(parent), desktop_(desktop), separator_(desktop.decimalSeparator()) {
     setObjectName(QStringLiteral("RibDetailsDialog"));
-    setWindowTitle(QStringLiteral("リブ詳細"));
+    setWindowTitle(ui_texts::ribDetailsTitle());
     // A dialog is a window of its own and takes nothing from the main window unasked.
     if (parent) {
         setFont(parent->font());
@@ -70,7 +71,7 @@ RibDetailsDialog::RibDetailsDialog(Desktop& desktop, QWidget* parent)
 
 QWidget* RibDetailsDialog::buildNotchGroup() {
     auto* layout = new QVBoxLayout;
-    QGroupBox* box = group(this, "NotchGroup", QStringLiteral("桁の切り欠き"), layout);
+    QGroupBox* box = group(this, "NotchGroup", ui_texts::notchGroup(), layout);
     notchList_ = new SparNotchList(box);
     layout->addWidget(notchList_);
     return box;
@@ -78,13 +79,10 @@ QWidget* RibDetailsDialog::buildNotchGroup() {
 
 QWidget* RibDetailsDialog::buildSheetingGroup() {
     auto* layout = new QGridLayout;
-    QGroupBox* box =
-        group(this, "SheetingGroup", QStringLiteral("SKIN材厚さ (上面・下面)"), layout);
-    upperSkinBox_ =
-        makeCheckBox(box, "UpperSkinBox", QRect(), QStringLiteral("上面を指定 (mm)"), false);
+    QGroupBox* box = group(this, "SheetingGroup", ui_texts::sheetingGroup(), layout);
+    upperSkinBox_ = makeCheckBox(box, "UpperSkinBox", QRect(), ui_texts::upperSkinSwitch(), false);
     upperSkinEdit_ = numberEdit(box, "UpperSkinEdit");
-    lowerSkinBox_ =
-        makeCheckBox(box, "LowerSkinBox", QRect(), QStringLiteral("下面を指定 (mm)"), false);
+    lowerSkinBox_ = makeCheckBox(box, "LowerSkinBox", QRect(), ui_texts::lowerSkinSwitch(), false);
     lowerSkinEdit_ = numberEdit(box, "LowerSkinEdit");
     layout->addWidget(upperSkinBox_, 0, 0);
     layout->addWidget(upperSkinEdit_, 0, 1);
@@ -92,31 +90,30 @@ QWidget* RibDetailsDialog::buildSheetingGroup() {
     layout->addWidget(lowerSkinEdit_, 0, 4);
     layout->setColumnMinimumWidth(2, 24);
     layout->setColumnStretch(5, 1);
-    layout->addWidget(makeLabel(box, "SheetingNote", QRect(),
-                                QStringLiteral("指定しない面は設定欄の「SKIN材厚さ」です")),
-                      1, 0, 1, 6);
+    layout->addWidget(makeLabel(box, "SheetingNote", QRect(), ui_texts::sheetingNote()), 1, 0, 1,
+                      6);
     return box;
 }
 
 QWidget* RibDetailsDialog::buildTrailingEdgeGroup() {
     auto* layout = new QGridLayout;
-    QGroupBox* box = group(this, "TrailingEdgeGroup", QStringLiteral("後縁材"), layout);
-    noStockButton_ = radio(box, "NoStockButton", QStringLiteral("なし"));
-    flatStockButton_ = radio(box, "FlatStockButton", QStringLiteral("切り落とし"));
-    notchStockButton_ = radio(box, "NotchStockButton", QStringLiteral("切り欠き"));
+    QGroupBox* box = group(this, "TrailingEdgeGroup", ui_texts::trailingEdgeGroup(), layout);
+    noStockButton_ = radio(box, "NoStockButton", ui_texts::noStockChoice());
+    flatStockButton_ = radio(box, "FlatStockButton", ui_texts::flatStockChoice());
+    notchStockButton_ = radio(box, "NotchStockButton", ui_texts::notchStockChoice());
     stockDistanceEdit_ = numberEdit(box, "StockDistanceEdit");
     stockLengthEdit_ = numberEdit(box, "StockLengthEdit");
     stockHeightEdit_ = numberEdit(box, "StockHeightEdit");
     layout->addWidget(noStockButton_, 0, 0);
     layout->addWidget(flatStockButton_, 1, 0);
-    layout->addWidget(
-        makeLabel(box, "StockDistanceLabel", QRect(), QStringLiteral("後縁からの距離 (mm)")), 1, 1);
+    layout->addWidget(makeLabel(box, "StockDistanceLabel", QRect(), ui_texts::stockDistanceLabel()),
+                      1, 1);
     layout->addWidget(stockDistanceEdit_, 1, 2);
     layout->addWidget(notchStockButton_, 2, 0);
-    layout->addWidget(
-        makeLabel(box, "StockLengthLabel", QRect(), QStringLiteral("後縁からの長さ (mm)")), 2, 1);
+    layout->addWidget(makeLabel(box, "StockLengthLabel", QRect(), ui_texts::stockLengthLabel()), 2,
+                      1);
     layout->addWidget(stockLengthEdit_, 2, 2);
-    layout->addWidget(makeLabel(box, "StockHeightLabel", QRect(), QStringLiteral("高さ (mm)")), 2,
+    layout->addWidget(makeLabel(box, "StockHeightLabel", QRect(), ui_texts::stockHeightLabel()), 2,
                       3);
     layout->addWidget(stockHeightEdit_, 2, 4);
     layout->setColumnStretch(5, 1);
@@ -126,17 +123,14 @@ QWidget* RibDetailsDialog::buildTrailingEdgeGroup() {
 QWidget* RibDetailsDialog::buildHolesGroup() {
     auto* layout = new QGridLayout;
     QGroupBox* box = group(this, "HolesGroup", lighteningHolesName(), layout);
-    holesBox_ =
-        makeCheckBox(box, "HolesBox", QRect(), QStringLiteral("桁の間に肉抜き穴をあける"), false);
+    holesBox_ = makeCheckBox(box, "HolesBox", QRect(), ui_texts::holesSwitch(), false);
     holeDiameterEdit_ = numberEdit(box, "HoleDiameterEdit");
     holeWebEdit_ = numberEdit(box, "HoleWebEdit");
     layout->addWidget(holesBox_, 0, 0, 1, 5);
-    layout->addWidget(
-        makeLabel(box, "HoleDiameterLabel", QRect(), QStringLiteral("直径 (リブの高さの %)")), 1,
-        0);
+    layout->addWidget(makeLabel(box, "HoleDiameterLabel", QRect(), ui_texts::holeDiameterLabel()),
+                      1, 0);
     layout->addWidget(holeDiameterEdit_, 1, 1);
-    layout->addWidget(
-        makeLabel(box, "HoleWebLabel", QRect(), QStringLiteral("穴のまわりに残す幅 (mm)")), 1, 2);
+    layout->addWidget(makeLabel(box, "HoleWebLabel", QRect(), ui_texts::holeWebLabel()), 1, 2);
     layout->addWidget(holeWebEdit_, 1, 3);
     layout->setColumnStretch(4, 1);
     return box;
@@ -146,10 +140,9 @@ QWidget* RibDetailsDialog::buildButtons() {
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 4, 0, 0);
-    QPushButton* reset =
-        makeButton(row, "ResetButton", QRect(), QStringLiteral("すべて無しに戻す"));
-    QPushButton* ok = makeButton(row, "OkButton", QRect(), QStringLiteral("OK"));
-    QPushButton* cancel = makeButton(row, "CancelButton", QRect(), QStringLiteral("キャンセル"));
+    QPushButton* reset = makeButton(row, "ResetButton", QRect(), ui_texts::resetButton());
+    QPushButton* ok = makeButton(row, "OkButton", QRect(), ui_texts::okButton());
+    QPushButton* cancel = makeButton(row, "CancelButton", QRect(), ui_texts::cancelButton());
     for (QPushButton* button : {reset, ok, cancel}) button->setMinimumWidth(77);
     ok->setDefault(true);
     layout->addWidget(reset);

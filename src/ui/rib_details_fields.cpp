@@ -42,11 +42,10 @@ QString optionNumber(const QString& text, QChar separator, const QString& field)
 SparNotch readNotch(const SparNotchFields& fields, int index, QChar separator) {
     const QString name = ui_texts::sparNotchField(index);
     const QString option =
-        optionNumber(fields.position, separator, ui_texts::fieldPart(name, " の位置")) +
+        optionNumber(fields.position, separator, ui_texts::notchPositionField(name)) +
         (fields.positionInMm ? QStringLiteral("mm") : QString()) + QLatin1Char(':') +
-        optionNumber(fields.width, separator, ui_texts::fieldPart(name, " の幅")) +
-        QLatin1Char('x') +
-        optionNumber(fields.depth, separator, ui_texts::fieldPart(name, " の深さ"));
+        optionNumber(fields.width, separator, ui_texts::notchWidthField(name)) + QLatin1Char('x') +
+        optionNumber(fields.depth, separator, ui_texts::notchDepthField(name));
     SparNotch notch;
     try {
         notch = parseSparNotchOption(option);
@@ -57,11 +56,9 @@ SparNotch readNotch(const SparNotchFields& fields, int index, QChar separator) {
     return notch;
 }
 
-std::optional<float> readSkin(bool on, const QString& text, const QString& surface,
-                              QChar separator) {
+std::optional<float> readSkin(bool on, const QString& text, const QString& name, QChar separator) {
     if (!on)
         return std::nullopt;
-    const QString name = ui_texts::skinField(surface);
     const QString number = optionNumber(text, separator, name);
     try {
         return parseSkinOption(name, number);
@@ -80,14 +77,14 @@ TrailingEdgeStock readTrailingEdge(const RibDetailsFields& fields, QChar separat
             return stock;
         case TrailingEdgeCut::Flat:
             option = optionNumber(fields.trailingEdgeDistance, separator,
-                                  ui_texts::fieldPart(name, "の距離"));
+                                  ui_texts::stockDistanceField(name));
             break;
         case TrailingEdgeCut::Notch:
             option = optionNumber(fields.trailingEdgeLength, separator,
-                                  ui_texts::fieldPart(name, "の長さ")) +
+                                  ui_texts::stockLengthField(name)) +
                      QLatin1Char('x') +
                      optionNumber(fields.trailingEdgeHeight, separator,
-                                  ui_texts::fieldPart(name, "の高さ"));
+                                  ui_texts::stockHeightField(name));
             break;
     }
     try {
@@ -103,9 +100,8 @@ LighteningHoles readHoles(const RibDetailsFields& fields, QChar separator) {
         return {};
     const QString name = lighteningHolesName();
     const QString option =
-        optionNumber(fields.holeDiameter, separator, ui_texts::fieldPart(name, "の直径")) +
-        QLatin1Char(':') +
-        optionNumber(fields.holeWeb, separator, ui_texts::fieldPart(name, "のまわりに残す幅"));
+        optionNumber(fields.holeDiameter, separator, ui_texts::holeDiameterField(name)) +
+        QLatin1Char(':') + optionNumber(fields.holeWeb, separator, ui_texts::holeWebField(name));
     try {
         return parseHolesOption(option);
     } catch (const RibwrightError&) {
@@ -148,9 +144,9 @@ RibFeatures readRibDetailsFields(const RibDetailsFields& fields, QChar separator
     for (size_t i = 0; i < fields.notches.size(); ++i)
         features.sparNotches.push_back(readNotch(fields.notches[i], int(i) + 1, separator));
     features.upperSkin =
-        readSkin(fields.upperSkinOn, fields.upperSkin, ui_texts::upperSurface(), separator);
+        readSkin(fields.upperSkinOn, fields.upperSkin, ui_texts::upperSkinField(), separator);
     features.lowerSkin =
-        readSkin(fields.lowerSkinOn, fields.lowerSkin, ui_texts::lowerSurface(), separator);
+        readSkin(fields.lowerSkinOn, fields.lowerSkin, ui_texts::lowerSkinField(), separator);
     features.trailingEdge = readTrailingEdge(fields, separator);
     features.holes = readHoles(fields, separator);
     return features;

@@ -1,5 +1,8 @@
 #include "ui/spar_notch_list.h"
 
+#include "geometry/geometry_texts.h"
+#include "ui/ui_texts.h"
+
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -19,12 +22,10 @@ constexpr int kRemoveWidth = 44;
 // Room for four rows before the list scrolls.
 constexpr int kListHeight = 112;
 
-// In the order of the positionInMm flag and of NotchSide.
-QStringList unitNames() {
-    return {QStringLiteral("% (翼弦)"), QStringLiteral("mm (前縁から)")};
-}
+// In the order of NotchSide.
 QStringList sideNames() {
-    return {QStringLiteral("上面"), QStringLiteral("下面"), QStringLiteral("上下両面")};
+    return {notchSideName(NotchSide::Top), notchSideName(NotchSide::Bottom),
+            notchSideName(NotchSide::Both)};
 }
 
 QLineEdit* numberEdit(QWidget* row, const char* name, const QString& text) {
@@ -63,11 +64,11 @@ SparNotchList::SparNotchList(QWidget* parent) : QWidget(parent) {
     layout->setContentsMargins(0, 0, 0, 0);
 
     auto* titles = new QHBoxLayout;
-    titles->addWidget(columnTitle(QStringLiteral("位置"), kNumberWidth));
-    titles->addWidget(columnTitle(QStringLiteral("位置の単位"), kUnitWidth));
-    titles->addWidget(columnTitle(QStringLiteral("幅 (mm)"), kNumberWidth));
-    titles->addWidget(columnTitle(QStringLiteral("深さ (mm)"), kNumberWidth));
-    titles->addWidget(columnTitle(QStringLiteral("切り欠く面"), kSideWidth));
+    titles->addWidget(columnTitle(ui_texts::notchPositionColumn(), kNumberWidth));
+    titles->addWidget(columnTitle(ui_texts::notchUnitColumn(), kUnitWidth));
+    titles->addWidget(columnTitle(ui_texts::notchWidthColumn(), kNumberWidth));
+    titles->addWidget(columnTitle(ui_texts::notchDepthColumn(), kNumberWidth));
+    titles->addWidget(columnTitle(ui_texts::notchSideColumn(), kSideWidth));
     titles->addWidget(columnTitle(QString(), kRemoveWidth));
     titles->addStretch();
     layout->addLayout(titles);
@@ -76,7 +77,7 @@ SparNotchList::SparNotchList(QWidget* parent) : QWidget(parent) {
     rowsLayout_ = new QVBoxLayout(rows);
     rowsLayout_->setContentsMargins(0, 0, 0, 0);
     rowsLayout_->setSpacing(4);
-    emptyNote_ = new QLabel(QStringLiteral("切り欠きはありません"), rows);
+    emptyNote_ = new QLabel(ui_texts::noNotchesNote(), rows);
     rowsLayout_->addWidget(emptyNote_);
     rowsLayout_->addStretch();
 
@@ -95,7 +96,7 @@ SparNotchList::SparNotchList(QWidget* parent) : QWidget(parent) {
     rows->setAutoFillBackground(false);
     layout->addWidget(scroll);
 
-    auto* add = new QPushButton(QStringLiteral("切り欠きを追加"), this);
+    auto* add = new QPushButton(ui_texts::addNotchButton(), this);
     add->setObjectName(QStringLiteral("AddNotchButton"));
     add->setAutoDefault(false);
     auto* buttons = new QHBoxLayout;
@@ -111,12 +112,12 @@ void SparNotchList::addRow(const SparNotchFields& fields) {
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(numberEdit(row, "NotchPosition", fields.position));
-    layout->addWidget(
-        choice(row, "NotchUnit", unitNames(), fields.positionInMm ? 1 : 0, kUnitWidth));
+    layout->addWidget(choice(row, "NotchUnit", ui_texts::notchPositionUnits(),
+                             fields.positionInMm ? 1 : 0, kUnitWidth));
     layout->addWidget(numberEdit(row, "NotchWidth", fields.width));
     layout->addWidget(numberEdit(row, "NotchDepth", fields.depth));
     layout->addWidget(choice(row, "NotchSide", sideNames(), int(fields.side), kSideWidth));
-    auto* remove = new QPushButton(QStringLiteral("削除"), row);
+    auto* remove = new QPushButton(ui_texts::removeNotchButton(), row);
     remove->setObjectName(QStringLiteral("RemoveNotchButton"));
     remove->setAutoDefault(false);
     remove->setFixedWidth(kRemoveWidth);

@@ -1,98 +1,255 @@
 #include "ui/ui_texts.h"
 
+#include <QCoreApplication>
+
 namespace rw::ui_texts {
 
 QString alreadyRunning() {
-    return QStringLiteral("既に起動しているので起動済みの画面を表示します。");
+    return QCoreApplication::translate("rw::ui_texts",
+                                       "既に起動しているので起動済みの画面を表示します。");
 }
 
 QString messageTitle() {
-    return QStringLiteral("メッセージ");
+    return QCoreApplication::translate("rw::ui_texts", "メッセージ");
 }
 
 QString helpFileMissing(const QString& nativePath) {
-    return QStringLiteral("ヘルプファイルが見つかりません。\n") + nativePath;
+    return QCoreApplication::translate("rw::ui_texts", "ヘルプファイルが見つかりません。\n%1")
+        .arg(nativePath);
 }
 
 QString openImageQuestion() {
-    return QStringLiteral("画像ソフトを起動しますか？");
+    return QCoreApplication::translate("rw::ui_texts", "画像ソフトを起動しますか？");
 }
 
 QString openSpreadsheetQuestion() {
-    return QStringLiteral("表計算ソフトを起動しますか？");
+    return QCoreApplication::translate("rw::ui_texts", "表計算ソフトを起動しますか？");
 }
 
 QString openDxfQuestion() {
-    return QStringLiteral("DXFに関連付けされたソフトを起動しますか？");
+    return QCoreApplication::translate("rw::ui_texts", "DXFに関連付けされたソフトを起動しますか？");
 }
 
 QString openPdfQuestion() {
-    return QStringLiteral("PDFに関連付けされたソフトを起動しますか？");
+    return QCoreApplication::translate("rw::ui_texts", "PDFに関連付けされたソフトを起動しますか？");
 }
 
 QString openSvgQuestion() {
-    return QStringLiteral("SVGに関連付けされたソフトを起動しますか？");
+    return QCoreApplication::translate("rw::ui_texts", "SVGに関連付けされたソフトを起動しますか？");
 }
 
 QString importNote(const QString& fileName, const QStringList& changes) {
     if (changes.isEmpty())
-        return QStringLiteral("「%1」をそのまま読み込みました").arg(fileName);
-    QString note = QStringLiteral("「%1」を整えて読み込みました").arg(fileName);
-    for (const QString& change : changes) note += QStringLiteral("\n・") + change;
+        return QCoreApplication::translate("rw::ui_texts", "「%1」をそのまま読み込みました")
+            .arg(fileName);
+    QString note =
+        QCoreApplication::translate("rw::ui_texts", "「%1」を整えて読み込みました").arg(fileName);
+    //: One change an import made, as an item of a list.
+    for (const QString& change : changes)
+        note += QLatin1Char('\n') + QCoreApplication::translate("rw::ui_texts", "・%1").arg(change);
     return note;
 }
 
 QString airfoilFileFilter() {
-    return QStringLiteral("翼型ファイル|*.dat;*.txt|すべてのファイル|*");
+    //: Pairs of a name and its patterns, all separated by |: only the names are translated.
+    return QCoreApplication::translate("rw::ui_texts",
+                                       "翼型ファイル|*.dat;*.txt|すべてのファイル|*");
 }
 
 QString missingValue(const QString& field) {
-    return QStringLiteral("%1を入力してください").arg(field);
+    return QCoreApplication::translate("rw::ui_texts", "%1を入力してください").arg(field);
 }
 
 QString notANumber(const QString& field, const QString& text) {
-    return QStringLiteral("%1「%2」は数値ではありません").arg(field, text);
+    //: %1 names the field, %2 is what was typed into it.
+    return QCoreApplication::translate("rw::ui_texts", "%1「%2」は数値ではありません")
+        .arg(field, text);
 }
 
 QString sparNotchField(int index) {
-    return QStringLiteral("桁の切り欠き %1").arg(index);
+    return QCoreApplication::translate("rw::ui_texts", "桁の切り欠き %1").arg(index);
 }
 
-QString fieldPart(const QString& field, const char* part) {
-    return field + QString::fromUtf8(part);
+QString notchPositionField(const QString& notch) {
+    return QCoreApplication::translate("rw::ui_texts", "%1 の位置").arg(notch);
 }
 
-QString upperSurface() {
-    return QStringLiteral("上面");
+QString notchWidthField(const QString& notch) {
+    return QCoreApplication::translate("rw::ui_texts", "%1 の幅").arg(notch);
 }
 
-QString lowerSurface() {
-    return QStringLiteral("下面");
+QString notchDepthField(const QString& notch) {
+    return QCoreApplication::translate("rw::ui_texts", "%1 の深さ").arg(notch);
 }
 
-QString skinField(const QString& surface) {
-    return surface + QStringLiteral("のSKIN材厚さ");
+QString upperSkinField() {
+    return QCoreApplication::translate("rw::ui_texts", "上面のSKIN材厚さ");
+}
+
+QString lowerSkinField() {
+    return QCoreApplication::translate("rw::ui_texts", "下面のSKIN材厚さ");
+}
+
+QString stockDistanceField(const QString& stock) {
+    return QCoreApplication::translate("rw::ui_texts", "%1の距離").arg(stock);
+}
+
+QString stockLengthField(const QString& stock) {
+    return QCoreApplication::translate("rw::ui_texts", "%1の長さ").arg(stock);
+}
+
+QString stockHeightField(const QString& stock) {
+    return QCoreApplication::translate("rw::ui_texts", "%1の高さ").arg(stock);
+}
+
+QString holeDiameterField(const QString& holes) {
+    return QCoreApplication::translate("rw::ui_texts", "%1の直径").arg(holes);
+}
+
+QString holeWebField(const QString& holes) {
+    return QCoreApplication::translate("rw::ui_texts", "%1のまわりに残す幅").arg(holes);
 }
 
 QString notchValuesHint(const QString& notch, bool positionInMm) {
-    return notch + (positionInMm ? QStringLiteral(": 位置は前縁からの mm、幅と深さは 0 より大きい "
-                                                  "mm で入力してください")
-                                 : QStringLiteral(": 位置は翼弦の 0〜100 %、幅と深さは 0 より大き"
-                                                  "い mm で入力してください"));
+    return (positionInMm
+                ? QCoreApplication::translate(
+                      "rw::ui_texts",
+                      "%1: 位置は前縁からの mm、幅と深さは 0 より大きい mm で入力してください")
+                : QCoreApplication::translate(
+                      "rw::ui_texts",
+                      "%1: 位置は翼弦の 0〜100 %、幅と深さは 0 より大きい mm で入力してください"))
+        .arg(notch);
 }
 
 QString skinValueHint(const QString& skin) {
-    return skin + QStringLiteral("は 0 以上の mm で入力してください");
+    return QCoreApplication::translate("rw::ui_texts", "%1は 0 以上の mm で入力してください")
+        .arg(skin);
 }
 
 QString stockValuesHint(const QString& stock) {
-    return stock + QStringLiteral(": 寸法は 0 より大きい mm で入力してください");
+    return QCoreApplication::translate("rw::ui_texts",
+                                       "%1: 寸法は 0 より大きい mm で入力してください")
+        .arg(stock);
 }
 
 QString holeValuesHint(const QString& holes) {
-    return holes + QStringLiteral(
-                       ": 直径はリブの高さの 0 より大きく 100 % 未満、"
-                       "まわりに残す幅は 0 より大きい mm で入力してください");
+    return QCoreApplication::translate("rw::ui_texts",
+                                       "%1: 直径はリブの高さの 0 より大きく 100 % 未満、"
+                                       "まわりに残す幅は 0 より大きい mm で入力してください")
+        .arg(holes);
+}
+
+QString ribDetailsTitle() {
+    return QCoreApplication::translate("rw::ui_texts", "リブ詳細");
+}
+
+QString notchGroup() {
+    return QCoreApplication::translate("rw::ui_texts", "桁の切り欠き");
+}
+
+QString sheetingGroup() {
+    return QCoreApplication::translate("rw::ui_texts", "SKIN材厚さ (上面・下面)");
+}
+
+QString upperSkinSwitch() {
+    return QCoreApplication::translate("rw::ui_texts", "上面を指定 (mm)");
+}
+
+QString lowerSkinSwitch() {
+    return QCoreApplication::translate("rw::ui_texts", "下面を指定 (mm)");
+}
+
+QString sheetingNote() {
+    return QCoreApplication::translate("rw::ui_texts", "指定しない面は設定欄の「SKIN材厚さ」です");
+}
+
+QString trailingEdgeGroup() {
+    return QCoreApplication::translate("rw::ui_texts", "後縁材");
+}
+
+QString noStockChoice() {
+    return QCoreApplication::translate("rw::ui_texts", "なし");
+}
+
+QString flatStockChoice() {
+    return QCoreApplication::translate("rw::ui_texts", "切り落とし");
+}
+
+QString notchStockChoice() {
+    return QCoreApplication::translate("rw::ui_texts", "切り欠き");
+}
+
+QString stockDistanceLabel() {
+    return QCoreApplication::translate("rw::ui_texts", "後縁からの距離 (mm)");
+}
+
+QString stockLengthLabel() {
+    return QCoreApplication::translate("rw::ui_texts", "後縁からの長さ (mm)");
+}
+
+QString stockHeightLabel() {
+    return QCoreApplication::translate("rw::ui_texts", "高さ (mm)");
+}
+
+QString holesSwitch() {
+    return QCoreApplication::translate("rw::ui_texts", "桁の間に肉抜き穴をあける");
+}
+
+QString holeDiameterLabel() {
+    return QCoreApplication::translate("rw::ui_texts", "直径 (リブの高さの %)");
+}
+
+QString holeWebLabel() {
+    return QCoreApplication::translate("rw::ui_texts", "穴のまわりに残す幅 (mm)");
+}
+
+QString resetButton() {
+    return QCoreApplication::translate("rw::ui_texts", "すべて無しに戻す");
+}
+
+QString okButton() {
+    return QCoreApplication::translate("rw::ui_texts", "OK");
+}
+
+QString cancelButton() {
+    return QCoreApplication::translate("rw::ui_texts", "キャンセル");
+}
+
+QString notchPositionColumn() {
+    return QCoreApplication::translate("rw::ui_texts", "位置");
+}
+
+QString notchUnitColumn() {
+    return QCoreApplication::translate("rw::ui_texts", "位置の単位");
+}
+
+QString notchWidthColumn() {
+    return QCoreApplication::translate("rw::ui_texts", "幅 (mm)");
+}
+
+QString notchDepthColumn() {
+    return QCoreApplication::translate("rw::ui_texts", "深さ (mm)");
+}
+
+QString notchSideColumn() {
+    return QCoreApplication::translate("rw::ui_texts", "切り欠く面");
+}
+
+QStringList notchPositionUnits() {
+    return {QCoreApplication::translate("rw::ui_texts", "% (翼弦)"),
+            QCoreApplication::translate("rw::ui_texts", "mm (前縁から)")};
+}
+
+QString noNotchesNote() {
+    return QCoreApplication::translate("rw::ui_texts", "切り欠きはありません");
+}
+
+QString addNotchButton() {
+    return QCoreApplication::translate("rw::ui_texts", "切り欠きを追加");
+}
+
+QString removeNotchButton() {
+    return QCoreApplication::translate("rw::ui_texts", "削除");
 }
 
 }  // namespace rw::ui_texts

@@ -23,17 +23,56 @@ QString importNote(const QString& fileName, const QStringList& changes);
 QString airfoilFileFilter();
 
 // The rib details dialog's refusals of what was typed. `field` names the field, as made by the
-// field-name functions below.
+// field-name functions below; `notch`, `stock` and `holes` name the feature a field belongs to.
 QString missingValue(const QString& field);
 QString notANumber(const QString& field, const QString& text);
-QString sparNotchField(int index);
-QString fieldPart(const QString& field, const char* part);  // e.g. "の幅"
-QString upperSurface();
-QString lowerSurface();
-QString skinField(const QString& surface);
+QString sparNotchField(int index);  // index from 1
+QString notchPositionField(const QString& notch);
+QString notchWidthField(const QString& notch);
+QString notchDepthField(const QString& notch);
+QString upperSkinField();
+QString lowerSkinField();
+QString stockDistanceField(const QString& stock);
+QString stockLengthField(const QString& stock);
+QString stockHeightField(const QString& stock);
+QString holeDiameterField(const QString& holes);
+QString holeWebField(const QString& holes);
 QString notchValuesHint(const QString& notch, bool positionInMm);
 QString skinValueHint(const QString& skin);
 QString stockValuesHint(const QString& stock);
 QString holeValuesHint(const QString& holes);
+
+// The rib details dialog's captions: title, groups, fields and buttons.
+QString ribDetailsTitle();
+QString notchGroup();
+QString sheetingGroup();
+QString upperSkinSwitch();
+QString lowerSkinSwitch();
+QString sheetingNote();
+QString trailingEdgeGroup();
+QString noStockChoice();
+QString flatStockChoice();
+QString notchStockChoice();
+QString stockDistanceLabel();
+QString stockLengthLabel();
+QString stockHeightLabel();
+QString holesSwitch();
+QString holeDiameterLabel();
+QString holeWebLabel();
+QString resetButton();
+QString okButton();
+QString cancelButton();
+
+// The spar notch list: column titles, the position's units in the order of the positionInMm flag,
+// the note of an empty list and the buttons.
+QString notchPositionColumn();
+QString notchUnitColumn();
+QString notchWidthColumn();
+QString notchDepthColumn();
+QString notchSideColumn();
+QStringList notchPositionUnits();
+QString noNotchesNote();
+QString addNotchButton();
+QString removeNotchButton();
 
 }  // namespace rw::ui_texts

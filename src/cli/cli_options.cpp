@@ -1,5 +1,6 @@
 #include "cli/cli_options.h"
 
+#include "cli/cli_texts.h"
 #include "export/image_format.h"
 #include "geometry/rib_feature_options.h"
 #include "panel/control_table.h"
@@ -120,54 +121,49 @@ RibFeatures readFeatureOptions(const QCommandLineParser& parser, const FeatureOp
 
 CliParseResult parseCliArguments(const QStringList& arguments, QChar decimalSeparator) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Writes the rib files of an airfoil: the CSV coordinates, the DXF drawing and the sheet "
-        "image, exactly as the Ribwright window writes them."));
-    parser.addPositionalArgument(
-        QStringLiteral("AIRFOIL_FILE"),
-        QStringLiteral("airfoil coordinate file (loop or two-surface), tidied as it is imported; "
-                       "several files with --out-dir"),
-        QStringLiteral("AIRFOIL_FILE..."));
+    parser.setApplicationDescription(cli_texts::applicationDescription());
+    parser.addPositionalArgument(QStringLiteral("AIRFOIL_FILE"),
+                                 cli_texts::airfoilFileDescription(),
+                                 QStringLiteral("AIRFOIL_FILE..."));
     // The window's initial settings are the defaults.
     const RibSettings defaults = defaultRibSettings(decimalSeparator);
-    const QCommandLineOption rootChord("root-chord", "Root chord in mm (text as typed).", "TEXT",
+    const QCommandLineOption rootChord("root-chord", cli_texts::rootChordDescription(), "TEXT",
                                        defaults.rootChordText);
-    const QCommandLineOption tipChord("tip-chord", "Tip chord in mm.", "TEXT",
+    const QCommandLineOption tipChord("tip-chord", cli_texts::tipChordDescription(), "TEXT",
                                       defaults.tipChordText);
-    const QCommandLineOption ribs("ribs", "Number of ribs including the tip rib.", "TEXT",
+    const QCommandLineOption ribs("ribs", cli_texts::ribsDescription(), "TEXT",
                                   defaults.ribCountText);
-    const QCommandLineOption noTaper("no-taper", "A single rib (no taper).");
-    const QCommandLineOption skin("skin", "Skin thickness in mm.", "TEXT",
+    const QCommandLineOption noTaper("no-taper", cli_texts::noTaperDescription());
+    const QCommandLineOption skin("skin", cli_texts::skinDescription(), "TEXT",
                                   defaults.skinThicknessText);
-    const QCommandLineOption spar("spar", "Spar position in % of chord.", "TEXT",
+    const QCommandLineOption spar("spar", cli_texts::sparDescription(), "TEXT",
                                   defaults.sparPercentText);
-    const QCommandLineOption rootThickness("root-thickness", "Root thickness change in %.", "TEXT");
-    const QCommandLineOption tipThickness("tip-thickness", "Tip thickness change in %.", "TEXT");
-    const QCommandLineOption points("points", "Data point marks on the sheet and in the DXF.");
-    const QCommandLineOption noSparLine("no-spar-line", "No spar line or rib number on the sheet.");
-    const QCommandLineOption noGrid("no-grid", "No grid on the sheet.");
-    const QCommandLineOption sheet("sheet", "Sheet image size in pixels.", "WIDTHxHEIGHT",
+    const QCommandLineOption rootThickness("root-thickness", cli_texts::rootThicknessDescription(),
+                                           "TEXT");
+    const QCommandLineOption tipThickness("tip-thickness", cli_texts::tipThicknessDescription(),
+                                          "TEXT");
+    const QCommandLineOption points("points", cli_texts::pointsDescription());
+    const QCommandLineOption noSparLine("no-spar-line", cli_texts::noSparLineDescription());
+    const QCommandLineOption noGrid("no-grid", cli_texts::noGridDescription());
+    const QCommandLineOption sheet("sheet", cli_texts::sheetDescription(), "WIDTHxHEIGHT",
                                    "1600x1000");
     const QCommandLineOption csv("csv", "Write the CSV file.", "PATH");
     const QCommandLineOption dxf("dxf", "Write the DXF file.", "PATH");
     const QCommandLineOption image("image", "Write the sheet image (.png or .jpg).", "PATH");
-    const QCommandLineOption outDir("out-dir", "Write all three files with the proposed name.",
-                                    "DIR");
-    const QCommandLineOption name("name", "Print the proposed file-name stem and nothing else.");
+    const QCommandLineOption outDir("out-dir", cli_texts::outDirDescription(), "DIR");
+    const QCommandLineOption name("name", cli_texts::nameDescription());
     const QCommandLineOption pdf("pdf", "Write the true-scale PDF to print at 100 %.", "PATH");
-    const QCommandLineOption paper("paper", "Paper of the PDF: A4, A3 or Letter.", "SIZE",
+    const QCommandLineOption paper("paper", cli_texts::paperDescription(), "SIZE",
                                    paperSizeName(PaperSize::A4));
     const QCommandLineOption svg(
         "svg", "Write the laser SVG; ribs beyond one stock sheet go to PATH-2, PATH-3, ...",
         "PATH");
     const QCommandLineOption cutDxf("cut-dxf", "Write the cut DXF (mm, layers CUT and MARK).",
                                     "PATH");
-    const QCommandLineOption stock("stock", "Stock sheet of the laser files in mm.", "WxH",
+    const QCommandLineOption stock("stock", cli_texts::stockDescription(), "WxH",
                                    QStringLiteral("600x300"));
-    const QCommandLineOption all("all",
-                                 "With --out-dir, also write STEM.pdf, STEM.svg and STEM_cut.dxf.");
-    const QCommandLineOption asPasted(
-        "as-pasted", "Read the file exactly as the window's paste would, without import tidying.");
+    const QCommandLineOption all("all", cli_texts::allDescription());
+    const QCommandLineOption asPasted("as-pasted", cli_texts::asPastedDescription());
     parser.addOptions({rootChord,     tipChord,     ribs,   noTaper,    skin,   spar,
                        rootThickness, tipThickness, points, noSparLine, noGrid, sheet,
                        csv,           dxf,          image,  outDir,     name,   pdf,
@@ -177,7 +173,7 @@ CliParseResult parseCliArguments(const QStringList& arguments, QChar decimalSepa
                        featureOptions.trailingEdge, featureOptions.holes});
     // Not the parser's own help option: that one also offers --help-all for the toolkit's
     // options, which the exporter does not take.
-    const QCommandLineOption help({"h", "help"}, "Displays this help.");
+    const QCommandLineOption help({"h", "help"}, cli_texts::helpDescription());
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
 
@@ -185,9 +181,7 @@ CliParseResult parseCliArguments(const QStringList& arguments, QChar decimalSepa
         if (argument == QLatin1String("--"))
             break;
         if (isToolkitOption(argument)) {
-            return usageError(QStringLiteral("%1 is a Qt option; ribwright-cli always draws off "
-                                             "screen and takes none of Qt's options")
-                                  .arg(argument.section(QLatin1Char('='), 0, 0)),
+            return usageError(cli_texts::qtOptionRefused(argument.section(QLatin1Char('='), 0, 0)),
                               parser.helpText());
         }
     }
@@ -200,13 +194,13 @@ CliParseResult parseCliArguments(const QStringList& arguments, QChar decimalSepa
     }
     const QStringList positional = parser.positionalArguments();
     if (positional.isEmpty())
-        return usageError(QStringLiteral("an AIRFOIL_FILE is needed"), parser.helpText());
+        return usageError(cli_texts::airfoilFileNeeded(), parser.helpText());
     // Each file of a batch needs files of its own, which only the proposed names give.
     if (positional.size() > 1 &&
         (!parser.isSet(outDir) || parser.isSet(csv) || parser.isSet(dxf) || parser.isSet(image) ||
          parser.isSet(pdf) || parser.isSet(svg) || parser.isSet(cutDxf))) {
-        return usageError(QStringLiteral("several AIRFOIL_FILEs need --out-dir, without --csv, "
-                                         "--dxf, --image, --pdf, --svg or --cut-dxf"),
+        return usageError(cli_texts::severalFilesNeedOutDir(
+                              QStringLiteral("--csv, --dxf, --image, --pdf, --svg or --cut-dxf")),
                           parser.helpText());
     }
 
@@ -238,10 +232,7 @@ CliParseResult parseCliArguments(const QStringList& arguments, QChar decimalSepa
 
     const auto size = parseSheetSize(parser.value(sheet));
     if (!size) {
-        return usageError(QStringLiteral("--sheet takes WIDTHxHEIGHT in pixels, each from 1 to "
-                                         "%1, such as 1600x1000: %2")
-                              .arg(kMaxSheetSide)
-                              .arg(parser.value(sheet)),
+        return usageError(cli_texts::badSheetSize(kMaxSheetSide, parser.value(sheet)),
                           parser.helpText());
     }
     o.sheetSize = *size;
@@ -252,37 +243,30 @@ CliParseResult parseCliArguments(const QStringList& arguments, QChar decimalSepa
     o.printName = parser.isSet(name);
 
     if (!o.imagePath.isEmpty() && imageFormatForPath(o.imagePath) == ImageFormat::None) {
-        return usageError(QStringLiteral("--image must end in .png or .jpg: %1").arg(o.imagePath),
-                          parser.helpText());
+        return usageError(cli_texts::imageNeedsExtension(o.imagePath), parser.helpText());
     }
     o.pdfPath = parser.value(pdf);
     o.svgPath = parser.value(svg);
     o.cutDxfPath = parser.value(cutDxf);
     const std::optional<PaperSize> paperSize = paperSizeNamed(parser.value(paper));
     if (!paperSize) {
-        return usageError(
-            QStringLiteral("--paper takes A4, A3 or Letter: %1").arg(parser.value(paper)),
-            parser.helpText());
+        return usageError(cli_texts::badPaper(parser.value(paper)), parser.helpText());
     }
     o.paper = *paperSize;
     const std::optional<QSizeF> stockSize = parseStockSize(parser.value(stock));
     if (!stockSize) {
-        return usageError(
-            QStringLiteral("--stock takes WIDTHxHEIGHT in millimetres, each from 1 to "
-                           "10000, such as 600x300: %1")
-                .arg(parser.value(stock)),
-            parser.helpText());
+        return usageError(cli_texts::badStock(parser.value(stock)), parser.helpText());
     }
     o.stockSize = *stockSize;
     o.allWithOutDir = parser.isSet(all);
     if (o.allWithOutDir && o.outDir.isEmpty())
-        return usageError(QStringLiteral("--all needs --out-dir"), parser.helpText());
+        return usageError(cli_texts::allNeedsOutDir(), parser.helpText());
 
     if (!o.printName && o.csvPath.isEmpty() && o.dxfPath.isEmpty() && o.imagePath.isEmpty() &&
         o.outDir.isEmpty() && o.pdfPath.isEmpty() && o.svgPath.isEmpty() &&
         o.cutDxfPath.isEmpty()) {
-        return usageError(QStringLiteral("nothing to write: give --csv, --dxf, --image, --pdf, "
-                                         "--svg, --cut-dxf, --out-dir or --name"),
+        return usageError(cli_texts::nothingToWrite(
+                              QStringLiteral("--csv, --dxf, --image, --pdf, --svg, --cut-dxf")),
                           parser.helpText());
     }
     CliParseResult result;

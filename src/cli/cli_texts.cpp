@@ -1,16 +1,181 @@
 #include "cli/cli_texts.h"
 
+#include <QCoreApplication>
+
 namespace rw::cli_texts {
 
 QString wideEncodingRefused(const QString& encoding, const QString& path) {
-    return QStringLiteral(
-               "%1 のテキストは読めません。UTF-8 などの 8 ビットの文字"
-               "コードで保存し直してください\n%2")
+    //: %1 names the encoding, e.g. UTF-16 LE; %2 is the file's path.
+    return QCoreApplication::translate("rw::cli_texts",
+                                       "%1 のテキストは読めません。UTF-8 などの 8 ビットの文字"
+                                       "コードで保存し直してください\n%2")
         .arg(encoding, path);
 }
 
 QString outputFolderNotCreated(const QString& folder) {
-    return QStringLiteral("出力フォルダを作成できません: ") + folder;
+    return QCoreApplication::translate("rw::cli_texts", "出力フォルダを作成できません: %1")
+        .arg(folder);
+}
+
+QString stemAlreadyWritten(const QString& stem) {
+    return QCoreApplication::translate("rw::cli_texts",
+                                       "an earlier AIRFOIL_FILE already wrote the files named %1")
+        .arg(stem);
+}
+
+QString sameFileTwice(const QString& path) {
+    return QCoreApplication::translate("rw::cli_texts",
+                                       "ribwright-cli: two outputs would write the same file: %1")
+        .arg(path);
+}
+
+QString applicationDescription() {
+    return QCoreApplication::translate(
+        "rw::cli_texts",
+        "Writes the rib files of an airfoil: the CSV coordinates, the DXF drawing and the sheet "
+        "image, exactly as the Ribwright window writes them.");
+}
+
+QString airfoilFileDescription() {
+    return QCoreApplication::translate("rw::cli_texts",
+                                       "airfoil coordinate file (loop or two-surface), tidied as "
+                                       "it is imported; several files with --out-dir");
+}
+
+QString rootChordDescription() {
+    return QCoreApplication::translate("rw::cli_texts", "Root chord in mm (text as typed).");
+}
+
+QString tipChordDescription() {
+    return QCoreApplication::translate("rw::cli_texts", "Tip chord in mm.");
+}
+
+QString ribsDescription() {
+    return QCoreApplication::translate("rw::cli_texts", "Number of ribs including the tip rib.");
+}
+
+QString noTaperDescription() {
+    return QCoreApplication::translate("rw::cli_texts", "A single rib (no taper).");
+}
+
+QString skinDescription() {
+    return QCoreApplication::translate("rw::cli_texts", "Skin thickness in mm.");
+}
+
+QString sparDescription() {
+    return QCoreApplication::translate("rw::cli_texts", "Spar position in % of chord.");
+}
+
+QString rootThicknessDescription() {
+    return QCoreApplication::translate("rw::cli_texts", "Root thickness change in %.");
+}
+
+QString tipThicknessDescription() {
+    return QCoreApplication::translate("rw::cli_texts", "Tip thickness change in %.");
+}
+
+QString pointsDescription() {
+    return QCoreApplication::translate("rw::cli_texts",
+                                       "Data point marks on the sheet and in the DXF.");
+}
+
+QString noSparLineDescription() {
+    return QCoreApplication::translate("rw::cli_texts", "No spar line or rib number on the sheet.");
+}
+
+QString noGridDescription() {
+    return QCoreApplication::translate("rw::cli_texts", "No grid on the sheet.");
+}
+
+QString sheetDescription() {
+    return QCoreApplication::translate("rw::cli_texts", "Sheet image size in pixels.");
+}
+
+QString outDirDescription() {
+    return QCoreApplication::translate("rw::cli_texts",
+                                       "Write all three files with the proposed name.");
+}
+
+QString nameDescription() {
+    return QCoreApplication::translate("rw::cli_texts",
+                                       "Print the proposed file-name stem and nothing else.");
+}
+
+QString paperDescription() {
+    return QCoreApplication::translate("rw::cli_texts", "Paper of the PDF: A4, A3 or Letter.");
+}
+
+QString stockDescription() {
+    return QCoreApplication::translate("rw::cli_texts", "Stock sheet of the laser files in mm.");
+}
+
+QString allDescription() {
+    return QCoreApplication::translate(
+        "rw::cli_texts", "With --out-dir, also write STEM.pdf, STEM.svg and STEM_cut.dxf.");
+}
+
+QString asPastedDescription() {
+    return QCoreApplication::translate(
+        "rw::cli_texts",
+        "Read the file exactly as the window's paste would, without import tidying.");
+}
+
+QString helpDescription() {
+    return QCoreApplication::translate("rw::cli_texts", "Displays this help.");
+}
+
+QString airfoilFileNeeded() {
+    return QCoreApplication::translate("rw::cli_texts", "an AIRFOIL_FILE is needed");
+}
+
+QString allNeedsOutDir() {
+    return QCoreApplication::translate("rw::cli_texts", "--all needs --out-dir");
+}
+
+QString qtOptionRefused(const QString& option) {
+    return QCoreApplication::translate(
+               "rw::cli_texts",
+               "%1 is a Qt option; ribwright-cli always draws off screen and takes none of Qt's "
+               "options")
+        .arg(option);
+}
+
+QString severalFilesNeedOutDir(const QString& pathOptions) {
+    //: %1 lists the options that name an output file, e.g. "--csv, --dxf".
+    return QCoreApplication::translate("rw::cli_texts",
+                                       "several AIRFOIL_FILEs need --out-dir, without %1")
+        .arg(pathOptions);
+}
+
+QString badSheetSize(int maxSide, const QString& typed) {
+    return QCoreApplication::translate(
+               "rw::cli_texts",
+               "--sheet takes WIDTHxHEIGHT in pixels, each from 1 to %1, such as 1600x1000: %2")
+        .arg(QString::number(maxSide), typed);
+}
+
+QString imageNeedsExtension(const QString& path) {
+    return QCoreApplication::translate("rw::cli_texts", "--image must end in .png or .jpg: %1")
+        .arg(path);
+}
+
+QString badPaper(const QString& typed) {
+    return QCoreApplication::translate("rw::cli_texts", "--paper takes A4, A3 or Letter: %1")
+        .arg(typed);
+}
+
+QString badStock(const QString& typed) {
+    return QCoreApplication::translate("rw::cli_texts",
+                                       "--stock takes WIDTHxHEIGHT in millimetres, each from 1 to "
+                                       "10000, such as 600x300: %1")
+        .arg(typed);
+}
+
+QString nothingToWrite(const QString& pathOptions) {
+    //: %1 lists the options that name an output file, e.g. "--csv, --dxf".
+    return QCoreApplication::translate("rw::cli_texts",
+                                       "nothing to write: give %1, --out-dir or --name")
+        .arg(pathOptions);
 }
 
 }  // namespace rw::cli_texts

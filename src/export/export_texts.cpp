@@ -1,29 +1,37 @@
 #include "export/export_texts.h"
 
+#include <QCoreApplication>
+
 namespace rw::export_texts {
 
 QString sheetNotDrawn() {
-    return QStringLiteral("シートがまだ描かれていないため、画像を保存できません。");
+    return QCoreApplication::translate("rw::export_texts",
+                                       "シートがまだ描かれていないため、画像を保存できません。");
 }
 
 QString jpegFailed(const QString& reason) {
-    return QStringLiteral("JPEG 画像を作成できません。%1").arg(reason);
+    return QCoreApplication::translate("rw::export_texts", "JPEG 画像を作成できません。%1")
+        .arg(reason);
 }
 
 QString pngCompressionFailed() {
-    return QStringLiteral("PNG 画像のデータを圧縮できません。");
+    return QCoreApplication::translate("rw::export_texts", "PNG 画像のデータを圧縮できません。");
 }
 
 QString printedRibCaption(int ribNumber, const QString& chordMm, const QString& airfoilName) {
-    return QStringLiteral("リブ %1 / 翼弦 %2 mm / %3").arg(ribNumber).arg(chordMm, airfoilName);
+    //: Under each rib of the printed templates: rib number, chord in mm, airfoil name.
+    return QCoreApplication::translate("rw::export_texts", "リブ %1 / 翼弦 %2 mm / %3")
+        .arg(ribNumber)
+        .arg(chordMm, airfoilName);
 }
 
 QString printAtFullScale() {
-    return QStringLiteral("印刷倍率 100%で印刷してください");
+    return QCoreApplication::translate("rw::export_texts", "印刷倍率 100%で印刷してください");
 }
 
 QString printedPageLabel(int page, int pageCount, int row, int column) {
-    return QStringLiteral("ページ %1/%2, 行 %3 列 %4")
+    //: On each printed page: page of pages, and the page's row and column in the tiling.
+    return QCoreApplication::translate("rw::export_texts", "ページ %1/%2, 行 %3 列 %4")
         .arg(page)
         .arg(pageCount)
         .arg(row)
@@ -31,13 +39,16 @@ QString printedPageLabel(int page, int pageCount, int row, int column) {
 }
 
 QString ribTooThinToCut(int ribNumber) {
-    return QStringLiteral("リブ %1 は外皮の厚さに対して薄すぎるため、切り出す形がありません")
+    return QCoreApplication::translate(
+               "rw::export_texts",
+               "リブ %1 は外皮の厚さに対して薄すぎるため、切り出す形がありません")
         .arg(ribNumber);
 }
 
 QString ribDoesNotFitStock(int ribNumber, const QString& ribWidth, const QString& ribHeight,
                            const QString& stockWidth, const QString& stockHeight) {
-    return QStringLiteral("リブ %1 (%2 × %3 mm) が %4 × %5 mm の材料に収まりません")
+    return QCoreApplication::translate("rw::export_texts",
+                                       "リブ %1 (%2 × %3 mm) が %4 × %5 mm の材料に収まりません")
         .arg(ribNumber)
         .arg(ribWidth, ribHeight, stockWidth, stockHeight);
 }

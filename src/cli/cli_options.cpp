@@ -2,13 +2,16 @@
 
 #include "cli/cli_texts.h"
 #include "export/image_format.h"
-#include "geometry/rib_feature_options.h"
+#include "geometry/features/feature_units.h"
+#include "geometry/rib_features.h"
 #include "panel/control_table.h"
 #include "platform/errors.h"
 #include "platform/text_trim.h"
 
 #include <QCommandLineParser>
 #include <QRegularExpression>
+
+#include <algorithm>
 
 namespace rw::cli {
 namespace {
@@ -63,57 +66,49 @@ bool isToolkitOption(const QString& argument) {
     return pattern.match(argument).hasMatch();
 }
 
-// Stock sheets are given in millimetres; beyond ten metres a side is no laser bed.
-std::optional<QSizeF> parseStockSize(const QString& text) {
-    static const QRegularExpression pattern(
-        QStringLiteral("^(\\d{1,5}(?:\\.\\d+)?)x(\\d{1,5}(?:\\.\\d+)?)$"));
-    const auto match = pattern.match(text);
-    if (!match.hasMatch())
-        return std::nullopt;
-    const QSizeF size(match.captured(1).toDouble(), match.captured(2).toDouble());
-    if (size.width() < 1 || size.height() < 1 || size.width() > 10000 || size.height() > 10000)
-        return std::nullopt;
-    return size;
-}
+// Every output of the table, each with its own option taking a path.
+struct OutputPathOptions {
+    std::vector<std::pair<OutputFormat, QCommandLineOption>> options;
+    OutputPathOptions() {
+        for (const OutputFormatRow& format : outputFormats()) {
+            options.emplace_back(
+                format.id, QCommandLineOption(QLatin1String(format.option), format.optionHelp(),
+                                              QStringLiteral("PATH")));
+        }
+    }
+    // "--csv, --dxf, ..., --cut-dxf", for the messages that list them.
+    QString names() const {
+        QStringList names;
+        for (const auto& [format, option] : options)
+            names << QStringLiteral("--") + option.names().front();
+        return names.join(QStringLiteral(", "));
+    }
+};
 
-// The rib features. Their texts are read with '.' whatever the locale (see
-// rib_feature_options.h), so a command means the same on every machine.
+// The rib features, one option per feature of the list. Their texts are read with '.' whatever
+// the locale, so a command means the same on every machine.
 struct FeatureOptions {
-    QCommandLineOption sparNotch{"spar-notch",
-                                 "Spar notch POS:WIDTHxDEPTH[:top|bottom|both], square to the "
-                                 "chord: POS in % of the chord (45mm: from the leading edge), "
-                                 "WIDTH and DEPTH in mm, top by default. Repeatable.",
-                                 "NOTCH"};
-    QCommandLineOption upperSkin{"upper-skin", "Sheeting of the upper surface in mm (--skin).",
-                                 "MM"};
-    QCommandLineOption lowerSkin{"lower-skin", "Sheeting of the lower surface in mm (--skin).",
-                                 "MM"};
-    QCommandLineOption trailingEdge{"te-stock",
-                                    "Trailing-edge stock: the rib ends MM ahead of the trailing "
-                                    "edge (LENGTHxHEIGHT: a slot).",
-                                    "MM"};
-    QCommandLineOption holes{"holes",
-                             "Lightening holes between the spars: diameter in % of the rib "
-                             "height, web in mm.",
-                             "PCT:WEB_MM"};
+    std::vector<std::pair<const RibFeatureUnit*, QCommandLineOption>> options;
+    FeatureOptions() {
+        for (const RibFeatureUnit& unit : ribFeatureUnits()) {
+            options.emplace_back(&unit,
+                                 QCommandLineOption(QLatin1String(unit.key), unit.optionHelp(),
+                                                    QLatin1String(unit.valueName)));
+        }
+    }
 };
 
 // The rib features as the options give them. Throws RibwrightError naming the option whose text
 // does not parse.
 RibFeatures readFeatureOptions(const QCommandLineParser& parser, const FeatureOptions& f) {
     RibFeatures features;
-    for (const QString& text : parser.values(f.sparNotch))
-        features.sparNotches.push_back(parseSparNotchOption(text));
-    if (parser.isSet(f.upperSkin))
-        features.upperSkin =
-            parseSkinOption(QStringLiteral("--upper-skin"), parser.value(f.upperSkin));
-    if (parser.isSet(f.lowerSkin))
-        features.lowerSkin =
-            parseSkinOption(QStringLiteral("--lower-skin"), parser.value(f.lowerSkin));
-    if (parser.isSet(f.trailingEdge))
-        features.trailingEdge = parseTrailingEdgeStockOption(parser.value(f.trailingEdge));
-    if (parser.isSet(f.holes))
-        features.holes = parseHolesOption(parser.value(f.holes));
+    for (const auto& [unit, option] : f.options) {
+        if (!parser.isSet(option))
+            continue;
+        const QStringList values =
+            unit->repeatable ? parser.values(option) : QStringList{parser.value(option)};
+        for (const QString& text : values) unit->read(text, features);
+    }
     return features;
 }
 
@@ -147,30 +142,22 @@ CliParseResult parseCliArguments(const QStringList& arguments, QChar decimalSepa
     const QCommandLineOption noGrid("no-grid", cli_texts::noGridDescription());
     const QCommandLineOption sheet("sheet", cli_texts::sheetDescription(), "WIDTHxHEIGHT",
                                    "1600x1000");
-    const QCommandLineOption csv("csv", "Write the CSV file.", "PATH");
-    const QCommandLineOption dxf("dxf", "Write the DXF file.", "PATH");
-    const QCommandLineOption image("image", "Write the sheet image (.png or .jpg).", "PATH");
+    const OutputPathOptions outputPaths;
     const QCommandLineOption outDir("out-dir", cli_texts::outDirDescription(), "DIR");
     const QCommandLineOption name("name", cli_texts::nameDescription());
-    const QCommandLineOption pdf("pdf", "Write the true-scale PDF to print at 100 %.", "PATH");
     const QCommandLineOption paper("paper", cli_texts::paperDescription(), "SIZE",
-                                   paperSizeName(PaperSize::A4));
-    const QCommandLineOption svg(
-        "svg", "Write the laser SVG; ribs beyond one stock sheet go to PATH-2, PATH-3, ...",
-        "PATH");
-    const QCommandLineOption cutDxf("cut-dxf", "Write the cut DXF (mm, layers CUT and MARK).",
-                                    "PATH");
+                                   paperSizeName(OutputOptions{}.paper));
+    const OutputOptions outputDefaults;
     const QCommandLineOption stock("stock", cli_texts::stockDescription(), "WxH",
-                                   QStringLiteral("600x300"));
+                                   formatStockSize(outputDefaults.stock));
     const QCommandLineOption all("all", cli_texts::allDescription());
     const QCommandLineOption asPasted("as-pasted", cli_texts::asPastedDescription());
-    parser.addOptions({rootChord,     tipChord,     ribs,   noTaper,    skin,   spar,
-                       rootThickness, tipThickness, points, noSparLine, noGrid, sheet,
-                       csv,           dxf,          image,  outDir,     name,   pdf,
-                       paper,         svg,          cutDxf, stock,      all,    asPasted});
+    parser.addOptions({rootChord, tipChord, ribs, noTaper, skin, spar, rootThickness, tipThickness,
+                       points, noSparLine, noGrid, sheet});
+    for (const auto& [format, option] : outputPaths.options) parser.addOption(option);
+    parser.addOptions({outDir, name, paper, stock, all, asPasted});
     const FeatureOptions featureOptions;
-    parser.addOptions({featureOptions.sparNotch, featureOptions.upperSkin, featureOptions.lowerSkin,
-                       featureOptions.trailingEdge, featureOptions.holes});
+    for (const auto& [unit, option] : featureOptions.options) parser.addOption(option);
     // Not the parser's own help option: that one also offers --help-all for the toolkit's
     // options, which the exporter does not take.
     const QCommandLineOption help({"h", "help"}, cli_texts::helpDescription());
@@ -196,11 +183,11 @@ CliParseResult parseCliArguments(const QStringList& arguments, QChar decimalSepa
     if (positional.isEmpty())
         return usageError(cli_texts::airfoilFileNeeded(), parser.helpText());
     // Each file of a batch needs files of its own, which only the proposed names give.
-    if (positional.size() > 1 &&
-        (!parser.isSet(outDir) || parser.isSet(csv) || parser.isSet(dxf) || parser.isSet(image) ||
-         parser.isSet(pdf) || parser.isSet(svg) || parser.isSet(cutDxf))) {
-        return usageError(cli_texts::severalFilesNeedOutDir(
-                              QStringLiteral("--csv, --dxf, --image, --pdf, --svg or --cut-dxf")),
+    const bool anyOutputPath =
+        std::any_of(outputPaths.options.begin(), outputPaths.options.end(),
+                    [&](const auto& entry) { return parser.isSet(entry.second); });
+    if (positional.size() > 1 && (!parser.isSet(outDir) || anyOutputPath)) {
+        return usageError(cli_texts::severalFilesNeedOutDir(outputPaths.names()),
                           parser.helpText());
     }
 
@@ -236,38 +223,36 @@ CliParseResult parseCliArguments(const QStringList& arguments, QChar decimalSepa
                           parser.helpText());
     }
     o.sheetSize = *size;
-    o.csvPath = parser.value(csv);
-    o.dxfPath = parser.value(dxf);
-    o.imagePath = parser.value(image);
+    for (const auto& [format, option] : outputPaths.options) {
+        if (parser.isSet(option))
+            o.outputPaths[format] = parser.value(option);
+    }
     o.outDir = parser.value(outDir);
     o.printName = parser.isSet(name);
 
-    if (!o.imagePath.isEmpty() && imageFormatForPath(o.imagePath) == ImageFormat::None) {
-        return usageError(cli_texts::imageNeedsExtension(o.imagePath), parser.helpText());
+    // The image is PNG or JPEG by its name, as the window decides.
+    const QString imagePath = o.outputPaths[OutputFormat::Image];
+    if (imagePath.isEmpty())
+        o.outputPaths.erase(OutputFormat::Image);
+    else if (imageFormatForPath(imagePath) == ImageFormat::None) {
+        return usageError(cli_texts::imageNeedsExtension(imagePath), parser.helpText());
     }
-    o.pdfPath = parser.value(pdf);
-    o.svgPath = parser.value(svg);
-    o.cutDxfPath = parser.value(cutDxf);
     const std::optional<PaperSize> paperSize = paperSizeNamed(parser.value(paper));
     if (!paperSize) {
         return usageError(cli_texts::badPaper(parser.value(paper)), parser.helpText());
     }
-    o.paper = *paperSize;
+    o.outputs.paper = *paperSize;
     const std::optional<QSizeF> stockSize = parseStockSize(parser.value(stock));
     if (!stockSize) {
         return usageError(cli_texts::badStock(parser.value(stock)), parser.helpText());
     }
-    o.stockSize = *stockSize;
+    o.outputs.stock = *stockSize;
     o.allWithOutDir = parser.isSet(all);
     if (o.allWithOutDir && o.outDir.isEmpty())
         return usageError(cli_texts::allNeedsOutDir(), parser.helpText());
 
-    if (!o.printName && o.csvPath.isEmpty() && o.dxfPath.isEmpty() && o.imagePath.isEmpty() &&
-        o.outDir.isEmpty() && o.pdfPath.isEmpty() && o.svgPath.isEmpty() &&
-        o.cutDxfPath.isEmpty()) {
-        return usageError(cli_texts::nothingToWrite(
-                              QStringLiteral("--csv, --dxf, --image, --pdf, --svg, --cut-dxf")),
-                          parser.helpText());
+    if (!o.printName && o.outputPaths.empty() && o.outDir.isEmpty()) {
+        return usageError(cli_texts::nothingToWrite(outputPaths.names()), parser.helpText());
     }
     CliParseResult result;
     result.options = std::move(o);

@@ -1,35 +1,30 @@
 #pragma once
 
-#include "export/workshop_files.h"
-#include "geometry/rib_parameters.h"
+#include "export/output_formats.h"
+#include "export/output_options.h"
 #include "sheet/rib_settings.h"
 
 #include <QSize>
 #include <QString>
 #include <QStringList>
 
+#include <map>
 #include <optional>
 
 namespace rw::cli {
 
-// What the command line asked for: the rib panel as the user would have typed it, and the files.
+// What the command line asked for: the rib panel as the user would have typed it, the output
+// options and the files.
 struct CliOptions {
     QStringList airfoilFiles;  // more than one only with --out-dir
     bool asPasted = false;     // read the files as the window's paste would, without tidying
     RibSettings panel;
     QSize sheetSize{1600, 1000};
-    QString csvPath;
-    QString dxfPath;
-    QString imagePath;
+    OutputOptions outputs;                        // paper, stock
+    std::map<OutputFormat, QString> outputPaths;  // each output given with its own option
     QString outDir;
+    bool allWithOutDir = false;  // --out-dir writes every output, not only the sheet's three
     bool printName = false;
-    // The workshop files: true-scale print, laser SVG and cut DXF.
-    QString pdfPath;
-    QString svgPath;
-    QString cutDxfPath;
-    PaperSize paper = PaperSize::A4;
-    QSizeF stockSize = kDefaultStockSize;  // millimetres
-    bool allWithOutDir = false;            // --out-dir writes the workshop files too
 };
 
 struct CliParseResult {

@@ -7,17 +7,11 @@
 #include "cli/cli_texts.h"
 #include "cli/output_targets.h"
 #include "cli/text_encoding_check.h"
-#include "cli/workshop_outputs.h"
-#include "export/csv_writer.h"
-#include "export/dxf_layout.h"
-#include "export/dxf_writer.h"
+#include "export/output_formats.h"
 #include "export/output_name.h"
-#include "export/sheet_image.h"
-#include "geometry/featured_rib.h"
-#include "geometry/rib_geometry.h"
-#include "geometry/sheeted_rib_outline.h"
+#include "geometry/rib_series.h"
 #include "platform/errors.h"
-#include "sheet/read_rib_parameters.h"
+#include "sheet/rib_job.h"
 #include "sheet/rib_sheet.h"
 
 #include <QSet>
@@ -28,16 +22,20 @@
 namespace rw::cli {
 namespace {
 
-// Everything the run has read, drawn and decided, before anything is written.
+// Everything the run has read, made and drawn, before anything is written.
 struct PreparedRun {
     AirfoilState airfoil;
-    RibParameters params;
-    SheetSettings settings;
-    CurrentRib rib;
+    RibJob job;
+    RibSeries series;
     QImage sheet;
     QString stem;
-    std::optional<WorkshopLayout> stock;  // the laser files' nesting
 };
+
+std::vector<OutputFormat> formatsOf(const OutputTargets& targets) {
+    std::vector<OutputFormat> formats;
+    for (const OutputTarget& target : targets) formats.push_back(target.format);
+    return formats;
+}
 
 int refuse(CliStream& err, const QString& message) {
     err << message << '\n';
@@ -75,63 +73,47 @@ int readAirfoil(const QString& path, bool asPasted, AirfoilState& airfoil, QChar
     return kWritten;
 }
 
-// The CSV and DXF writers produce every rib of the series; produce them all once before any file
-// is opened, so that a rib that cannot be written stops the run with nothing written. With rib
-// features every rib is cut as well: the files of one run show the same ribs, so a feature that
-// cannot be cut refuses them all.
-void checkEveryRib(const PreparedRun& run, const RibFeatures& features, bool drawing) {
-    const bool featured = hasRibFeatures(features, run.params.skinThickness);
-    CurrentRib scratch;
-    for (int k = 1; k <= run.params.ribCount; ++k) {
-        produceFeaturedRib(k, run.airfoil.profile, run.params, features, scratch);
-        if (drawing)
-            requireDxfRibInRange(scratch, run.params.rootChord);
-        if (featured)
-            cutSheetedRib(scratch, run.params, features);
-    }
-}
-
 // One AIRFOIL_FILE's run. `stemsTaken` holds the stems earlier files of a batch wrote under.
 int runOneFile(const CliOptions& options, const QString& airfoilFile, QSet<QString>& stemsTaken,
                CliStream& out, CliStream& err) {
     PreparedRun run;
     OutputTargets targets;
+    DxfAttributes attributes;  // a run starts with no earlier drawing
     try {
         const int read = readAirfoil(airfoilFile, options.asPasted, run.airfoil,
                                      options.panel.decimalSeparator, err);
         if (read != kWritten)
             return read;
-        const RibReadResult settings = readRibParameters(options.panel, run.params, run.settings);
+        LastReadSettings fresh;
+        const RibJobRead settings = readRibJob(options.panel, run.airfoil, fresh);
         if (!settings.proceed)
             return refuse(err, settings.message);
-        run.stem = buildOutputBaseName(run.airfoil.name, options.panel, run.params);
+        run.job = settings.job;
+        run.stem = buildOutputBaseName(run.job);
         if (options.printName) {
             out << run.stem << '\n';
             return kWritten;
         }
         // Two files of a batch with the same title would write over each other's files.
-        if (options.airfoilFiles.size() > 1 && stemsTaken.contains(run.stem)) {
-            return refuse(err, QStringLiteral("an earlier AIRFOIL_FILE already wrote the files "
-                                              "named %1")
-                                   .arg(run.stem));
-        }
+        if (options.airfoilFiles.size() > 1 && stemsTaken.contains(run.stem))
+            return refuse(err, cli_texts::stemAlreadyWritten(run.stem));
         targets = outputTargets(options, run.stem);
         if (const QString clash = sameTargetTwice(targets); !clash.isEmpty()) {
-            err << QStringLiteral("ribwright-cli: two outputs would write the same file: ") << clash
-                << '\n';
+            err << cli_texts::sameFileTwice(clash) << '\n';
             return kUsage;
         }
+        // Every rib is made (and cut, where an output or a feature needs it) once, here: a rib
+        // that cannot be made refuses the whole run before anything is written.
+        const RibJob& job = run.job;
+        run.series = buildRibSeries(
+            job.airfoil.profile, job.params, job.features,
+            anyNeedsPieces(formatsOf(targets)) ? SeriesPieces::Always : SeriesPieces::WhenFeatured);
         // Every export of the window redraws the sheet first, so a setting the drawing refuses
         // (a root chord of 0) refuses every file here too.
-        SheetLayout layout;
-        drawRibSheet(run.sheet, options.sheetSize, run.airfoil, run.params, run.settings,
-                     options.panel, run.rib, layout);
-        const RibFeatures& features = options.panel.features;
-        if (!targets.csv.isEmpty() || !targets.dxf.isEmpty() ||
-            hasRibFeatures(features, run.params.skinThickness))
-            checkEveryRib(run, features, !targets.dxf.isEmpty());
+        drawRibSheet(run.sheet, options.sheetSize, job, run.series);
+        const OutputSource source{job, run.series, options.outputs, run.sheet, attributes};
+        for (const OutputTarget& target : targets) outputFormat(target.format).check(source);
         checkTargetsWritable(targets, options.outDir);
-        run.stock = prepareWorkshopOutputs(targets, options, run.airfoil, run.params);
     } catch (const FileError& e) {
         err << e.text() << '\n';  // names the path
         return kFileError;
@@ -142,27 +124,16 @@ int runOneFile(const CliOptions& options, const QString& airfoilFile, QSet<QStri
         return refuse(err, e.text());
     }
 
-    const ExportInputs inputs{run.airfoil, run.params, options.panel};
+    const OutputSource source{run.job, run.series, options.outputs, run.sheet, attributes};
     try {
         stemsTaken.insert(run.stem);
         makeOutputFolder(options.outDir);
-        // The image first: encoding it takes the most memory, and a run that runs out of it then
-        // stops before the other files are written.
-        if (!targets.image.isEmpty()) {
-            writeSheetImage(targets.image, run.sheet);
-            out << targets.image << '\n';
+        // Each path is told as soon as its file is complete, so a later failure leaves a true
+        // list of what was written.
+        for (const OutputTarget& target : targets) {
+            for (const QString& path : outputFormat(target.format).save(target.path, source))
+                out << path << '\n';
         }
-        if (!targets.csv.isEmpty()) {
-            exportCsv(targets.csv, inputs, run.rib);
-            out << targets.csv << '\n';
-        }
-        if (!targets.dxf.isEmpty()) {
-            DxfAttributes attributes;
-            exportDxf(targets.dxf, inputs, run.rib, attributes);
-            out << targets.dxf << '\n';
-        }
-        writeWorkshopOutputs(targets, run.stock, options, run.airfoil, run.params,
-                             [&out](const QString& path) { out << path << '\n'; });
     } catch (const FileError& e) {
         err << e.text() << '\n';  // names the path
         return kFileError;

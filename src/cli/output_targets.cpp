@@ -87,42 +87,31 @@ void checkTarget(const QString& path, const QString& outDir) {
 }  // namespace
 
 OutputTargets outputTargets(const CliOptions& options, const QString& stem) {
-    OutputTargets targets{options.csvPath, options.dxfPath, options.imagePath,
-                          options.pdfPath, options.svgPath, options.cutDxfPath};
-    if (!options.outDir.isEmpty()) {
-        const QDir dir(options.outDir);
-        if (targets.csv.isEmpty())
-            targets.csv = dir.filePath(stem + QStringLiteral(".csv"));
-        if (targets.dxf.isEmpty())
-            targets.dxf = dir.filePath(stem + QStringLiteral(".dxf"));
-        if (targets.image.isEmpty())
-            targets.image = dir.filePath(stem + QStringLiteral(".png"));
-    }
-    if (options.allWithOutDir) {
-        const QDir dir(options.outDir);
-        if (targets.pdf.isEmpty())
-            targets.pdf = dir.filePath(stem + QStringLiteral(".pdf"));
-        if (targets.svg.isEmpty())
-            targets.svg = dir.filePath(stem + QStringLiteral(".svg"));
-        if (targets.cutDxf.isEmpty())
-            targets.cutDxf = dir.filePath(stem + QStringLiteral("_cut.dxf"));
+    OutputTargets targets;
+    const QDir dir(options.outDir);
+    for (const OutputFormatRow& format : outputFormats()) {
+        const auto given = options.outputPaths.find(format.id);
+        if (given != options.outputPaths.end()) {
+            targets.push_back({format.id, given->second});
+        } else if (!options.outDir.isEmpty() && (format.inPlainOutDir || options.allWithOutDir)) {
+            targets.push_back({format.id, dir.filePath(stem + format.extension)});
+        }
     }
     return targets;
 }
 
 QString sameTargetTwice(const OutputTargets& targets) {
-    const QStringList paths = targets.all();
-    for (qsizetype i = 0; i < paths.size(); ++i) {
-        for (qsizetype j = i + 1; j < paths.size(); ++j) {
-            if (!paths[i].isEmpty() && cleanAbsolute(paths[i]) == cleanAbsolute(paths[j]))
-                return paths[j];
+    for (std::size_t i = 0; i < targets.size(); ++i) {
+        for (std::size_t j = i + 1; j < targets.size(); ++j) {
+            if (cleanAbsolute(targets[i].path) == cleanAbsolute(targets[j].path))
+                return targets[j].path;
         }
     }
     return QString();
 }
 
 void checkTargetsWritable(const OutputTargets& targets, const QString& outDir) {
-    for (const QString& path : targets.all()) checkTarget(path, outDir);
+    for (const OutputTarget& target : targets) checkTarget(target.path, outDir);
 }
 
 void makeOutputFolder(const QString& outDir) {

@@ -5,19 +5,18 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 namespace rw::cli {
 
-// The files one run writes; an empty path is not written.
-struct OutputTargets {
-    QString csv;
-    QString dxf;
-    QString image;
-    QString pdf;
-    QString svg;     // the first stock sheet's file
-    QString cutDxf;  // the first stock sheet's file
-
-    QStringList all() const { return {csv, dxf, image, pdf, svg, cutDxf}; }
+// One file a run writes: the path given (or proposed) for one output of the table. Stock
+// sheets beyond the first go beside it.
+struct OutputTarget {
+    OutputFormat format;
+    QString path;
 };
+// In the order the table lists the outputs, which is the order they are written in.
+using OutputTargets = std::vector<OutputTarget>;
 
 // The paths given, with --out-dir filling in the ones not given under the proposed stem (the
 // workshop files only with --all, the cut DXF as STEM_cut.dxf beside the drawing STEM.dxf).

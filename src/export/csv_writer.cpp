@@ -2,9 +2,6 @@
 
 #include "export/number_format.h"
 #include "export/text_lines.h"
-#include "geometry/rib_geometry.h"
-#include "geometry/sheeted_rib_outline.h"
-#include "platform/atomic_file.h"
 
 namespace rw {
 namespace {
@@ -41,8 +38,8 @@ void writeCsvHeader(TextLineWriter& file, const QString& airfoilName, const RibP
 }
 
 // Block of one rib: surface in columns B and C, rib outline in E and F, a lone blank in D.
-void writeRibCsv(TextLineWriter& file, const CurrentRib& rib, int pointCount) {
-    file.writeLine(QStringLiteral("RIB # ") + QString::number(rib.ribNumber) +
+void writeRibCsv(TextLineWriter& file, const SeriesRib& rib, int pointCount) {
+    file.writeLine(QStringLiteral("RIB # ") + QString::number(rib.number) +
                    QStringLiteral(",Surface,,,Rib Outline"));
     file.writeLine(QStringLiteral(",X,Y,,X,Y"));
     const RibOutline& o = rib.outline;
@@ -57,18 +54,11 @@ void writeRibCsv(TextLineWriter& file, const CurrentRib& rib, int pointCount) {
 
 }  // namespace
 
-void writeCsv(QIODevice& out, const ExportInputs& inputs, CurrentRib& rib) {
+void writeCsv(QIODevice& out, const RibJob& job, const RibSeries& series) {
     TextLineWriter file(out);
-    writeCsvHeader(file, inputs.airfoil.name, inputs.params);
-    const AirfoilProfile& profile = inputs.airfoil.profile;
-    for (int k = 1; k <= inputs.params.ribCount; ++k) {
-        produceFeaturedRib(k, profile, inputs.params, inputs.settings.features, rib);
-        writeRibCsv(file, rib, profile.pointCount());
-    }
-}
-
-void exportCsv(const QString& path, const ExportInputs& inputs, CurrentRib& rib) {
-    writeFileAtomically(path, [&](QIODevice& out) { writeCsv(out, inputs, rib); });
+    writeCsvHeader(file, job.airfoil.name, job.params);
+    for (const SeriesRib& rib : series.ribs)
+        writeRibCsv(file, rib, job.airfoil.profile.pointCount());
 }
 
 }  // namespace rw

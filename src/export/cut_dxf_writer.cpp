@@ -1,5 +1,6 @@
+#include "export/cut_dxf_writer.h"
+
 #include "export/number_format.h"
-#include "export/workshop_exports.h"
 
 #include "platform/errors.h"
 

@@ -19,14 +19,14 @@ double dxfRibOriginY(int k, double rootChord) {
     return 10 + std::trunc(offset);
 }
 
-void requireDxfRibInRange(const CurrentRib& rib, double rootChord) {
+void requireDxfRibInRange(const SeriesRib& rib, double rootChord) {
     const double chord = rib.shape.ribChord;
     double reachY = 0.1 * std::fabs(chord);  // the spar line's top
     for (const std::vector<float>* ys : {&rib.outline.ribY, &rib.outline.surfaceY}) {
         for (const float y : *ys) reachY = std::max(reachY, double(std::fabs(y)));
     }
     reachY += std::fabs(chord) / 200;  // a data point's mark
-    const double farY = std::fabs(300 - dxfRibOriginY(rib.ribNumber, rootChord)) + reachY;
+    const double farY = std::fabs(300 - dxfRibOriginY(rib.number, rootChord)) + reachY;
     const double farX = kDxfRibOriginX + 25 + 1.01 * std::fabs(chord);
     if (!(farY <= FLT_MAX && farX <= FLT_MAX))
         throwInvalidOperation();

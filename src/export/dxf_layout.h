@@ -1,6 +1,6 @@
 #pragma once
 
-#include "geometry/rib_outline.h"
+#include "geometry/rib_series.h"
 
 namespace rw {
 
@@ -15,6 +15,6 @@ double dxfRibOriginY(int k, double rootChord);
 // The drawing writes its coordinates in single precision. A rib placed so far down (a root chord
 // near the largest single-precision number) that one of them would overflow throws RibwrightError
 // with the invalid-operation text, rather than INF reaching the file.
-void requireDxfRibInRange(const CurrentRib& rib, double rootChord);
+void requireDxfRibInRange(const SeriesRib& rib, double rootChord);
 
 }  // namespace rw

@@ -2,11 +2,6 @@
 
 #include "export/dxf_entities.h"
 #include "export/dxf_layout.h"
-#include "geometry/featured_rib.h"
-#include "geometry/rib_geometry.h"
-#include "geometry/sheeted_rib_outline.h"
-#include "platform/atomic_file.h"
-#include "sheet/sheet_titles.h"
 
 namespace rw {
 namespace {
@@ -35,13 +30,13 @@ void writePointLine(DxfEntityWriter& dxf, const std::vector<float>& xs,
 // a skin sets the outline apart from it), the data point marks on request, and the rib outline,
 // or with rib features the piece as it is cut (`cut`): its contour and each hole.
 // Derived positions stay in double; the entity writer rounds each written coordinate once.
-void writeRibDxf(DxfEntityWriter& dxf, const CurrentRib& rib, const RibCut* cut, int pointCount,
-                 double ribOriginY, const ExportInputs& inputs) {
+void writeRibDxf(DxfEntityWriter& dxf, const SeriesRib& rib, const RibCut* cut, int pointCount,
+                 double ribOriginY, const RibJob& job) {
     const double c = rib.shape.ribChord;
     const double ox = kDxfRibOriginX;
     const double b = 300 - ribOriginY;
     const RibOutline& o = rib.outline;
-    const QString number = QString::number(rib.ribNumber);
+    const QString number = QString::number(rib.number);
 
     dxf.setLayer(number);
     dxf.setWidth(QStringLiteral("1"));
@@ -49,7 +44,7 @@ void writeRibDxf(DxfEntityWriter& dxf, const CurrentRib& rib, const RibCut* cut,
     dxf.line(15, b, c + 25, b);  // 5 mm beyond both ends of the chord
 
     // The spar line is part of the drawing whether or not the sheet shows it.
-    const double s = ox + c * double(inputs.params.sparPercent) / 100;
+    const double s = ox + c * double(job.params.sparPercent) / 100;
     dxf.line(s, b + 0.1 * c, s, b - 0.05 * c);
 
     dxf.setColour(QStringLiteral("7"));
@@ -58,13 +53,13 @@ void writeRibDxf(DxfEntityWriter& dxf, const CurrentRib& rib, const RibCut* cut,
 
     dxf.setWidth(QStringLiteral("0.5"));
     dxf.setColour(QStringLiteral("9"));
-    const RibFeatures& features = inputs.settings.features;
-    const float skin = inputs.params.skinThickness;
+    const RibFeatures& features = job.features;
+    const float skin = job.params.skinThickness;
     if (upperSkinThickness(features, skin) > 0 || lowerSkinThickness(features, skin) > 0) {
         writePointLine(dxf, o.surfaceX, o.surfaceY, pointCount, ox, b);
     }
 
-    if (inputs.settings.showSheetPoints) {
+    if (job.look.showSheetPoints) {
         const double r = c / 200;
         for (int i = 0; i < pointCount; ++i) dxf.circle(ox + o.surfaceX[i], b + o.surfaceY[i], r);
         for (int i = 0; i < pointCount; ++i) {
@@ -88,14 +83,14 @@ void writeRibDxf(DxfEntityWriter& dxf, const CurrentRib& rib, const RibCut* cut,
 // layer and colour would be empty, which no DXF reader accepts: the titles then go on the default
 // layer "0" in the colour the titles always have, 7. Unlike the sheet, the drawing keeps the
 // airfoil name untrimmed.
-void writeTitleBlock(DxfEntityWriter& dxf, const ExportInputs& inputs) {
+void writeTitleBlock(DxfEntityWriter& dxf, const RibJob& job) {
     if (dxf.pen().layer.isEmpty())
         dxf.setLayer(QStringLiteral("0"));
     if (dxf.pen().colour.isEmpty())
         dxf.setColour(QStringLiteral("7"));
 
-    const SheetTitles titles = sheetTitles(inputs.airfoil.name, inputs.settings, inputs.params);
-    dxf.text(50, 300, inputs.airfoil.name, QStringLiteral("3"));
+    const SheetTitles& titles = job.titles;
+    dxf.text(50, 300, job.airfoil.name, QStringLiteral("3"));
     const QString height = QStringLiteral("2");
     dxf.text(5, 310, titles.rootLine, height);
     if (!titles.tipLine.isEmpty())
@@ -105,30 +100,25 @@ void writeTitleBlock(DxfEntityWriter& dxf, const ExportInputs& inputs) {
 
 }  // namespace
 
-void writeDxf(QIODevice& out, const ExportInputs& inputs, CurrentRib& rib,
+void writeDxf(QIODevice& out, const RibJob& job, const RibSeries& series,
               DxfAttributes& attributes) {
     TextLineWriter file(out);
     DxfEntityWriter dxf(file, attributes);
     dxf.header(0, 0, 210, 300);
     dxf.entitiesStart();
-    const AirfoilProfile& profile = inputs.airfoil.profile;
-    const RibFeatures& features = inputs.settings.features;
-    const bool featured = hasRibFeatures(features, inputs.params.skinThickness);
-    for (int k = 1; k <= inputs.params.ribCount; ++k) {
-        produceFeaturedRib(k, profile, inputs.params, features, rib);
-        requireDxfRibInRange(rib, inputs.params.rootChord);
-        const RibCut cut = featured ? cutSheetedRib(rib, inputs.params, features) : RibCut{};
-        writeRibDxf(dxf, rib, featured ? &cut : nullptr, profile.pointCount(),
-                    dxfRibOriginY(k, inputs.params.rootChord), inputs);
+    const int pointCount = job.airfoil.profile.pointCount();
+    for (const SeriesRib& rib : series.ribs) {
+        requireDxfRibInRange(rib, job.params.rootChord);
+        writeRibDxf(dxf, rib, series.featured ? &rib.piece : nullptr, pointCount,
+                    dxfRibOriginY(rib.number, job.params.rootChord), job);
     }
-    writeTitleBlock(dxf, inputs);
+    writeTitleBlock(dxf, job);
     dxf.end();
     attributes = dxf.pen();
 }
 
-void exportDxf(const QString& path, const ExportInputs& inputs, CurrentRib& rib,
-               DxfAttributes& attributes) {
-    writeFileAtomically(path, [&](QIODevice& out) { writeDxf(out, inputs, rib, attributes); });
+void checkDxfRange(const RibJob& job, const RibSeries& series) {
+    for (const SeriesRib& rib : series.ribs) requireDxfRibInRange(rib, job.params.rootChord);
 }
 
 }  // namespace rw

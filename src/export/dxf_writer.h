@@ -1,7 +1,7 @@
 #pragma once
 
-#include "export/export_inputs.h"
-#include "geometry/rib_outline.h"
+#include "geometry/rib_series.h"
+#include "sheet/rib_job.h"
 
 #include <QIODevice>
 #include <QString>
@@ -18,14 +18,13 @@ struct DxfAttributes {
 
 // Writes the drawing: the header, every rib on a layer of its own, the title block, the end.
 // With rib features each rib's outline is the piece as it is cut (contour with notches and
-// stock, then each hole, every one a polyline that ends where it starts); a feature that cannot
-// be cut throws RibwrightError naming the rib. `rib` is left holding the last rib produced,
-// `attributes` the layer and colour last used.
-void writeDxf(QIODevice& out, const ExportInputs& inputs, CurrentRib& rib,
+// stock, then each hole, every one a polyline that ends where it starts). `attributes` comes in
+// as the previous export left it and goes out with the layer and colour last used.
+void writeDxf(QIODevice& out, const RibJob& job, const RibSeries& series,
               DxfAttributes& attributes);
 
-// Saves the DXF file atomically; throws FileError (its text names the path) on failure.
-void exportDxf(const QString& path, const ExportInputs& inputs, CurrentRib& rib,
-               DxfAttributes& attributes);
+// The ribs as the drawing places them stay within single precision; throws the invalid-operation
+// fault otherwise, before a file is opened.
+void checkDxfRange(const RibJob& job, const RibSeries& series);
 
 }  // namespace rw

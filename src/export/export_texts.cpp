@@ -53,4 +53,55 @@ QString ribDoesNotFitStock(int ribNumber, const QString& ribWidth, const QString
         .arg(ribWidth, ribHeight, stockWidth, stockHeight);
 }
 
+QString imageOptionHelp() {
+    return QCoreApplication::translate("rw::export_texts", "Write the sheet image (.png or .jpg).");
+}
+
+QString csvOptionHelp() {
+    return QCoreApplication::translate("rw::export_texts", "Write the CSV file.");
+}
+
+QString dxfOptionHelp() {
+    return QCoreApplication::translate("rw::export_texts", "Write the DXF file.");
+}
+
+QString pdfOptionHelp() {
+    return QCoreApplication::translate("rw::export_texts",
+                                       "Write the true-scale PDF to print at 100 %.");
+}
+
+QString svgOptionHelp() {
+    return QCoreApplication::translate(
+        "rw::export_texts",
+        "Write the laser SVG; ribs beyond one stock sheet go to PATH-2, PATH-3, ...");
+}
+
+QString cutDxfOptionHelp() {
+    return QCoreApplication::translate("rw::export_texts",
+                                       "Write the cut DXF (mm, layers CUT and MARK).");
+}
+
+QString openImageQuestion() {
+    return QCoreApplication::translate("rw::export_texts", "画像ソフトを起動しますか？");
+}
+
+QString openSpreadsheetQuestion() {
+    return QCoreApplication::translate("rw::export_texts", "表計算ソフトを起動しますか？");
+}
+
+QString openDxfQuestion() {
+    return QCoreApplication::translate("rw::export_texts",
+                                       "DXFに関連付けされたソフトを起動しますか？");
+}
+
+QString openPdfQuestion() {
+    return QCoreApplication::translate("rw::export_texts",
+                                       "PDFに関連付けされたソフトを起動しますか？");
+}
+
+QString openSvgQuestion() {
+    return QCoreApplication::translate("rw::export_texts",
+                                       "SVGに関連付けされたソフトを起動しますか？");
+}
+
 }  // namespace rw::export_texts

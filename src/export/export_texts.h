@@ -20,4 +20,19 @@ QString ribTooThinToCut(int ribNumber);
 QString ribDoesNotFitStock(int ribNumber, const QString& ribWidth, const QString& ribHeight,
                            const QString& stockWidth, const QString& stockHeight);
 
+// The command line's option of each output, for its usage text.
+QString imageOptionHelp();
+QString csvOptionHelp();
+QString dxfOptionHelp();
+QString pdfOptionHelp();
+QString svgOptionHelp();
+QString cutDxfOptionHelp();
+
+// Asked after the window wrote a file: open it with the desktop's program for it?
+QString openImageQuestion();
+QString openSpreadsheetQuestion();
+QString openDxfQuestion();
+QString openPdfQuestion();
+QString openSvgQuestion();
+
 }  // namespace rw::export_texts

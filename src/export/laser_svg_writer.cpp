@@ -1,5 +1,6 @@
+#include "export/laser_svg_writer.h"
+
 #include "export/number_format.h"
-#include "export/workshop_exports.h"
 
 #include "platform/errors.h"
 

@@ -35,13 +35,13 @@ QString namePiece(const QString& airfoilName) {
 
 }  // namespace
 
-QString buildOutputBaseName(const QString& airfoilName, const RibSettings& panel,
-                            const RibParameters& params) {
+QString buildOutputBaseName(const RibJob& job) {
     // The chords repeat the user's typing; the rib count and percentages are formatted afresh.
-    QString stem = namePiece(airfoilName);
-    stem += QLatin1Char('_') + trimControl(panel.rootChordText);
+    const RibParameters& params = job.params;
+    QString stem = namePiece(job.airfoil.name);
+    stem += QLatin1Char('_') + trimControl(job.rootChordText);
     if (params.taperOn) {
-        stem += QLatin1Char('x') + trimControl(panel.tipChordText) + QLatin1Char('x') +
+        stem += QLatin1Char('x') + trimControl(job.tipChordText) + QLatin1Char('x') +
                 QString::number(params.ribCount);
     }
     if (params.rootThicknessFactor != 1 || params.tipThicknessFactor != 1) {

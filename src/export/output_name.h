@@ -1,14 +1,12 @@
 #pragma once
 
-#include "geometry/rib_parameters.h"
-#include "sheet/rib_settings.h"
+#include "sheet/rib_job.h"
 
 #include <QString>
 
 namespace rw {
 
 // The proposed file-name stem of all three exports.
-QString buildOutputBaseName(const QString& airfoilName, const RibSettings& panel,
-                            const RibParameters& params);
+QString buildOutputBaseName(const RibJob& job);
 
 }  // namespace rw

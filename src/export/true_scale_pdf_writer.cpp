@@ -1,7 +1,8 @@
+#include "export/true_scale_pdf_writer.h"
+
 #include "export/export_texts.h"
 #include "export/number_format.h"
 #include "export/print_plan.h"
-#include "export/workshop_exports.h"
 
 #include "platform/errors.h"
 #include "platform/text_trim.h"
@@ -169,18 +170,6 @@ void drawPage(QPainter& painter, const PrintPlan& plan, int column, int row) {
     painter.restore();
 }
 
-QSizeF portraitSize(PaperSize paper) {
-    switch (paper) {
-        case PaperSize::A3:
-            return QSizeF(297, 420);
-        case PaperSize::Letter:
-            return QSizeF(215.9, 279.4);
-        case PaperSize::A4:
-            break;
-    }
-    return QSizeF(210, 297);
-}
-
 QPageSize pageSizeOf(PaperSize paper) {
     switch (paper) {
         case PaperSize::A3:
@@ -195,11 +184,10 @@ QPageSize pageSizeOf(PaperSize paper) {
 
 }  // namespace
 
-void writeTrueScalePdf(const AirfoilState& airfoil, const RibParameters& params, PaperSize paper,
-                       QIODevice& device, const RibFeatures& features) {
-    PrintPlan plan =
-        planPrint(buildWorkshopRibs(airfoil.profile, params, features), portraitSize(paper));
-    plan.layout.airfoilName = trimControl(airfoil.name);
+void writeTrueScalePdf(const RibJob& job, const RibSeries& series, PaperSize paper,
+                       QIODevice& device) {
+    PrintPlan plan = planPrint(buildWorkshopRibs(series), portraitPaperSize(paper));
+    plan.layout.airfoilName = trimControl(job.airfoil.name);
 
     QPdfWriter writer(&device);
     writer.setResolution(kResolution);

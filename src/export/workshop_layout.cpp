@@ -1,9 +1,6 @@
 #include "export/workshop_layout.h"
 
 #include "export/export_texts.h"
-#include "geometry/featured_rib.h"
-#include "geometry/rib_geometry.h"
-#include "geometry/sheeted_rib_outline.h"
 #include "platform/errors.h"
 #include "platform/text_trim.h"
 
@@ -79,21 +76,20 @@ QPointF ribNumberPlace(const WorkshopRib& rib, double width) {
     return right;
 }
 
-WorkshopRib workshopRib(const CurrentRib& current, const RibParameters& params,
-                        const RibFeatures& features) {
+WorkshopRib workshopRib(const SeriesRib& current) {
     WorkshopRib rib;
-    rib.ribNumber = current.ribNumber;
+    rib.ribNumber = current.number;
     rib.chord = current.shape.ribChord;
-    rib.cut = cutSheetedRib(current, params, features);
+    rib.cut = current.piece;
     if (rib.cut.empty()) {
-        throw RibwrightError(export_texts::ribTooThinToCut(current.ribNumber));
+        throw RibwrightError(export_texts::ribTooThinToCut(current.number));
     }
     const RibOutline& o = current.outline;
     rib.surface.reserve(o.surfaceX.size());
     for (std::size_t i = 0; i < o.surfaceX.size(); ++i)
         rib.surface.emplace_back(o.surfaceX[i], o.surfaceY[i]);
 
-    rib.sparX = double(rib.chord) * double(params.sparPercent) / 100;
+    rib.sparX = current.sparX;
     std::tie(rib.sparLow, rib.sparHigh) = surfaceRangeAt(rib.surface, rib.sparX);
     // A generous box for the digits: each narrower than the text height.
     const double digits = QString::number(rib.ribNumber).size();
@@ -114,15 +110,10 @@ QString sizeText(double mm) {
 
 }  // namespace
 
-std::vector<WorkshopRib> buildWorkshopRibs(const AirfoilProfile& profile,
-                                           const RibParameters& params,
-                                           const RibFeatures& features) {
+std::vector<WorkshopRib> buildWorkshopRibs(const RibSeries& series) {
     std::vector<WorkshopRib> ribs;
-    CurrentRib current;
-    for (int k = 1; k <= params.ribCount; ++k) {
-        produceFeaturedRib(k, profile, params, features, current);
-        ribs.push_back(workshopRib(current, params, features));
-    }
+    ribs.reserve(series.ribs.size());
+    for (const SeriesRib& rib : series.ribs) ribs.push_back(workshopRib(rib));
     return ribs;
 }
 
@@ -165,14 +156,12 @@ WorkshopLayout placeInRows(std::vector<WorkshopRib> ribs, const RowOptions& opti
     return layout;
 }
 
-WorkshopLayout layoutOnStock(const AirfoilState& airfoil, const RibParameters& params, QSizeF stock,
-                             const RibFeatures& features) {
+WorkshopLayout layoutOnStock(const RibJob& job, const RibSeries& series, QSizeF stock) {
     RowOptions options;
     options.width = stock.width();
     options.height = stock.height();
-    WorkshopLayout layout =
-        placeInRows(buildWorkshopRibs(airfoil.profile, params, features), options);
-    layout.airfoilName = trimControl(airfoil.name);
+    WorkshopLayout layout = placeInRows(buildWorkshopRibs(series), options);
+    layout.airfoilName = trimControl(job.airfoil.name);
     return layout;
 }
 

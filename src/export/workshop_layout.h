@@ -1,9 +1,7 @@
 #pragma once
 
-#include "airfoil/airfoil_data.h"
-#include "geometry/rib_cut.h"
-#include "geometry/rib_features.h"
-#include "geometry/rib_parameters.h"
+#include "geometry/rib_series.h"
+#include "sheet/rib_job.h"
 
 #include <QPointF>
 #include <QSizeF>
@@ -53,12 +51,9 @@ constexpr double kRibNumberHeight = 3;
 // Space between ribs and from the stock edge, millimetres: room for the kerf and for holding.
 constexpr double kStockGap = 5;
 
-// Every rib of the series (1 to ribCount) in its own frame, with its cut contour and the rib
-// features cut into it. Throws RibwrightError naming the rib when a skin leaves no material, a
-// coordinate is out of range or a feature cannot be cut.
-std::vector<WorkshopRib> buildWorkshopRibs(const AirfoilProfile& profile,
-                                           const RibParameters& params,
-                                           const RibFeatures& features = {});
+// Every rib of `series`, which holds the cut pieces, in its own frame. Throws RibwrightError
+// naming the rib when a skin leaves no material to cut.
+std::vector<WorkshopRib> buildWorkshopRibs(const RibSeries& series);
 
 // How rows are filled: left to right while a rib fits the width, then a new row; a row that
 // does not fit the height starts the next sheet.
@@ -76,8 +71,7 @@ WorkshopLayout placeInRows(std::vector<WorkshopRib> ribs, const RowOptions& opti
 
 // All ribs nested on stock sheets of `stock` millimetres; ribs that do not fit one sheet go on
 // the next.
-WorkshopLayout layoutOnStock(const AirfoilState& airfoil, const RibParameters& params, QSizeF stock,
-                             const RibFeatures& features = {});
+WorkshopLayout layoutOnStock(const RibJob& job, const RibSeries& series, QSizeF stock);
 
 // The file of stock sheet `sheet` (from 0): the path itself for the first, the stem with "-2",
 // "-3", … before the extension for the others.

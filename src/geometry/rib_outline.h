@@ -21,12 +21,4 @@ struct RibShape {
     double thicknessFactor = 1;  // single-rounded for series of more than one rib
 };
 
-// The rib being produced: shared by the sheet drawing and the two file writers, and left holding
-// the last rib computed.
-struct CurrentRib {
-    int ribNumber = 0;  // 1-based
-    RibShape shape;
-    RibOutline outline;
-};
-
 }  // namespace rw

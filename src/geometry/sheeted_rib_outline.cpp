@@ -98,13 +98,4 @@ void computeSheetedRibOutline(const AirfoilProfile& profile, float ribChord, dou
     }
 }
 
-void produceSheetedRib(int k, const AirfoilProfile& profile, const RibParameters& params,
-                       const RibFeatures& features, CurrentRib& rib) {
-    rib.ribNumber = k;
-    rib.shape = interpolateRib(k, params);
-    computeSheetedRibOutline(profile, rib.shape.ribChord, rib.shape.thicknessFactor,
-                             upperSkinThickness(features, params.skinThickness),
-                             lowerSkinThickness(features, params.skinThickness), rib.outline);
-}
-
 }  // namespace rw

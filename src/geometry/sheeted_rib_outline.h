@@ -3,7 +3,6 @@
 #include "airfoil/airfoil_data.h"
 #include "geometry/rib_features.h"
 #include "geometry/rib_outline.h"
-#include "geometry/rib_parameters.h"
 
 namespace rw {
 
@@ -13,15 +12,5 @@ namespace rw {
 // thicknesses this is computeRibOutline itself, to the bit.
 void computeSheetedRibOutline(const AirfoilProfile& profile, float ribChord, double thicknessFactor,
                               float upperSkin, float lowerSkin, RibOutline& outline);
-
-// produceRib with the sheeting of `features`: the sequence for rib k when features are set.
-void produceSheetedRib(int k, const AirfoilProfile& profile, const RibParameters& params,
-                       const RibFeatures& features, CurrentRib& rib);
-
-// Rib k as every output produces it: produceRib itself at the defaults, so nothing changes
-// there, and produceSheetedRib when features are set; either way a rib whose numbers are not
-// finite is refused as produceRib refuses it.
-void produceFeaturedRib(int k, const AirfoilProfile& profile, const RibParameters& params,
-                        const RibFeatures& features, CurrentRib& rib);
 
 }  // namespace rw

@@ -1,5 +1,7 @@
 #include "panel/control_table.h"
 
+#include "export/output_options.h"
+
 #include <QLatin1String>
 
 #include <cstring>
@@ -281,6 +283,18 @@ const std::vector<ControlSpec>& settingsColumnControls() {
          {12, 24, 70, 12},
          marked(QT_TRANSLATE_NOOP("rw::control_table", "用紙サイズ"))},
         {"PaperList", K::DropDown, "GroupBox4", {12, 42, 70, 20}, QStringLiteral("A4")},
+        // The laser files' stock sheet, under the paper: it shapes only the SVG and the cut DXF.
+        {"StockLabel",
+         K::Label,
+         "GroupBox4",
+         {12, 68, 80, 12},
+         marked(QT_TRANSLATE_NOOP("rw::control_table", "材料 (mm)"))},
+        {"StockEdit",
+         K::Edit,
+         "GroupBox4",
+         {12, 84, 80, 20},
+         formatStockSize(OutputOptions{}.stock),
+         marked(QT_TRANSLATE_NOOP("rw::control_table", "レーザー用の材料の幅x高さ (mm)"))},
         {"PdfButton",
          K::Button,
          "GroupBox4",

@@ -55,6 +55,8 @@ RibReadResult readRibParameters(const RibSettings& panel, RibParameters& params,
     params.tipThicknessFactor = thicknessFactor(panel.tipThicknessOn, panel.tipThicknessText, sep);
 
     sheet.showSheetPoints = panel.showSheetPoints;
+    sheet.showSparLine = panel.showSparLine;
+    sheet.showGrid = panel.showGrid;
 
     double number = 0;
     if (!readNumber(panel.rootChordText, sep, number))
@@ -76,8 +78,12 @@ RibReadResult readRibParameters(const RibSettings& panel, RibParameters& params,
         if (!readNumber(panel.tipChordText, sep, number))
             return stop(sheet_texts::badTipChord());
         params.tipChord = number;
-        // Any integer is accepted, including 0 and negative counts.
-        params.ribCount = strToInt(panel.ribCountText);
+        // Any integer up to the limit is accepted, including 0 and negative counts (no ribs). A
+        // count beyond it keeps the single rib set above, as a bad tip chord does.
+        const int count = strToInt(panel.ribCountText);
+        if (count > kMaxRibCount)
+            return stop(sheet_texts::tooManyRibs(kMaxRibCount));
+        params.ribCount = count;
     }
     return RibReadResult{};
 }

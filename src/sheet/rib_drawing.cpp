@@ -41,7 +41,7 @@ RibDrawer::RibDrawer(QPainter& painter, QImage& sheet, const RibStyle& style,
     painter_.setBackground(Qt::white);
 }
 
-RibMetrics RibDrawer::draw(const CurrentRib& rib, int originX, int originY, const RibCut* cut) {
+RibMetrics RibDrawer::draw(const SeriesRib& rib, int originX, int originY, const RibCut* cut) {
     const RibOutline& outline = rib.outline;
     const float chord = rib.shape.ribChord;
     const double perMm = style_.pixelsPerMm;
@@ -73,7 +73,7 @@ RibMetrics RibDrawer::draw(const CurrentRib& rib, int originX, int originY, cons
     if (style_.showSparLine) {
         m.sparX =
             std::trunc(double(chord) * double(style_.sparPercent) * perMm / 100 + m.leadingEdgeX);
-        drawSparAndNumber(m, rib.ribNumber, originY);
+        drawSparAndNumber(m, rib.number, originY);
     }
     // The piece after the number, whose box would hide the edge of a hole beside the spar.
     if (cut != nullptr) {

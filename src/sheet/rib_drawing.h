@@ -1,7 +1,7 @@
 #pragma once
 
 #include "geometry/rib_cut.h"
-#include "geometry/rib_outline.h"
+#include "geometry/rib_series.h"
 #include "sheet/point_marker.h"
 #include "sheet/sheet_fonts.h"
 
@@ -48,7 +48,7 @@ class RibDrawer {
     // this order: point marks, surface, rib outline, spar line and rib number, chord line, grid.
     // With `cut` (a rib with features) the rib is drawn as that piece, notches and holes
     // included, instead of as its outline, after the spar line and number.
-    RibMetrics draw(const CurrentRib& rib, int originX, int originY, const RibCut* cut = nullptr);
+    RibMetrics draw(const SeriesRib& rib, int originX, int originY, const RibCut* cut = nullptr);
 
   private:
     void drawPolyline(const std::vector<float>& xs, const std::vector<float>& ys, double left,

@@ -33,12 +33,14 @@ struct RibSettings {
     RibFeatures features;  // notches, sheeting, stock and holes; all off unless the user sets them
 };
 
-// Sheet settings read in the same pass as the rib parameters.
+// How the sheet and the drawing look, read in the same pass as the rib parameters.
 struct SheetSettings {
     QColor skinColour;
     QColor ribColour;
     QColor gridColour;
     bool showSheetPoints = false;
+    bool showSparLine = true;
+    bool showGrid = true;
 };
 
 // What reading the settings decided: go on drawing, or stop with one of the fixed messages.

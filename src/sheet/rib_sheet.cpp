@@ -1,8 +1,5 @@
 #include "sheet/rib_sheet.h"
 
-#include "geometry/featured_rib.h"
-#include "geometry/rib_geometry.h"
-#include "geometry/sheeted_rib_outline.h"
 #include "platform/errors.h"
 #include "sheet/rib_drawing.h"
 #include "sheet/sheet_fonts.h"
@@ -27,7 +24,7 @@ constexpr int kDotsPerMeter = 3780;  // round(96 / 0.0254)
 
 // A series with more ribs than this is absurd; the cap only matters when a rib is so tall that
 // rows thousands of sheets below could still reach it (see seriesReach).
-constexpr int kMaxSeriesRibs = 16 + 4096;
+constexpr int kMaxDrawnRibs = 16 + 4096;
 
 // A sheet the memory cannot hold is an error of its own, not an empty sheet that some later
 // step would misreport. The memory is tried first so that the toolkit does not warn on its own.
@@ -73,12 +70,13 @@ double seriesReach(const AirfoilProfile& profile, const RibParameters& params, f
            fonts.labelMetrics.height() + 20 + 8;
 }
 
-// Ribs in the antialiased pass. Returns normally or throws the floating-point fault of the rib
-// that failed, with the ribs before it finished on the sheet.
-void drawRibs(QImage& sheet, QSize size, const AirfoilState& airfoil, const RibParameters& params,
-              const SheetSettings& settings, const RibSettings& panel, const SheetFonts& fonts,
-              CurrentRib& rib, SheetLayout& layout) {
-    const int count = params.taperOn ? params.ribCount : 1;
+// Ribs in the antialiased pass. Returns normally or throws the floating-point fault of the
+// scale, before any rib is drawn.
+void drawRibs(QImage& sheet, QSize size, const RibJob& job, const RibSeries& series,
+              const SheetFonts& fonts, SheetLayout& layout) {
+    const RibParameters& params = job.params;
+    const int count =
+        params.taperOn ? int(series.ribs.size()) : std::min<int>(1, series.ribs.size());
     if (count < 1)
         return;
     layout.pixelsPerMm = sheetPixelsPerMm(size.width(), params.rootChord, layout.sheetScale);
@@ -87,12 +85,12 @@ void drawRibs(QImage& sheet, QSize size, const AirfoilState& airfoil, const RibP
     style.pixelsPerMm = layout.pixelsPerMm;
     style.rootChord = float(params.rootChord);
     style.sparPercent = params.sparPercent;
-    style.skinColour = settings.skinColour;
-    style.ribColour = settings.ribColour;
-    style.gridColour = settings.gridColour;
-    style.showPoints = settings.showSheetPoints;
-    style.showSparLine = panel.showSparLine;
-    style.showGrid = panel.showGrid;
+    style.skinColour = job.look.skinColour;
+    style.ribColour = job.look.ribColour;
+    style.gridColour = job.look.gridColour;
+    style.showPoints = job.look.showSheetPoints;
+    style.showSparLine = job.look.showSparLine;
+    style.showGrid = job.look.showGrid;
 
     std::optional<QPainter> painter;
     std::optional<RibDrawer> drawer;
@@ -102,41 +100,32 @@ void drawRibs(QImage& sheet, QSize size, const AirfoilState& airfoil, const RibP
         drawer.emplace(*painter, sheet, style, fonts);
     }
 
-    const double reach = seriesReach(airfoil.profile, params, layout.pixelsPerMm, fonts);
-    const bool featured = hasRibFeatures(panel.features, params.skinThickness);
-    int k = 1;
-    for (; k <= count && k <= kMaxSeriesRibs; ++k) {
+    const double reach = seriesReach(job.airfoil.profile, params, layout.pixelsPerMm, fonts);
+    for (int k = 1; k <= count && k <= kMaxDrawnRibs; ++k) {
         const RibPlacement place = params.taperOn ? placeSeriesRib(k, size) : placeSingleRib(size);
         // Rows only go further down from here on.
         if (place.column == 1 && double(place.originY) - reach > size.height())
             break;
-        produceFeaturedRib(k, airfoil.profile, params, panel.features, rib);
         layout.ribOriginX = place.originX;
         layout.ribOriginY = int(place.originY);
-        if (drawer && featured) {
-            const RibCut cut = cutSheetedRib(rib, params, panel.features);
-            drawer->draw(rib, place.originX, layout.ribOriginY, &cut);
-        } else if (drawer) {
-            drawer->draw(rib, place.originX, layout.ribOriginY);
-        }
+        if (!drawer)
+            continue;
+        const SeriesRib& rib = series.ribs[std::size_t(k - 1)];
+        drawer->draw(rib, place.originX, layout.ribOriginY, series.featured ? &rib.piece : nullptr);
     }
-    // Leave the series' last rib in the shared state, as if every rib had been drawn.
-    if (k <= count)
-        produceFeaturedRib(count, airfoil.profile, params, panel.features, rib);
 }
 
 }  // namespace
 
-void drawRibSheet(QImage& sheet, QSize size, const AirfoilState& airfoil,
-                  const RibParameters& params, const SheetSettings& settings,
-                  const RibSettings& panel, CurrentRib& rib, SheetLayout& layout) {
+SheetLayout drawRibSheet(QImage& sheet, QSize size, const RibJob& job, const RibSeries& series) {
     prepareSheet(sheet, size);
+    SheetLayout layout;
     layout.sheetWidth = size.width();
     layout.sheetHeight = size.height();
-    layout.sheetScale = sheetScaleFor(params.taperOn);
+    layout.sheetScale = sheetScaleFor(job.params.taperOn);
 
     const SheetFonts fonts(&sheet);
-    drawRibs(sheet, size, airfoil, params, settings, panel, fonts, rib, layout);
+    drawRibs(sheet, size, job, series, fonts, layout);
 
     // Titles and ruler come after the ribs and hide what lies under their boxes.
     std::optional<QPainter> painter;
@@ -145,14 +134,16 @@ void drawRibSheet(QImage& sheet, QSize size, const AirfoilState& airfoil,
         painter->setRenderHint(QPainter::Antialiasing, false);
         painter->setBackgroundMode(Qt::OpaqueMode);
         painter->setBackground(Qt::white);
-        drawSheetTitles(*painter, sheetTitles(airfoil.name, panel, params), size.width(), fonts);
+        drawSheetTitles(*painter, job.titles, size.width(), fonts);
     }
     // Without a rib the scale is first worked out here, and a root chord of 0 fails here.
+    const RibParameters& params = job.params;
     const bool hadRibs = (params.taperOn ? params.ribCount : 1) >= 1;
     if (!hadRibs)
         layout.pixelsPerMm = sheetPixelsPerMm(size.width(), params.rootChord, layout.sheetScale);
     if (painter)
         drawRuler(*painter, size, layout.pixelsPerMm, fonts);
+    return layout;
 }
 
 }  // namespace rw

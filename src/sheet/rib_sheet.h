@@ -1,9 +1,7 @@
 #pragma once
 
-#include "airfoil/airfoil_data.h"
-#include "geometry/rib_outline.h"
-#include "geometry/rib_parameters.h"
-#include "sheet/rib_settings.h"
+#include "geometry/rib_series.h"
+#include "sheet/rib_job.h"
 
 #include <QImage>
 #include <QSize>
@@ -20,12 +18,11 @@ struct SheetLayout {
     int ribOriginY = 0;
 };
 
-// Draws the whole sheet into `sheet`, resized to `size` (true colour, 96 dots per inch): ribs,
-// titles and ruler. Call only after readRibParameters allowed drawing. A floating-point fault
-// (a root chord of 0) throws RibwrightError and leaves `sheet` as drawn up to the failure. A sheet
-// the memory cannot hold throws OutOfMemoryError before anything is drawn.
-void drawRibSheet(QImage& sheet, QSize size, const AirfoilState& airfoil,
-                  const RibParameters& params, const SheetSettings& settings,
-                  const RibSettings& panel, CurrentRib& rib, SheetLayout& layout);
+// Draws the whole sheet of `job` into `sheet`, resized to `size` (true colour, 96 dots per
+// inch): the ribs of `series` (made from the job), titles and ruler, and returns where it put
+// them. Call only after reading the job allowed drawing. A floating-point fault (a root chord of
+// 0) throws RibwrightError and leaves `sheet` as drawn up to the failure. A sheet the memory
+// cannot hold throws OutOfMemoryError before anything is drawn.
+SheetLayout drawRibSheet(QImage& sheet, QSize size, const RibJob& job, const RibSeries& series);
 
 }  // namespace rw

@@ -23,4 +23,9 @@ QString noMemoryForSheet(QSize size) {
         .arg(size.height());
 }
 
+QString tooManyRibs(int limit) {
+    return QCoreApplication::translate("rw::sheet_texts", "リブの数は %1 までにしてください")
+        .arg(limit);
+}
+
 }  // namespace rw::sheet_texts

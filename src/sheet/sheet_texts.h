@@ -11,5 +11,6 @@ QString badRootChord();  // "翼弦長のデータが不正です"
 QString badSparPosition();
 QString badTipChord();
 QString noMemoryForSheet(QSize size);
+QString tooManyRibs(int limit);  // a rib count above what any wing needs
 
 }  // namespace rw::sheet_texts

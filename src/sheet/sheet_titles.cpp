@@ -1,6 +1,6 @@
 #include "sheet/sheet_titles.h"
 
-#include "geometry/rib_feature_options.h"
+#include "geometry/rib_features.h"
 #include "platform/text_trim.h"
 
 #include <QPen>

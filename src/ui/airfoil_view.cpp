@@ -33,13 +33,6 @@ const Request kRequests[] = {
     {"OpenFileButton", &AirfoilView::openFileRequested},
 };
 
-// The viewer buttons with the kind of saved file each opens.
-const std::pair<const char*, OutputKind> kViewerButtons[] = {
-    {"Button12", OutputKind::Image},
-    {"Button13", OutputKind::Csv},
-    {"Button14", OutputKind::Dxf},
-};
-
 }  // namespace
 
 AirfoilView::AirfoilView(const AirfoilState& airfoil, QImage& preview, QWidget* parent)
@@ -70,9 +63,12 @@ AirfoilView::AirfoilView(const AirfoilState& airfoil, QImage& preview, QWidget* 
         connect(findChild<QPushButton*>(QLatin1String(request.button)), &QPushButton::clicked, this,
                 request.signal);
     }
-    for (const auto& [name, kind] : kViewerButtons) {
-        connect(findChild<QPushButton*>(QLatin1String(name)), &QPushButton::clicked, this,
-                [this, kind = kind] { emit viewSavedFileRequested(kind); });
+    // The viewer buttons, each opening saved files of its format.
+    for (const OutputFormatRow& format : outputFormats()) {
+        if (format.viewerButton == nullptr)
+            continue;
+        connect(findChild<QPushButton*>(QLatin1String(format.viewerButton)), &QPushButton::clicked,
+                this, [this, id = format.id] { emit viewSavedFileRequested(id); });
     }
     connect(helpPanel, &PanelWidget::clicked, this, &AirfoilView::helpRequested);
     connect(previewPointsBox_, &QCheckBox::clicked, this, &AirfoilView::redrawPreview);

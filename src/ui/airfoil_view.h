@@ -1,7 +1,7 @@
 #pragma once
 
 #include "airfoil/airfoil_data.h"
-#include "ui/output_kinds.h"
+#include "export/output_formats.h"
 
 #include <QImage>
 #include <QWidget>
@@ -45,7 +45,7 @@ class AirfoilView : public QWidget {
     void ribSheetRequested();
     void databasePageRequested();
     void helpRequested();
-    void viewSavedFileRequested(rw::OutputKind kind);
+    void viewSavedFileRequested(rw::OutputFormat format);
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -8,24 +8,33 @@
 namespace rw {
 
 // A refused setting only shows its message and the export goes on with the earlier values; an
-// error while redrawing ends the export before its dialog.
-void MainWindow::exportSheet(OutputKind kind) {
-    const OutputKindSpec& output = outputKindSpec(kind);
-    drawRibSheet();
-    const RibSettings panel = ribPanel_->snapshot();
-    state_.outputBaseName = buildOutputBaseName(state_.airfoil.name, panel, state_.params);
-    const std::optional<QString> path = desktop_.chooseFileToSave(
-        {state_.outputBaseName + output.extension, folders_.*output.folder, output.saveFilter});
+// error while redrawing ends the export before its dialog. The series the sheet was drawn from
+// is used again unless this output needs the cut pieces the sheet did not.
+void MainWindow::exportSheet(OutputFormat id) {
+    const OutputFormatRow& format = outputFormat(id);
+    SheetJob drawn = drawRibSheet();
+    const OutputOptions options = ribPanel_->outputOptions();
+    const std::optional<QString> path =
+        desktop_.chooseFileToSave({buildOutputBaseName(drawn.job) + format.extension,
+                                   folders_.*format.folder, format.saveFilter});
     if (!path)
         return;
-    QString& file = state_.lastFiles.*output.lastFile;
-    file = *path;
-    state_.paper = ribPanel_->paperSize();
-    output.write(file, state_, panel);
-    if (!desktop_.askYesNo(output.openQuestion))
+    state_.lastFiles[id] = *path;
+    const RibJob& job = drawn.job;
+    if (!drawn.series || (format.needsPieces && !drawn.series->hasPieces)) {
+        drawn.series =
+            buildRibSeries(job.airfoil.profile, job.params, job.features,
+                           format.needsPieces ? SeriesPieces::Always : SeriesPieces::WhenFeatured);
+    }
+    const OutputSource source{job, *drawn.series, options, state_.sheetBitmap,
+                              state_.carried.dxfAttributes};
+    // Nothing written (an image name of another kind), nothing to open.
+    if (format.save(*path, source).isEmpty())
         return;
-    desktop_.shellOpen(file);
-    if (output.backToAirfoilView) {
+    if (!desktop_.askYesNo(format.openQuestion()))
+        return;
+    desktop_.shellOpen(*path);
+    if (format.backToAirfoilView) {
         state_.viewMode = ViewMode::Airfoil;
         applyViewMode();
     }

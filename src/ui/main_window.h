@@ -2,7 +2,6 @@
 
 #include "desktop/desktop.h"
 #include "platform/data_folders.h"
-#include "ui/output_kinds.h"
 #include "ui/window_state.h"
 
 #include <QPointer>
@@ -80,10 +79,10 @@ class MainWindow : public QWidget {
 
     // The sheet, its files, the help and web pages (sheet_actions.cpp, export_actions.cpp,
     // viewer_actions.cpp).
-    void drawRibSheet();
+    SheetJob drawRibSheet();
     void showSheet();
-    void exportSheet(OutputKind kind);
-    void viewSavedFile(OutputKind kind);
+    void exportSheet(OutputFormat format);
+    void viewSavedFile(OutputFormat format);
     void openHelpPage();
     void openDatabasePage();
 

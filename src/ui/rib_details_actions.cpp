@@ -1,9 +1,9 @@
 // The rib details: loaded from the data folder at start, set in their dialog, saved when it is
 // accepted, and handed to the engine with the rest of the settings column.
-#include "geometry/featured_rib.h"
 #include "geometry/rib_features_file.h"
+#include "geometry/rib_series.h"
 #include "platform/errors.h"
-#include "sheet/read_rib_parameters.h"
+#include "sheet/rib_job.h"
 #include "ui/main_window.h"
 #include "ui/rib_details_dialog.h"
 #include "ui/rib_panel.h"
@@ -42,15 +42,16 @@ void MainWindow::editRibDetails() {
 void MainWindow::checkRibDetails(const RibFeatures& features) const {
     if (features == RibFeatures{} || state_.airfoil.profile.pointCount() == 0)
         return;
-    RibParameters params = state_.params;
-    SheetSettings sheet = state_.sheetSettings;
+    LastReadSettings lastRead = state_.carried.lastRead;
+    RibJobRead read;
     try {
-        if (!readRibParameters(ribPanel_->snapshot(), params, sheet).proceed)
-            return;
+        read = readRibJob(ribPanel_->snapshot(), state_.airfoil, lastRead);
     } catch (const RibwrightError&) {
         return;
     }
-    cutFeaturedRibs(state_.airfoil.profile, params, features);
+    if (!read.proceed)
+        return;
+    buildRibSeries(state_.airfoil.profile, read.job.params, features, SeriesPieces::WhenFeatured);
 }
 
 // The features are in use from now on even when the file cannot be written; the user is told,

@@ -1,7 +1,7 @@
 #include "ui/rib_details_fields.h"
 
 #include "geometry/geometry_texts.h"
-#include "geometry/rib_feature_options.h"
+#include "geometry/rib_features.h"
 #include "platform/errors.h"
 #include "ui/ui_texts.h"
 

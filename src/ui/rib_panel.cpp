@@ -1,9 +1,10 @@
 #include "ui/rib_panel.h"
 
 #include "desktop/desktop.h"
-#include "export/workshop_files.h"
 #include "panel/control_table.h"
+#include "platform/errors.h"
 #include "ui/control_factory.h"
+#include "ui/ui_texts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,13 +15,6 @@
 namespace rw {
 
 namespace {
-
-// The export buttons of the column, by object name, with the kind each writes.
-const std::pair<const char*, OutputKind> kExportButtons[] = {
-    {"Button9", OutputKind::Image},      {"Button10", OutputKind::Csv},
-    {"Button11", OutputKind::Dxf},       {"PdfButton", OutputKind::Pdf},
-    {"SvgButton", OutputKind::LaserSvg}, {"CutDxfButton", OutputKind::CutDxf},
-};
 
 QStringList integers(int from, int to) {
     QStringList entries;
@@ -80,9 +74,10 @@ void RibPanel::buildControls() {
     backButton_ = control<QPushButton>("Button4");
     helpPanel_ = control<PanelWidget>("Panel9");
     paperList_ = control<QComboBox>("PaperList");
+    stockEdit_ = control<QLineEdit>("StockEdit");
     ribDetailsButton_ = control<QPushButton>("RibDetailsButton");
-    for (const auto& [name, kind] : kExportButtons)
-        exportButtons_.emplace_back(control<QPushButton>(name), kind);
+    for (const OutputFormatRow& format : outputFormats())
+        exportButtons_.emplace_back(control<QPushButton>(format.exportButton), format.id);
 }
 
 // The skin list in steps of half a millimetre, written with the locale's separator; its first
@@ -126,9 +121,9 @@ void RibPanel::connectControls() {
         connect(swatch, &PanelWidget::clicked, this,
                 [this, swatch] { chooseSwatchColour(swatch); });
     }
-    for (const auto& [button, kind] : exportButtons_) {
+    for (const auto& [button, format] : exportButtons_) {
         connect(button, &QPushButton::clicked, this,
-                [this, kind = kind] { emit exportRequested(kind); });
+                [this, format = format] { emit exportRequested(format); });
     }
     connect(backButton_, &QPushButton::clicked, this, &RibPanel::backRequested);
     connect(helpPanel_, &PanelWidget::clicked, this, &RibPanel::helpRequested);
@@ -155,11 +150,17 @@ void RibPanel::chooseSwatchColour(PanelWidget* swatch) {
 }
 
 void RibPanel::setExportsEnabled(bool enabled) {
-    for (const auto& [button, kind] : exportButtons_) button->setEnabled(enabled);
+    for (const auto& [button, format] : exportButtons_) button->setEnabled(enabled);
 }
 
-PaperSize RibPanel::paperSize() const {
-    return paperSizeNamed(paperList_->currentText()).value_or(PaperSize::A4);
+OutputOptions RibPanel::outputOptions() const {
+    OutputOptions options;
+    options.paper = paperSizeNamed(paperList_->currentText()).value_or(options.paper);
+    const std::optional<QSizeF> stock = parseStockSize(stockEdit_->text());
+    if (!stock)
+        throw RibwrightError(ui_texts::badStockSize(stockEdit_->text()));
+    options.stock = *stock;
+    return options;
 }
 
 RibSettings RibPanel::snapshot() const {

@@ -1,9 +1,8 @@
 #pragma once
 
-#include "export/workshop_exports.h"
-#include "geometry/rib_parameters.h"
+#include "export/output_formats.h"
+#include "export/output_options.h"
 #include "sheet/rib_settings.h"
-#include "ui/output_kinds.h"
 #include "ui/panel_widget.h"
 
 class QCheckBox;
@@ -28,15 +27,16 @@ class RibPanel : public PanelWidget {
     RibSettings snapshot() const;
     // The export buttons are a hint: on after every redraw, off once a setting has changed.
     void setExportsEnabled(bool enabled);
-    // The paper chosen for the true-scale print.
-    PaperSize paperSize() const;
+    // The paper and the stock for the workshop files. A stock that does not read throws
+    // RibwrightError with the message to show.
+    OutputOptions outputOptions() const;
     // The rib details set in their dialog; the snapshot carries them to the engine.
     const RibFeatures& features() const { return features_; }
     void setFeatures(const RibFeatures& features) { features_ = features; }
 
   signals:
     void redrawRequested();
-    void exportRequested(rw::OutputKind kind);
+    void exportRequested(rw::OutputFormat format);
     void backRequested();
     void helpRequested();
     void ribDetailsRequested();
@@ -74,10 +74,11 @@ class RibPanel : public PanelWidget {
     QPushButton* backButton_ = nullptr;
     PanelWidget* helpPanel_ = nullptr;
     QComboBox* paperList_ = nullptr;
+    QLineEdit* stockEdit_ = nullptr;
     QPushButton* ribDetailsButton_ = nullptr;
     RibFeatures features_;
-    // Each export button with the kind of file it writes.
-    std::vector<std::pair<QPushButton*, OutputKind>> exportButtons_;
+    // Each export button with the format it writes.
+    std::vector<std::pair<QPushButton*, OutputFormat>> exportButtons_;
 };
 
 }  // namespace rw

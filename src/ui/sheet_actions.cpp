@@ -1,6 +1,5 @@
 // Drawing the rib sheet from the settings column.
 #include "platform/errors.h"
-#include "sheet/read_rib_parameters.h"
 #include "sheet/rib_sheet.h"
 #include "ui/main_window.h"
 #include "ui/rib_panel.h"
@@ -11,26 +10,31 @@
 namespace rw {
 
 // Redraws the sheet from the settings as they stand. A setting the reader refuses stops with its
-// message and leaves the previous sheet on show; a fault while drawing shows the sheet as far as
-// it got before the error goes on to the caller.
-void MainWindow::drawRibSheet() {
+// message and leaves the previous sheet on show, as does a series that cannot be made; a fault
+// while drawing shows the sheet as far as it got before the error goes on to the caller.
+// Returns the job read, for an export that goes on from it.
+SheetJob MainWindow::drawRibSheet() {
     desktop_.beep();
     ribPanel_->setExportsEnabled(true);
-    const RibSettings panel = ribPanel_->snapshot();
-    const RibReadResult read = readRibParameters(panel, state_.params, state_.sheetSettings);
+    const RibJobRead read =
+        readRibJob(ribPanel_->snapshot(), state_.airfoil, state_.carried.lastRead);
+    SheetJob drawn{read.job, std::nullopt};
     if (!read.proceed) {
         if (!read.message.isEmpty())
             desktop_.showMessage(read.message);
-        return;
+        return drawn;
     }
+    const RibJob& job = drawn.job;
+    drawn.series =
+        buildRibSeries(job.airfoil.profile, job.params, job.features, SeriesPieces::WhenFeatured);
     try {
-        rw::drawRibSheet(state_.sheetBitmap, sheetImage_->size(), state_.airfoil, state_.params,
-                         state_.sheetSettings, panel, state_.rib, state_.sheetLayout);
+        rw::drawRibSheet(state_.sheetBitmap, sheetImage_->size(), job, *drawn.series);
     } catch (const RibwrightError&) {
         showSheet();
         throw;
     }
     showSheet();
+    return drawn;
 }
 
 void MainWindow::showSheet() {

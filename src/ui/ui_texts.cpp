@@ -18,26 +18,6 @@ QString helpFileMissing(const QString& nativePath) {
         .arg(nativePath);
 }
 
-QString openImageQuestion() {
-    return QCoreApplication::translate("rw::ui_texts", "画像ソフトを起動しますか？");
-}
-
-QString openSpreadsheetQuestion() {
-    return QCoreApplication::translate("rw::ui_texts", "表計算ソフトを起動しますか？");
-}
-
-QString openDxfQuestion() {
-    return QCoreApplication::translate("rw::ui_texts", "DXFに関連付けされたソフトを起動しますか？");
-}
-
-QString openPdfQuestion() {
-    return QCoreApplication::translate("rw::ui_texts", "PDFに関連付けされたソフトを起動しますか？");
-}
-
-QString openSvgQuestion() {
-    return QCoreApplication::translate("rw::ui_texts", "SVGに関連付けされたソフトを起動しますか？");
-}
-
 QString importNote(const QString& fileName, const QStringList& changes) {
     if (changes.isEmpty())
         return QCoreApplication::translate("rw::ui_texts", "「%1」をそのまま読み込みました")
@@ -137,6 +117,14 @@ QString holeValuesHint(const QString& holes) {
                                        "%1: 直径はリブの高さの 0 より大きく 100 % 未満、"
                                        "まわりに残す幅は 0 より大きい mm で入力してください")
         .arg(holes);
+}
+
+QString badStockSize(const QString& typed) {
+    return QCoreApplication::translate(
+               "rw::ui_texts",
+               "材料の大きさ「%1」が読めません。幅x高さを mm で、1〜10000 の数で入力してください "
+               "(例: 600x300)")
+        .arg(typed);
 }
 
 QString ribDetailsTitle() {

@@ -11,13 +11,6 @@ QString alreadyRunning();  // a second start hands over to the running window
 QString messageTitle();
 QString helpFileMissing(const QString& nativePath);
 
-// The question after an export, offering the program that opens the file.
-QString openImageQuestion();
-QString openSpreadsheetQuestion();
-QString openDxfQuestion();
-QString openPdfQuestion();
-QString openSvgQuestion();
-
 // The note under the rib button after a file was imported, one line per change.
 QString importNote(const QString& fileName, const QStringList& changes);
 QString airfoilFileFilter();
@@ -41,6 +34,9 @@ QString notchValuesHint(const QString& notch, bool positionInMm);
 QString skinValueHint(const QString& skin);
 QString stockValuesHint(const QString& stock);
 QString holeValuesHint(const QString& holes);
+
+// The stock field of the workshop files does not read as WIDTHxHEIGHT in millimetres.
+QString badStockSize(const QString& typed);
 
 // The rib details dialog's captions: title, groups, fields and buttons.
 QString ribDetailsTitle();

@@ -15,15 +15,14 @@ const QString kDatabasePage =
 }  // namespace
 
 // The open dialog keeps the file name of its previous use; only its folder and filter are set.
-void MainWindow::viewSavedFile(OutputKind kind) {
-    const OutputKindSpec& output = outputKindSpec(kind);
+void MainWindow::viewSavedFile(OutputFormat id) {
+    const OutputFormatRow& format = outputFormat(id);
     const std::optional<QString> path =
-        desktop_.chooseFileToOpen({QString(), folders_.*output.folder, output.viewFilter});
+        desktop_.chooseFileToOpen({QString(), folders_.*format.folder, format.viewFilter});
     if (!path)
         return;
-    QString& file = state_.lastFiles.*output.lastFile;
-    file = *path;
-    desktop_.shellOpen(file);
+    state_.lastFiles[id] = *path;
+    desktop_.shellOpen(*path);
 }
 
 // A missing browser is the desktop's business, but a missing help page is ours: a click that

@@ -2,14 +2,14 @@
 
 #include "airfoil/airfoil_data.h"
 #include "export/dxf_writer.h"
-#include "export/workshop_exports.h"
-#include "geometry/rib_outline.h"
-#include "geometry/rib_parameters.h"
-#include "sheet/rib_settings.h"
-#include "sheet/rib_sheet.h"
+#include "export/output_formats.h"
+#include "sheet/rib_job.h"
 
 #include <QImage>
 #include <QString>
+
+#include <map>
+#include <optional>
 
 namespace rw {
 
@@ -18,30 +18,28 @@ enum class ViewMode {
     RibSheet = 2,  // maximised: the rib sheet with its settings column
 };
 
-// The file chosen in the latest dialog of each kind; an export and the viewer of the same kind
-// share one, and each sets it from its own dialog before using it.
-struct LastChosenFiles {
-    QString image;
-    QString csv;
-    QString dxf;
-    QString pdf;
-    QString svg;
-    QString cutDxf;
+// What one action leaves for a later one, where the window's behaviour depends on it: a redraw
+// refused part way leaves the settings it did not reach as the read before set them, and the
+// exports go on with those; the drawing's layer and colour carry to the next DXF export.
+struct CarriedSettings {
+    LastReadSettings lastRead;
+    DxfAttributes dxfAttributes;
 };
 
-// Everything the window's actions compute and leave behind for the next one. It lives as long as
-// the window; each action overwrites what it computes.
+// The job the sheet was last drawn from, and its ribs when the drawing got that far (a refused
+// read draws nothing, but the exports still go on from the job).
+struct SheetJob {
+    RibJob job;
+    std::optional<RibSeries> series;
+};
+
+// Everything the window's actions compute and keep. It lives as long as the window.
 struct WindowState {
     ViewMode viewMode = ViewMode::Airfoil;
     AirfoilState airfoil;
-    RibParameters params;
-    SheetSettings sheetSettings;
-    CurrentRib rib;
-    SheetLayout sheetLayout;
-    DxfAttributes dxfAttributes;  // carried from one DXF export to the next
-    LastChosenFiles lastFiles;
-    QString outputBaseName;
-    PaperSize paper = PaperSize::A4;  // of the true-scale print, as the list showed at export
+    CarriedSettings carried;
+    // The file chosen in the latest dialog of each format; its export and its viewer share it.
+    std::map<OutputFormat, QString> lastFiles;
     QImage previewBitmap;
     QImage sheetBitmap;
 };

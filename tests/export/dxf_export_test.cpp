@@ -1,11 +1,10 @@
 #include "export/dxf_writer.h"
 #include "export/number_format.h"
 
-#include "geometry/rib_geometry.h"
-#include "panel/control_table.h"
 #include "platform/errors.h"
 #include "support/full_disk.h"
 #include "support/qt_print.h"
+#include "support/rib_jobs.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,8 +22,7 @@ QStringList writeDxf(const AirfoilState& airfoil, const RibParameters& params,
                      const RibSettings& panel, DxfAttributes& attributes) {
     QTemporaryDir dir;
     const QString path = dir.filePath("rib.dxf");
-    CurrentRib rib;
-    exportDxf(path, {airfoil, params, panel}, rib, attributes);
+    test::saveOutput(OutputFormat::Dxf, path, test::ribJob(airfoil, params, panel), attributes);
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         return {"(not written)"};
@@ -138,31 +136,19 @@ AirfoilState exampleAirfoil() {
 
 // What a redraw of a panel set to root chord 150, no taper, spar 30, skin 1.00 leaves.
 RibParameters singleRib() {
-    RibParameters p;
-    p.rootChord = 150;
-    p.tipChord = 100;
-    p.taperOn = false;
-    p.ribCount = 1;
-    p.skinThickness = 1;
-    p.sparPercent = 30;
-    p.rootThicknessFactor = 1;
-    p.tipThicknessFactor = 1;
-    return p;
+    return test::ribParameters(150, 100, 1);
 }
 
 RibSettings singleRibPanel(bool points) {
-    RibSettings panel = defaultRibSettings(QLatin1Char('.'));
+    RibSettings panel = test::defaultPanel();
     panel.taperOn = false;
     panel.showSheetPoints = points;
     return panel;
 }
 
 RibParameters tapered(double root, double tip, int ribs) {
-    RibParameters p = singleRib();
-    p.rootChord = root;
-    p.tipChord = tip;
+    RibParameters p = test::ribParameters(root, tip, ribs);
     p.taperOn = true;
-    p.ribCount = ribs;
     return p;
 }
 
@@ -175,8 +161,8 @@ TEST(DxfExport, SingleRibFileLineForLine) {
     const QStringList actual = writeDxf(airfoil, params, singleRibPanel(true), attributes);
 
     // The rib outline comes from the geometry; the file places it at x + 20, y + 268.
-    CurrentRib rib;
-    produceRib(1, airfoil.profile, params, rib);
+    const RibSeries series = test::ribSeries(test::ribJob(airfoil, params));
+    const SeriesRib& rib = series.ribs.front();
     QStringList outline = polylineHead("1", "0.5", "7");
     for (int i = 0; i < 5; ++i) {
         outline += vertexEntity("1", "0.5", formatGeneralNumber(float(20.0 + rib.outline.ribX[i])),
@@ -350,7 +336,7 @@ TEST(DxfExport, TitleTextsRepeatTheFieldsAsTyped) {
     RibParameters p = tapered(200, 120, 2);
     p.rootThicknessFactor = 0.9;
     p.tipThicknessFactor = 0.8;
-    RibSettings panel = defaultRibSettings(QLatin1Char('.'));
+    RibSettings panel = test::defaultPanel();
     panel.rootChordText = " 200.0";
     panel.tipChordText = "120";
     panel.rootThicknessText = "90";
@@ -382,7 +368,7 @@ TEST(DxfExport, TitleTextsRepeatTheFieldsAsTyped) {
 
 TEST(DxfExport, WithoutRibsTheTitlesCarryWhatAnEarlierExportLeft) {
     RibParameters none = tapered(150, 100, 0);
-    RibSettings panel = defaultRibSettings(QLatin1Char('.'));
+    RibSettings panel = test::defaultPanel();
     panel.taperOn = true;
 
     // First export of the run: no rib has set a layer or colour, so the titles take the
@@ -410,12 +396,7 @@ TEST(DxfExport, WithoutRibsTheTitlesCarryWhatAnEarlierExportLeft) {
 }
 
 TEST(DxfExport, AFailedWriteReportsTheFileError) {
-    const AirfoilState airfoil = exampleAirfoil();
-    const RibParameters p = singleRib();
-    const RibSettings panel = singleRibPanel(true);
-    CurrentRib rib;
-    DxfAttributes attributes;
-    test::fullDiskError([&](const QString& path) {
-        exportDxf(path, {airfoil, p, panel}, rib, attributes);
-    });
+    const RibJob job = test::ribJob(exampleAirfoil(), singleRib(), singleRibPanel(true));
+    test::fullDiskError(
+        [&](const QString& path) { test::saveOutput(OutputFormat::Dxf, path, job); });
 }

@@ -20,10 +20,11 @@ struct NameCase {
 };
 
 QString stem(const NameCase& c) {
-    RibSettings panel = defaultRibSettings(QLatin1Char('.'));
-    panel.rootChordText = c.rootChordText;
-    panel.tipChordText = c.tipChordText;
-    RibParameters params;
+    RibJob job;
+    job.airfoil.name = c.airfoilName;
+    job.rootChordText = c.rootChordText;
+    job.tipChordText = c.tipChordText;
+    RibParameters& params = job.params;
     params.taperOn = c.taperOn;
     params.ribCount = c.ribCount;
     params.rootThicknessFactor = c.rootFactor;
@@ -31,7 +32,7 @@ QString stem(const NameCase& c) {
     // The parsed chords must not leak into the name: only the texts count.
     params.rootChord = 999;
     params.tipChord = 999;
-    return buildOutputBaseName(c.airfoilName, panel, params);
+    return buildOutputBaseName(job);
 }
 
 }  // namespace

@@ -1,13 +1,14 @@
 // Placement of ribs for the workshop outputs, and the sample files that
 // check_workshop_files.py measures in outside readers (poppler, librsvg, ezdxf, shapely).
-#include "export/workshop_exports.h"
+#include "export/cut_dxf_writer.h"
+#include "export/laser_svg_writer.h"
 #include "export/print_plan.h"
+#include "export/true_scale_pdf_writer.h"
 
 #include "airfoil/airfoil_parser.h"
-#include "geometry/rib_feature_options.h"
-#include "panel/control_table.h"
+#include "geometry/rib_features.h"
 #include "platform/errors.h"
-#include "sheet/read_rib_parameters.h"
+#include "support/rib_jobs.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -28,15 +29,18 @@ AirfoilState naca2412() {
     return airfoil;
 }
 
-RibParameters parameters(const QString& root, const QString& tip, const QString& count) {
-    RibSettings panel = defaultRibSettings(QLatin1Char('.'));
-    panel.rootChordText = root;
-    panel.tipChordText = tip;
-    panel.ribCountText = count;
-    RibParameters params;
-    SheetSettings settings;
-    readRibParameters(panel, params, settings);
-    return params;
+// The job of NACA 2412 from `root` to `tip` mm in `count` ribs, with `features`.
+RibJob job(const AirfoilState& airfoil, double root, double tip, int count,
+           const RibFeatures& features = {}) {
+    return test::ribJob(airfoil, test::ribParameters(root, tip, count), features);
+}
+
+std::vector<WorkshopRib> workshopRibs(const RibJob& job) {
+    return buildWorkshopRibs(test::ribSeries(job, SeriesPieces::Always));
+}
+
+WorkshopLayout stockLayout(const RibJob& job, QSizeF stock) {
+    return layoutOnStock(job, test::ribSeries(job, SeriesPieces::Always), stock);
 }
 
 bool overlap(const QRectF& a, const QRectF& b) {
@@ -55,7 +59,7 @@ QRectF onSheet(const WorkshopRib& rib) {
 TEST(WorkshopLayout, RibsKeepTheirGapOnEachStockSheet) {
     const AirfoilState airfoil = naca2412();
     for (QSizeF stock : {QSizeF(600, 300), QSizeF(330, 120)}) {
-        const WorkshopLayout layout = layoutOnStock(airfoil, parameters("150", "100", "16"), stock);
+        const WorkshopLayout layout = stockLayout(job(airfoil, 150, 100, 16), stock);
         ASSERT_EQ(layout.ribs.size(), 16u);
         // 16 ribs of 20 mm or so fit the laser bed; a quarter of it takes more sheets, each used.
         EXPECT_EQ(layout.sheetCount > 1, stock.width() < 600);
@@ -74,7 +78,7 @@ TEST(WorkshopLayout, RibsKeepTheirGapOnEachStockSheet) {
         }
     }
     try {
-        layoutOnStock(airfoil, parameters("150", "100", "3"), QSizeF(120, 300));
+        stockLayout(job(airfoil, 150, 100, 3), QSizeF(120, 300));
         FAIL() << "a 150 mm rib was placed on 120 mm stock";
     } catch (const RibwrightError& e) {
         EXPECT_TRUE(e.text().startsWith(QStringLiteral("リブ 1 (1"))) << e.what();
@@ -91,8 +95,7 @@ TEST(WorkshopLayout, RibNumbersStayOffTheHoles) {
     RibFeatures features;
     features.sparNotches = {parseSparNotchOption(QStringLiteral("30:3x4"))};
     features.holes = parseHolesOption(QStringLiteral("60:2"));
-    const std::vector<WorkshopRib> ribs =
-        buildWorkshopRibs(naca2412().profile, parameters("150", "100", "10"), features);
+    const std::vector<WorkshopRib> ribs = workshopRibs(job(naca2412(), 150, 100, 10, features));
     int holes = 0;
     for (const WorkshopRib& rib : ribs) {
         const double digits = QString::number(rib.ribNumber).size();
@@ -110,9 +113,9 @@ TEST(WorkshopLayout, RibNumbersStayOffTheHoles) {
 // for a portrait A4 tile turns the paper when that saves pages.
 TEST(PrintPlan, PagesCoverTheSheetWithOverlapsAndTurnWhenThatSavesPages) {
     const AirfoilState airfoil = naca2412();
-    for (const char* root : {"150", "250", "700"}) {
-        const PrintPlan plan = planPrint(
-            buildWorkshopRibs(airfoil.profile, parameters(root, "100", "10")), QSizeF(210, 297));
+    for (const double root : {150, 250, 700}) {
+        const PrintPlan plan =
+            planPrint(workshopRibs(job(airfoil, root, 100, 10)), QSizeF(210, 297));
         SCOPED_TRACE(root);
         const QRectF last = plan.tileOnSheet(plan.columns - 1, plan.rows - 1);
         EXPECT_GE(last.right(), plan.layout.sheetSize.width());
@@ -123,7 +126,7 @@ TEST(PrintPlan, PagesCoverTheSheetWithOverlapsAndTurnWhenThatSavesPages) {
         if (plan.rows > 1) {
             EXPECT_GE(plan.tileOnSheet(0, 0).bottom() - plan.tileOnSheet(0, 1).top(), 10);
         }
-        EXPECT_EQ(plan.landscape, QByteArray(root) == "250");
+        EXPECT_EQ(plan.landscape, root == 250);
     }
 }
 
@@ -134,18 +137,18 @@ TEST(WorkshopFiles, WriteSamples) {
     const QString folder = qEnvironmentVariable("RIBWRIGHT_WORKSHOP_SAMPLES");
     if (folder.isEmpty())
         GTEST_SKIP() << "RIBWRIGHT_WORKSHOP_SAMPLES is not set";
-    const AirfoilState airfoil = naca2412();
-    const RibParameters params = parameters("150", "100", "10");
+    const RibJob plain = job(naca2412(), 150, 100, 10);
+    const RibSeries plainSeries = test::ribSeries(plain, SeriesPieces::Always);
     auto write = [&](const QString& name, const std::function<void(QIODevice&)>& writer) {
         QFile file(QDir(folder).filePath(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         writer(file);
     };
     write("print-A4.pdf",
-          [&](QIODevice& d) { writeTrueScalePdf(airfoil, params, PaperSize::A4, d); });
+          [&](QIODevice& d) { writeTrueScalePdf(plain, plainSeries, PaperSize::A4, d); });
     write("print-Letter.pdf",
-          [&](QIODevice& d) { writeTrueScalePdf(airfoil, params, PaperSize::Letter, d); });
-    const WorkshopLayout stock = layoutOnStock(airfoil, params, QSizeF(600, 300));
+          [&](QIODevice& d) { writeTrueScalePdf(plain, plainSeries, PaperSize::Letter, d); });
+    const WorkshopLayout stock = layoutOnStock(plain, plainSeries, QSizeF(600, 300));
     ASSERT_EQ(stock.sheetCount, 1);
     write("laser.svg", [&](QIODevice& d) { writeLaserSvg(stock, 0, d); });
     write("cut.dxf", [&](QIODevice& d) { writeCutDxf(stock, 0, d); });
@@ -155,9 +158,11 @@ TEST(WorkshopFiles, WriteSamples) {
     RibFeatures features;
     features.sparNotches.push_back({30, false, 3, 6, NotchSide::Top});
     features.holes = {true, 60, 2};
+    const RibJob notchedJob = job(naca2412(), 150, 100, 10, features);
+    const RibSeries notchedSeries = test::ribSeries(notchedJob);
     write("notched-A4.pdf",
-          [&](QIODevice& d) { writeTrueScalePdf(airfoil, params, PaperSize::A4, d, features); });
-    const WorkshopLayout notched = layoutOnStock(airfoil, params, QSizeF(600, 300), features);
+          [&](QIODevice& d) { writeTrueScalePdf(notchedJob, notchedSeries, PaperSize::A4, d); });
+    const WorkshopLayout notched = layoutOnStock(notchedJob, notchedSeries, QSizeF(600, 300));
     ASSERT_EQ(notched.sheetCount, 1);
     write("notched.svg", [&](QIODevice& d) { writeLaserSvg(notched, 0, d); });
     write("notched-cut.dxf", [&](QIODevice& d) { writeCutDxf(notched, 0, d); });

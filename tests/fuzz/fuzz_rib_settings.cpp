@@ -1,11 +1,12 @@
-// Feeds arbitrary rib settings, as a user could type them into the rib panel, through the reader,
-// the rib geometry, the sheet and the CSV and DXF writers: nothing may crash, read or write out of
-// bounds, or write a number that is not finite.
-#include "export/csv_writer.h"
-#include "export/dxf_writer.h"
+// Feeds arbitrary rib settings, as a user could type them into the rib panel and the rib details,
+// through the reader, the rib series with its features, the sheet and the CSV, DXF and cut DXF
+// writers: nothing may crash, read or write out of bounds, or write a number that is not finite.
+#include "export/output_formats.h"
+#include "geometry/features/feature_units.h"
+#include "geometry/rib_features.h"
 #include "panel/control_table.h"
 #include "platform/errors.h"
-#include "sheet/read_rib_parameters.h"
+#include "sheet/rib_job.h"
 #include "sheet/rib_sheet.h"
 
 #include <QDir>
@@ -47,7 +48,24 @@ rw::AirfoilState fuzzAirfoil() {
     return airfoil;
 }
 
-// Flags from the first byte, then the seven field texts separated by line feeds.
+// Lines after the seven fields are rib details, "key=value" as the settings file holds them; a
+// value a feature does not take is left out, as the dialog would refuse it.
+void readFeatureLines(const QStringList& lines, rw::RibFeatures& features) {
+    for (const QString& line : lines) {
+        const QString key = line.section(QLatin1Char('='), 0, 0);
+        for (const rw::RibFeatureUnit& unit : rw::ribFeatureUnits()) {
+            if (key != QLatin1String(unit.key))
+                continue;
+            try {
+                unit.read(line.section(QLatin1Char('='), 1), features);
+            } catch (const rw::RibwrightError&) {
+            }
+        }
+    }
+}
+
+// Flags from the first byte, then the seven field texts separated by line feeds, then rib
+// details.
 rw::RibSettings panelFrom(const uint8_t* data, size_t size, QSize& sheetSize) {
     rw::RibSettings panel = rw::defaultRibSettings(QLatin1Char('.'));
     const uint8_t flags = size > 0 ? data[0] : 0;
@@ -67,6 +85,7 @@ rw::RibSettings panelFrom(const uint8_t* data, size_t size, QSize& sheetSize) {
                           &panel.skinThicknessText, &panel.ribCountText, &panel.rootThicknessText,
                           &panel.tipThicknessText};
     for (qsizetype i = 0; i < fields.size() && i < 7; ++i) *targets[i] = fields[i];
+    readFeatureLines(fields.mid(7), panel.features);
     return panel;
 }
 
@@ -98,24 +117,29 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     QSize sheetSize;
     const rw::RibSettings panel = panelFrom(data, size, sheetSize);
     const rw::AirfoilState airfoil = fuzzAirfoil();
-    rw::RibParameters params;
-    rw::SheetSettings settings;
-    rw::CurrentRib rib;
     try {
-        const rw::RibReadResult read = rw::readRibParameters(panel, params, settings);
-        if (!read.proceed || params.ribCount > kMaxRibs)
+        rw::LastReadSettings lastRead;
+        const rw::RibJobRead read = rw::readRibJob(panel, airfoil, lastRead);
+        if (!read.proceed || read.job.params.ribCount > kMaxRibs)
             return 0;
+        const rw::RibJob& job = read.job;
+        const rw::RibSeries series = rw::buildRibSeries(job.airfoil.profile, job.params,
+                                                        job.features, rw::SeriesPieces::Always);
         QImage sheet;
-        rw::SheetLayout layout;
-        rw::drawRibSheet(sheet, sheetSize, airfoil, params, settings, panel, rib, layout);
-        const rw::ExportInputs inputs{airfoil, params, panel};
-        const QString csv = folder->filePath(QStringLiteral("rib.csv"));
-        const QString dxf = folder->filePath(QStringLiteral("rib.dxf"));
-        rw::exportCsv(csv, inputs, rib);
-        requireFiniteNumbers(csv);
+        rw::drawRibSheet(sheet, sheetSize, job, series);
         rw::DxfAttributes attributes;
-        rw::exportDxf(dxf, inputs, rib, attributes);
-        requireFiniteNumbers(dxf);
+        const rw::OutputOptions options;
+        const rw::OutputSource source{job, series, options, sheet, attributes};
+        const std::pair<rw::OutputFormat, const char*> outputs[] = {
+            {rw::OutputFormat::Csv, "rib.csv"},
+            {rw::OutputFormat::Dxf, "rib.dxf"},
+            {rw::OutputFormat::CutDxf, "cut.dxf"}};
+        for (const auto& [format, name] : outputs) {
+            const rw::OutputFormatRow& row = rw::outputFormat(format);
+            row.check(source);
+            for (const QString& path : row.save(folder->filePath(QLatin1String(name)), source))
+                requireFiniteNumbers(path);
+        }
     } catch (const rw::RibwrightError&) {
     }
     return 0;

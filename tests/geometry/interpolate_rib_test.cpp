@@ -58,23 +58,3 @@ TEST(InterpolateRib, TwoRibsAreRootAndTipInSinglePrecision) {
     EXPECT_EQ(tip.thicknessFactor, double(1.1f));
     EXPECT_NE(tip.thicknessFactor, 1.1);
 }
-
-TEST(ProduceRib, NumbersTheRibAndComputesItsOutline) {
-    AirfoilProfile profile;
-    profile.x = {1, 0.5f, 0, 0.5f, 1};
-    profile.y = {0, 0.06f, 0, -0.04f, 0};
-    RibParameters params = series(150, 100, 3, 1.0, 0.5);
-    params.skinThickness = 1;
-
-    CurrentRib rib;
-    produceRib(3, profile, params, rib);
-
-    EXPECT_EQ(rib.ribNumber, 3);
-    EXPECT_EQ(rib.shape.ribChord, 100.0f);
-    EXPECT_EQ(rib.shape.thicknessFactor, 0.5);
-    ASSERT_EQ(rib.outline.surfaceX.size(), 5u);
-    EXPECT_EQ(rib.outline.surfaceX[1], 50.0f);
-    EXPECT_EQ(rib.outline.surfaceY[1], 3.0f);  // 0.06 × 100 × 0.5
-    // The skin thickness reaches the offset: the rib lies inside the surface.
-    EXPECT_LT(rib.outline.ribY[1], rib.outline.surfaceY[1]);
-}

@@ -1,12 +1,14 @@
 // Rib features cut into the cut contour: notches where they belong on every rib of a taper, the
 // material they remove, holes that keep their web, valid polygons over a family of sections, and
 // refusals that say which rib and which feature.
-#include "geometry/featured_rib.h"
+#include "geometry/rib_cut.h"
 #include "geometry/rib_geometry.h"
+#include "geometry/rib_series.h"
 #include "geometry/sheeted_rib_outline.h"
 #include "outline_test_support.h"
 #include "platform/errors.h"
 #include "rib_features_test_support.h"
+#include "support/rib_jobs.h"
 
 #include <QLineF>
 
@@ -18,15 +20,20 @@ using namespace rw::test;
 namespace {
 
 RibParameters taper(double root, double tip, int ribs) {
-    RibParameters p;
-    p.rootChord = root;
-    p.tipChord = tip;
+    RibParameters p = test::ribParameters(root, tip, ribs);
     p.taperOn = true;
-    p.ribCount = ribs;
-    p.skinThickness = 1.0f;
-    p.sparPercent = 30;
-    p.rootThicknessFactor = p.tipThicknessFactor = 1.0;
     return p;
+}
+
+std::vector<SeriesRib> cutRibs(const AirfoilProfile& profile, const RibParameters& params,
+                               const RibFeatures& features) {
+    return buildRibSeries(profile, params, features, SeriesPieces::Always).ribs;
+}
+
+// Rib k of the series as it is cut.
+SeriesRib cutRib(int k, const AirfoilProfile& profile, const RibParameters& params,
+                 const RibFeatures& features) {
+    return cutRibs(profile, params, features).at(std::size_t(k - 1));
 }
 
 SparNotch notch(double position, double width, double depth, NotchSide side, bool inMm = false) {
@@ -39,10 +46,11 @@ AirfoilProfile flatTopProfile() {
     return profileOf({{1, 0}, {0.8f, 0.08f}, {0.2f, 0.08f}, {0, 0}, {0.1f, -0.06f}, {1, -0.01f}});
 }
 
-QString refusalOf(int k, const AirfoilProfile& profile, const RibParameters& params,
+// The refusal of the series, which names the first rib that cannot be cut.
+QString refusalOf(const AirfoilProfile& profile, const RibParameters& params,
                   const RibFeatures& features) {
     try {
-        cutFeaturedRib(k, profile, params, features);
+        cutRibs(profile, params, features);
     } catch (const RibwrightError& error) {
         return error.text();
     }
@@ -58,25 +66,26 @@ TEST(RibFeatures, SparNotchFollowsTheTaperInPercentAndKeepsItsSizeInMm) {
     features.sparNotches = {notch(30, 3, 6, NotchSide::Top)};
     for (int k : {1, 10}) {
         SCOPED_TRACE(k);
-        const FeaturedRib plain = cutFeaturedRib(k, profile, params, RibFeatures{});
-        const FeaturedRib cut = cutFeaturedRib(k, profile, params, features);
+        const SeriesRib plain = cutRib(k, profile, params, RibFeatures{});
+        const SeriesRib cut = cutRib(k, profile, params, features);
         const double centre = 0.3 * cut.shape.ribChord;  // 45 mm at the root, 30 at the tip
         EXPECT_NEAR(centre, k == 1 ? 45 : 30, 1e-4);
-        const double floor = sectionAt(plain.cut.outer, centre).top - 6;
+        const double floor = sectionAt(plain.piece.outer, centre).top - 6;
         const double left = centre - 1.5, right = centre + 1.5;
         // The floor spans exactly the width; just outside it the contour is untouched.
         for (double x : {left + 0.011, centre, right - 0.011})
-            EXPECT_NEAR(sectionAt(cut.cut.outer, x).top, floor, 0.01) << x;
+            EXPECT_NEAR(sectionAt(cut.piece.outer, x).top, floor, 0.01) << x;
         for (double x : {left - 0.011, right + 0.011}) {
-            EXPECT_NEAR(sectionAt(cut.cut.outer, x).top, sectionAt(plain.cut.outer, x).top, 0.01)
+            EXPECT_NEAR(sectionAt(cut.piece.outer, x).top, sectionAt(plain.piece.outer, x).top,
+                        0.01)
                 << x;
         }
-        EXPECT_NEAR(sectionAt(cut.cut.outer, centre).bottom,
-                    sectionAt(plain.cut.outer, centre).bottom, 1e-6);
+        EXPECT_NEAR(sectionAt(cut.piece.outer, centre).bottom,
+                    sectionAt(plain.piece.outer, centre).bottom, 1e-6);
         // The floor's corners are corners of the contour.
         for (QPointF corner : {QPointF(left, floor), QPointF(right, floor)}) {
-            const auto nearest =
-                std::min_element(cut.cut.outer.begin(), cut.cut.outer.end(), [&](auto a, auto b) {
+            const auto nearest = std::min_element(
+                cut.piece.outer.begin(), cut.piece.outer.end(), [&](auto a, auto b) {
                     return QLineF(a, corner).length() < QLineF(b, corner).length();
                 });
             EXPECT_LT(QLineF(*nearest, corner).length(), 0.01);
@@ -87,7 +96,7 @@ TEST(RibFeatures, SparNotchFollowsTheTaperInPercentAndKeepsItsSizeInMm) {
 TEST(RibFeatures, NotchesRemoveWidthTimesDepthWhereTheSurfaceIsStraight) {
     const AirfoilProfile profile = flatTopProfile();
     RibParameters params = taper(200, 200, 1);
-    const double plain = cutArea(cutFeaturedRib(1, profile, params, RibFeatures{}).cut);
+    const double plain = cutArea(cutRib(1, profile, params, RibFeatures{}).piece);
     struct Case {
         SparNotch notch;
         double removed;
@@ -98,13 +107,13 @@ TEST(RibFeatures, NotchesRemoveWidthTimesDepthWhereTheSurfaceIsStraight) {
     for (const Case& c : cases) {
         RibFeatures features;
         features.sparNotches = {c.notch};
-        const double area = cutArea(cutFeaturedRib(1, profile, params, features).cut);
+        const double area = cutArea(cutRib(1, profile, params, features).piece);
         EXPECT_NEAR(plain - area, c.removed, 1e-4) << c.notch.position;
     }
     // A flat cut for the trailing-edge stock removes the tail behind it, square to the chord.
     RibFeatures flat;
     flat.trailingEdge = TrailingEdgeStock{TrailingEdgeCut::Flat, 20, 0, 0};
-    const RibCut cut = cutFeaturedRib(1, profile, params, flat).cut;
+    const RibCut cut = cutRib(1, profile, params, flat).piece;
     EXPECT_NEAR(chordwiseSpan(cut.outer).back, 180, 1e-5);
 }
 
@@ -118,13 +127,13 @@ TEST(RibFeatures, HolesKeepTheirWebFromContourNotchesAndEachOther) {
                                     notch(65, 2, 3, NotchSide::Top)};
             features.trailingEdge = TrailingEdgeStock{TrailingEdgeCut::Notch, 0, 25, 2};
             features.holes = LighteningHoles{true, 65, web};
-            for (const FeaturedRib& rib : cutFeaturedRibs(profile, taper(250, 120, 4), features)) {
+            for (const SeriesRib& rib : cutRibs(profile, taper(250, 120, 4), features)) {
                 SCOPED_TRACE(testing::Message()
-                             << "t " << thickness << " web " << web << " rib " << rib.ribNumber);
-                const auto& h = rib.cut.holes;
+                             << "t " << thickness << " web " << web << " rib " << rib.number);
+                const auto& h = rib.piece.holes;
                 for (size_t i = 0; i < h.size(); ++i) {
-                    EXPECT_GE(ringDistance(h[i], rib.cut.outer), web - 1e-5);
-                    EXPECT_TRUE(contourContains(rib.cut.outer, h[i].front()));
+                    EXPECT_GE(ringDistance(h[i], rib.piece.outer), web - 1e-5);
+                    EXPECT_TRUE(contourContains(rib.piece.outer, h[i].front()));
                     EXPECT_LT(ringArea(h[i]), 0);
                     for (size_t j = i + 1; j < h.size(); ++j)
                         EXPECT_GE(ringDistance(h[i], h[j]), web - 1e-5);
@@ -150,16 +159,15 @@ TEST(RibFeatures, EveryContourIsAValidPolygonOverANacaFamily) {
                 features.lowerSkin = perSurface == 30 ? 0.0f : 0.8f;
                 features.trailingEdge = TrailingEdgeStock{TrailingEdgeCut::Flat, 6, 0, 0};
                 features.holes = LighteningHoles{true, 55, 2};
-                for (const FeaturedRib& rib :
-                     cutFeaturedRibs(profile, taper(220, 110, 5), features)) {
+                for (const SeriesRib& rib : cutRibs(profile, taper(220, 110, 5), features)) {
                     SCOPED_TRACE(testing::Message()
                                  << "t " << thickness << " camber " << camber << " points "
-                                 << perSurface << " rib " << rib.ribNumber);
-                    EXPECT_TRUE(isSimpleRing(rib.cut.outer));
-                    EXPECT_GT(ringArea(rib.cut.outer), 0);
-                    for (const MmRing& hole : rib.cut.holes) {
+                                 << perSurface << " rib " << rib.number);
+                    EXPECT_TRUE(isSimpleRing(rib.piece.outer));
+                    EXPECT_GT(ringArea(rib.piece.outer), 0);
+                    for (const MmRing& hole : rib.piece.holes) {
                         EXPECT_TRUE(isSimpleRing(hole));
-                        EXPECT_GT(ringDistance(hole, rib.cut.outer), 0);
+                        EXPECT_GT(ringDistance(hole, rib.piece.outer), 0);
                     }
                     ++ribs;
                 }
@@ -188,9 +196,10 @@ TEST(RibFeatures, RefusalsNameTheRibAndTheFeature) {
     sheeting.upperSkin = sheeting.lowerSkin = 3.0f;
     holes.holes = LighteningHoles{true, 0, 2};
     const Case cases[] = {
-        {deep, 10, "桁の切り欠き 1 (30%、上面)", "深さ 6 mm がその位置のリブの高さ"},
+        // The series stops at the first rib that cannot be cut: rib 8 is already too thin.
+        {deep, 8, "桁の切り欠き 1 (30%、上面)", "深さ 6 mm がその位置のリブの高さ"},
         {outside, 1, "桁の切り欠き 2 (99.5%、上面)", "からはみ出します"},
-        {inMm, 10, "桁の切り欠き 1 (前縁から 60 mm、上面)", "からはみ出します"},
+        {inMm, 8, "桁の切り欠き 1 (前縁から 60 mm、上面)", "からはみ出します"},
         {split, 1, "桁の切り欠き 2", "リブが二つ以上に分かれます"},
         {flat, 10, "後縁材の切り落とし", "リブが残りません"},
         {slot, 1, "後縁材の切り欠き", "深さ 5 mm"},
@@ -198,13 +207,11 @@ TEST(RibFeatures, RefusalsNameTheRibAndTheFeature) {
         {holes, 1, "肉抜き穴", "0 より大きく"},
     };
     for (const Case& c : cases) {
-        const QString text = refusalOf(c.rib, profile, params, c.features);
+        const QString text = refusalOf(profile, params, c.features);
         EXPECT_TRUE(text.startsWith(QStringLiteral("リブ %1 の").arg(c.rib))) << text.toStdString();
         EXPECT_TRUE(text.contains(QString::fromUtf8(c.names))) << text.toStdString();
         EXPECT_TRUE(text.contains(QString::fromUtf8(c.says))) << text.toStdString();
     }
-    // The series refuses as a whole, before a writer could write any rib.
-    EXPECT_THROW(cutFeaturedRibs(profile, params, deep), RibwrightError);
 }
 
 TEST(SheetedRibOutline, EachSurfaceIsSetInByItsOwnThickness) {
@@ -228,13 +235,12 @@ TEST(SheetedRibOutline, EachSurfaceIsSetInByItsOwnThickness) {
     EXPECT_NEAR(ribDistance(o, le, le - 1, le), 2.0, 1e-3);
     EXPECT_NEAR(ribDistance(o, le, le, le + 1), 0.5, 1e-3);
 
-    // Without features the outline is the one every other output draws, to the bit, and the cut
-    // is its cut contour.
-    CurrentRib rib, sheeted;
-    produceRib(3, profile, taper(150, 100, 5), rib);
-    produceSheetedRib(3, profile, taper(150, 100, 5), RibFeatures{}, sheeted);
-    EXPECT_EQ(sheeted.outline.ribX, rib.outline.ribX);
-    EXPECT_EQ(sheeted.outline.ribY, rib.outline.ribY);
-    const RibCut plain = computeCutContour(rib.outline, 1.0f, 3);
-    EXPECT_EQ(cutFeaturedRib(3, profile, taper(150, 100, 5), RibFeatures{}).cut.outer, plain.outer);
+    // Without features the series' outline is the plain one, to the bit, and its piece the cut
+    // contour of that outline.
+    const SeriesRib rib = cutRib(3, profile, taper(150, 100, 5), RibFeatures{});
+    RibOutline reference3;
+    computeRibOutline(profile, rib.shape.ribChord, rib.shape.thicknessFactor, 1.0f, reference3);
+    EXPECT_EQ(rib.outline.ribX, reference3.ribX);
+    EXPECT_EQ(rib.outline.ribY, reference3.ribY);
+    EXPECT_EQ(rib.piece.outer, computeCutContour(reference3, 1.0f, 3).outer);
 }

@@ -1,4 +1,5 @@
 #include "geometry/rib_geometry.h"
+#include "geometry/rib_series.h"
 #include "outline_test_support.h"
 #include "platform/errors.h"
 
@@ -161,9 +162,9 @@ TEST(ComputeRibOutline, CornersUseTheSurfaceNotMovedPoints) {
     EXPECT_EQ(o.ribY[2], alone.ribY[1]);
 }
 
-// Settings in range can still give a point beyond single precision, or not a number: every
-// producer stops at that rib with the invalid-operation fault.
-TEST(ProduceRib, ARibThatIsNotFiniteIsAnInvalidOperation) {
+// Settings in range can still give a point beyond single precision, or not a number: the series
+// stops at that rib with the invalid-operation fault.
+TEST(RibSeries, ARibThatIsNotFiniteIsAnInvalidOperation) {
     AirfoilProfile profile;
     profile.x = {1.5f, 0.5f, 0.0f, 0.5f, 1.5f};  // a trailing edge beyond the chord
     profile.y = {0.0f, 0.06f, 0.0f, -0.04f, 0.0f};
@@ -175,19 +176,20 @@ TEST(ProduceRib, ARibThatIsNotFiniteIsAnInvalidOperation) {
     params.skinThickness = 1;
     params.sparPercent = 30;
     params.rootThicknessFactor = params.tipThicknessFactor = 1;
-    CurrentRib rib;
-    EXPECT_NO_THROW(produceRib(1, profile, params, rib));
-    const auto faultOf = [&](int k) {
+    const auto faultOf = [&]() {
         try {
-            produceRib(k, profile, params, rib);
+            buildRibSeries(profile, params, {}, SeriesPieces::WhenFeatured);
         } catch (const RibwrightError& e) {
             return e.text();
         }
         return QString();
     };
-    EXPECT_EQ(faultOf(3), invalidOperationText());
+    params.ribCount = 1;
+    EXPECT_EQ(faultOf(), QString());
+    params.ribCount = 3;
+    EXPECT_EQ(faultOf(), invalidOperationText());
     // The spar of a chord near the top of the range.
     params.tipChord = 3e38, params.sparPercent = 200, params.ribCount = 1, params.rootChord = 3e38;
     profile.x = {0.1f, 0.05f, 0.0f, 0.05f, 0.1f};
-    EXPECT_EQ(faultOf(1), invalidOperationText());
+    EXPECT_EQ(faultOf(), invalidOperationText());
 }

@@ -44,9 +44,12 @@ struct RibExample {
         style.gridColour = kGrid;
     }
 
+    SeriesRib rib(int k) const {
+        return buildRibSeries(profile, params, {}, SeriesPieces::WhenFeatured).ribs.at(k - 1);
+    }
+
     RibMetrics draw(int k, int originY) {
-        CurrentRib rib;
-        produceRib(k, profile, params, rib);
+        const SeriesRib rib = this->rib(k);
         QPainter painter(&sheet);
         painter.setRenderHint(QPainter::Antialiasing, true);
         const SheetFonts fonts(&sheet);
@@ -154,8 +157,7 @@ TEST(RibDrawing, PointMarksOnlyWhenAskedAndOnlyAroundSurfacePoints) {
     plain.draw(1, 170);
     marked.draw(1, 170);
 
-    CurrentRib rib;
-    produceRib(1, plain.profile, plain.params, rib);
+    const SeriesRib rib = plain.rib(1);
     std::vector<QPoint> points;
     for (std::size_t i = 0; i < rib.outline.surfaceX.size(); ++i)
         points.emplace_back(int(std::trunc(rib.outline.surfaceX[i] * 3.0 + 50)),

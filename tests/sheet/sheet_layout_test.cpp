@@ -97,7 +97,7 @@ TEST(SheetLayoutAfterRedraw, HoldsTheScaleAndTheLastRibsPlace) {
 TEST(SheetLayoutAfterRedraw, ChordLinesLieAtTheRibOrigins) {
     SheetRun run;
     run.draw(QSize(1000, 900));
-    const QColor red = run.settings.gridColour;
+    const QColor red = run.job.look.gridColour;
     // Each chord line starts 30 pixels left of its column's origin.
     for (int row : {170, 260, 800}) {
         EXPECT_TRUE(isColour(run.sheet.pixel(20, row), red)) << row;

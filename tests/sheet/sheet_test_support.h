@@ -4,7 +4,7 @@
 #include "airfoil/airfoil_data.h"
 #include "geometry/rib_parameters.h"
 #include "panel/control_table.h"
-#include "sheet/read_rib_parameters.h"
+#include "sheet/rib_job.h"
 #include "sheet/rib_sheet.h"
 #include "support/airfoil_sections.h"
 
@@ -20,9 +20,9 @@ namespace rw::test {
 struct SheetRun {
     AirfoilState airfoil;
     RibSettings panel = defaultRibSettings(QLatin1Char('.'));
-    RibParameters params;
-    SheetSettings settings;
-    CurrentRib rib;
+    LastReadSettings lastRead;
+    RibJob job;
+    RibSeries series;
     SheetLayout layout;
     QImage sheet;
 
@@ -31,12 +31,15 @@ struct SheetRun {
         airfoil.profile = exampleSection();
     }
 
-    // Reads the panel as a redraw does, then draws.
+    // Reads the panel and makes the series as a redraw does, then draws.
     void draw(QSize size) {
-        const RibReadResult read = readRibParameters(panel, params, settings);
+        const RibJobRead read = readRibJob(panel, airfoil, lastRead);
         if (!read.proceed)
             throw std::runtime_error("the panel did not read");
-        drawRibSheet(sheet, size, airfoil, params, settings, panel, rib, layout);
+        job = read.job;
+        series = buildRibSeries(job.airfoil.profile, job.params, job.features,
+                                SeriesPieces::WhenFeatured);
+        layout = drawRibSheet(sheet, size, job, series);
     }
 };
 

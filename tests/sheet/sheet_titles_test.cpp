@@ -1,5 +1,6 @@
 #include "sheet/sheet_titles.h"
 #include "panel/control_table.h"
+#include "sheet/read_rib_parameters.h"
 #include "sheet/sheet_fonts.h"
 #include "sheet_test_support.h"
 

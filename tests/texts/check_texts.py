@@ -45,6 +45,9 @@ ALLOW_LIST = [
     # The CSV's header keys: spreadsheets read earlier files and new ones alike.
     (re.compile(r"(skin THICKNESS= |ROOT CHORD= |TIP CHORD= |Number of Rib =|"
                 r",Surface,,,Rib Outline)"), "CSV key"),
+    # The notes of the sheet and the drawing DXF: files never change with the language.
+    (re.compile(r"(ROOT CHORD: |TIP CHORD : |SKIN THICKNESS : |"
+                r"SKIN THICKNESS : UPPER %1 mm / LOWER %2 mm)"), "drawing note"),
 ]
 
 JAPANESE = re.compile("[\u3000-\u303f\u3040-\u30ff\u3400-\u4dbf\u4e00-\u9fff\uff00-\uffef]")

@@ -1,5 +1,6 @@
 // The exports from the settings column through the scripted dialogs: proposed names, folders and
 // filters, cancel, the question afterwards, and what a refused or failing redraw does to them.
+#include "export/export_texts.h"
 #include "sheet/sheet_texts.h"
 #include "ui/ui_texts.h"
 #include "window_fixture.h"
@@ -26,14 +27,15 @@ struct ExportKind {
 
 const std::vector<ExportKind> kExports = {
     {"Button9", ".png", "PNG|*.png|JPG|*.jpg", &DataFolders::picturesDir,
-     ui_texts::openImageQuestion()},
+     export_texts::openImageQuestion()},
     {"Button10", ".csv", "CSV|*.csv", &DataFolders::spreadsheetDir,
-     ui_texts::openSpreadsheetQuestion()},
-    {"Button11", ".dxf", "DXF|*.dxf", &DataFolders::dxfDir, ui_texts::openDxfQuestion()},
-    {"PdfButton", ".pdf", "PDF|*.pdf", &DataFolders::pdfDir, ui_texts::openPdfQuestion()},
-    {"SvgButton", ".svg", "SVG|*.svg", &DataFolders::svgDir, ui_texts::openSvgQuestion()},
+     export_texts::openSpreadsheetQuestion()},
+    {"Button11", ".dxf", "DXF|*.dxf", &DataFolders::dxfDir, export_texts::openDxfQuestion()},
+    {"PdfButton", ".pdf", "PDF|*.pdf", &DataFolders::pdfDir, export_texts::openPdfQuestion()},
+    {"SvgButton", ".svg", "SVG|*.svg", &DataFolders::svgDir, export_texts::openSvgQuestion()},
     // Beside the drawing DXF, under a name of its own.
-    {"CutDxfButton", "_cut.dxf", "DXF|*.dxf", &DataFolders::dxfDir, ui_texts::openDxfQuestion()},
+    {"CutDxfButton", "_cut.dxf", "DXF|*.dxf", &DataFolders::dxfDir,
+     export_texts::openDxfQuestion()},
 };
 
 class ExportActions : public WindowTest {};
@@ -83,7 +85,7 @@ TEST_F(ExportActions, YesOpensTheWrittenFile) {
     desktop.yesNoAnswers.push_back(true);
     click("Button10");
     EXPECT_EQ(desktop.opened, QStringList{csv});
-    EXPECT_EQ(window->state().lastFiles.csv, csv);
+    EXPECT_EQ(window->state().lastFiles.at(OutputFormat::Csv), csv);
     EXPECT_TRUE(readBytes(csv).startsWith("NACA 2412"));
     EXPECT_EQ(window->state().viewMode, rw::ViewMode::RibSheet);
 }
@@ -108,8 +110,8 @@ struct ImageName {
     QByteArray signature;  // empty: nothing is written
 };
 
-// The extension alone decides the format, whatever its letter case; the question follows in
-// every case, also when nothing was written.
+// The extension alone decides the format, whatever its letter case; a name of another kind
+// writes nothing, and then nothing is offered to open.
 TEST_F(ExportActions, ImageFormatFollowsTheChosenExtension) {
     open();
     openSheetView();
@@ -123,18 +125,21 @@ TEST_F(ExportActions, ImageFormatFollowsTheChosenExtension) {
         SCOPED_TRACE(image.name.toStdString());
         const QString path = folders.picturesDir + "/" + image.name;
         desktop.saveAnswers.push_back(path);
+        desktop.yesNoAnswers.clear();
         desktop.yesNoAnswers.push_back(true);
         desktop.questions.clear();
         desktop.opened.clear();
         click("Button9");
         if (image.signature.isEmpty()) {
             EXPECT_FALSE(QFileInfo::exists(path));
+            EXPECT_TRUE(desktop.questions.isEmpty());
+            EXPECT_TRUE(desktop.opened.isEmpty());
         } else {
             EXPECT_TRUE(readBytes(path).startsWith(image.signature));
+            EXPECT_EQ(desktop.questions, QStringList{export_texts::openImageQuestion()});
+            EXPECT_EQ(desktop.opened, QStringList{path});
         }
-        EXPECT_EQ(desktop.questions, QStringList{ui_texts::openImageQuestion()});
-        EXPECT_EQ(desktop.opened, QStringList{path});
-        EXPECT_EQ(window->state().lastFiles.image, path);
+        EXPECT_EQ(window->state().lastFiles.at(OutputFormat::Image), path);
     }
 }
 
@@ -195,7 +200,7 @@ TEST_F(ExportActions, PrintIsOnThePaperChosenInTheList) {
     desktop.yesNoAnswers.push_back(true);
     click("PdfButton");
     EXPECT_EQ(desktop.opened, QStringList{pdf});
-    EXPECT_EQ(window->state().lastFiles.pdf, pdf);
+    EXPECT_EQ(window->state().lastFiles.at(OutputFormat::Pdf), pdf);
     // A3 is 297 x 420 mm, written as 842 x 1191 points either way round.
     const QByteArray bytes = readBytes(pdf);
     EXPECT_TRUE(bytes.startsWith("%PDF"));

@@ -85,11 +85,11 @@ TEST_F(SheetActions, RedrawingControlsRedrawAndSwitchExportsOn) {
         QTest::mouseClick(find(box), Qt::LeftButton);
         EXPECT_EQ(desktop.beeps, beeps + 1);
         EXPECT_TRUE(exportButtonsEnabled(true));
-        EXPECT_EQ(window->state().params.rootChord, chord);
+        EXPECT_EQ(window->state().carried.lastRead.params.rootChord, chord);
     }
     find<QCheckBox>("CheckBox4")->setChecked(true);
     click("Button8");
-    EXPECT_TRUE(window->state().sheetSettings.showSheetPoints);
+    EXPECT_TRUE(window->state().carried.lastRead.look.showSheetPoints);
 }
 
 TEST_F(SheetActions, TaperBoxGreysOutExactlyTheTipChordAndRibCount) {
@@ -106,8 +106,8 @@ TEST_F(SheetActions, TaperBoxGreysOutExactlyTheTipChordAndRibCount) {
     for (const QString& name : untouched)
         EXPECT_TRUE(find(name)->isEnabled()) << name.toStdString();
     EXPECT_EQ(desktop.beeps, beeps + 1);
-    EXPECT_EQ(window->state().params.ribCount, 1);
-    EXPECT_FALSE(window->state().params.taperOn);
+    EXPECT_EQ(window->state().carried.lastRead.params.ribCount, 1);
+    EXPECT_FALSE(window->state().carried.lastRead.params.taperOn);
     // Greyed, yet readable on the silver background: the text is drawn well below 192.
     for (const QString& name : {QStringLiteral("Label3"), QStringLiteral("Label4")}) {
         const QImage drawn = find(name)->grab().toImage();
@@ -121,7 +121,7 @@ TEST_F(SheetActions, TaperBoxGreysOutExactlyTheTipChordAndRibCount) {
     QTest::mouseClick(find("CheckBox1"), Qt::LeftButton);
     for (const QString& name : taperControls)
         EXPECT_TRUE(find(name)->isEnabled()) << name.toStdString();
-    EXPECT_EQ(window->state().params.ribCount, 10);
+    EXPECT_EQ(window->state().carried.lastRead.params.ribCount, 10);
 }
 
 TEST_F(SheetActions, CancelledColourChoiceChangesNothing) {
@@ -133,7 +133,7 @@ TEST_F(SheetActions, CancelledColourChoiceChangesNothing) {
     QTest::mouseClick(find("Panel5"), Qt::LeftButton);
     EXPECT_EQ(desktop.colourPickerStartedWith.size(), 1u);
     EXPECT_EQ(find<PanelWidget>("Panel5")->colour(), QColor(0, 0, 0));
-    EXPECT_EQ(window->state().sheetSettings.ribColour, QColor(0, 0, 0));
+    EXPECT_EQ(window->state().carried.lastRead.look.ribColour, QColor(0, 0, 0));
     EXPECT_EQ(desktop.beeps, beeps);
     EXPECT_EQ(shownSheet(), before);
 }
@@ -157,7 +157,7 @@ TEST_F(SheetActions, ChosenColourGoesToTheSwatchAndTheSheet) {
         const int beeps = desktop.beeps;
         QTest::mouseClick(find(swatch.name), Qt::LeftButton);
         EXPECT_EQ(find<PanelWidget>(swatch.name)->colour(), chosen);
-        EXPECT_EQ(window->state().sheetSettings.*swatch.colour, chosen);
+        EXPECT_EQ(window->state().carried.lastRead.look.*swatch.colour, chosen);
         EXPECT_EQ(desktop.beeps, beeps + 1);
     }
     // A right click is not a choice.
@@ -211,8 +211,8 @@ TEST_F(SheetActions, SheetReadsTheCommaLocale) {
     desktop.messages.clear();
     click("Button8");
     EXPECT_TRUE(desktop.messages.isEmpty()) << desktop.messages.join('|').toStdString();
-    EXPECT_EQ(window->state().params.rootChord, 150.5);
-    EXPECT_FLOAT_EQ(window->state().params.skinThickness, 1.0f);
+    EXPECT_EQ(window->state().carried.lastRead.params.rootChord, 150.5);
+    EXPECT_FLOAT_EQ(window->state().carried.lastRead.params.skinThickness, 1.0f);
 }
 
 }  // namespace

@@ -9,7 +9,7 @@ struct Viewer {
     const char* button;
     QString DataFolders::*folder;
     QString filter;
-    QString LastChosenFiles::*lastFile;
+    OutputFormat format;
 };
 
 class ViewerActions : public WindowTest {};
@@ -17,10 +17,9 @@ class ViewerActions : public WindowTest {};
 TEST_F(ViewerActions, EachViewerOpensTheChosenFileFromItsFolder) {
     open();
     const std::vector<Viewer> viewers = {
-        {"Button12", &DataFolders::picturesDir, "ALL|*.*|PNG|*.png|JPG|*.jpg",
-         &LastChosenFiles::image},
-        {"Button13", &DataFolders::spreadsheetDir, "ALL|*.*", &LastChosenFiles::csv},
-        {"Button14", &DataFolders::dxfDir, "ALL|*.*", &LastChosenFiles::dxf},
+        {"Button12", &DataFolders::picturesDir, "ALL|*.*|PNG|*.png|JPG|*.jpg", OutputFormat::Image},
+        {"Button13", &DataFolders::spreadsheetDir, "ALL|*.*", OutputFormat::Csv},
+        {"Button14", &DataFolders::dxfDir, "ALL|*.*", OutputFormat::Dxf},
     };
     for (const Viewer& viewer : viewers) {
         SCOPED_TRACE(viewer.button);
@@ -35,12 +34,12 @@ TEST_F(ViewerActions, EachViewerOpensTheChosenFileFromItsFolder) {
         EXPECT_EQ(desktop.dialogs[0].request.filter, viewer.filter);
         EXPECT_TRUE(desktop.dialogs[0].request.fileName.isEmpty()) << "the dialog keeps its own";
         EXPECT_EQ(desktop.opened, QStringList{chosen});
-        EXPECT_EQ(window->state().lastFiles.*viewer.lastFile, chosen);
+        EXPECT_EQ(window->state().lastFiles.at(viewer.format), chosen);
 
         desktop.openAnswers.push_back(std::nullopt);
         click(viewer.button);
         EXPECT_EQ(desktop.opened.size(), 1) << "a cancelled dialog opens nothing";
-        EXPECT_EQ(window->state().lastFiles.*viewer.lastFile, chosen);
+        EXPECT_EQ(window->state().lastFiles.at(viewer.format), chosen);
     }
     EXPECT_TRUE(desktop.messages.isEmpty());
 }

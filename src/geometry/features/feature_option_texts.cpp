@@ -36,4 +36,33 @@ QString holesOptionRefusedText(const QString& text) {
         .arg(text);
 }
 
+QString sparNotchOptionHelp() {
+    return QCoreApplication::translate(
+        "rw::feature_option_texts",
+        "Spar notch POS:WIDTHxDEPTH[:top|bottom|both], square to the chord: POS in % of the chord "
+        "(45mm: from the leading edge), WIDTH and DEPTH in mm, top by default. Repeatable.");
+}
+
+QString upperSkinOptionHelp() {
+    return QCoreApplication::translate("rw::feature_option_texts",
+                                       "Sheeting of the upper surface in mm (--skin).");
+}
+
+QString lowerSkinOptionHelp() {
+    return QCoreApplication::translate("rw::feature_option_texts",
+                                       "Sheeting of the lower surface in mm (--skin).");
+}
+
+QString trailingEdgeStockOptionHelp() {
+    return QCoreApplication::translate(
+        "rw::feature_option_texts",
+        "Trailing-edge stock: the rib ends MM ahead of the trailing edge (LENGTHxHEIGHT: a slot).");
+}
+
+QString holesOptionHelp() {
+    return QCoreApplication::translate(
+        "rw::feature_option_texts",
+        "Lightening holes between the spars: diameter in % of the rib height, web in mm.");
+}
+
 }  // namespace rw

@@ -12,4 +12,11 @@ QString skinOptionRefusedText(const QString& option, const QString& text);
 QString trailingEdgeStockOptionRefusedText(const QString& text);
 QString holesOptionRefusedText(const QString& text);
 
+// Each option's line in the command line's usage.
+QString sparNotchOptionHelp();
+QString upperSkinOptionHelp();
+QString lowerSkinOptionHelp();
+QString trailingEdgeStockOptionHelp();
+QString holesOptionHelp();
+
 }  // namespace rw

@@ -24,6 +24,8 @@ enum class CutStage {
 // key and the command-line option's name without its "--"; values are the texts the option takes.
 struct RibFeatureUnit {
     const char* key;
+    const char* valueName;    // the form of a value in the command line's usage: "MM"
+    QString (*optionHelp)();  // the option's line in the command line's usage
     bool repeatable;  // every value adds one more (the spar notches); otherwise one value at most
     CutStage stage;
     bool (*isSet)(const RibFeatures& features);

@@ -85,6 +85,8 @@ QString formatHolesOption(const LighteningHoles& holes) {
 RibFeatureUnit lighteningHolesUnit() {
     return {
         .key = "holes",
+        .valueName = "PCT:WEB_MM",
+        .optionHelp = holesOptionHelp,
         .repeatable = false,
         .stage = CutStage::Openings,
         .isSet = [](const RibFeatures& f) { return f.holes.on; },

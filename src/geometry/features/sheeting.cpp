@@ -38,6 +38,8 @@ QString formatSkinOption(float thickness) {
 RibFeatureUnit upperSkinUnit() {
     return {
         .key = "upper-skin",
+        .valueName = "MM",
+        .optionHelp = upperSkinOptionHelp,
         .repeatable = false,
         .stage = CutStage::Outline,
         .isSet = [](const RibFeatures& f) { return f.upperSkin.has_value(); },
@@ -50,6 +52,8 @@ RibFeatureUnit upperSkinUnit() {
 RibFeatureUnit lowerSkinUnit() {
     return {
         .key = "lower-skin",
+        .valueName = "MM",
+        .optionHelp = lowerSkinOptionHelp,
         .repeatable = false,
         .stage = CutStage::Outline,
         .isSet = [](const RibFeatures& f) { return f.lowerSkin.has_value(); },

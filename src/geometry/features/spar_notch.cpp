@@ -94,6 +94,8 @@ double notchCentre(const SparNotch& notch, float ribChord) {
 RibFeatureUnit sparNotchUnit() {
     return {
         .key = "spar-notch",
+        .valueName = "NOTCH",
+        .optionHelp = sparNotchOptionHelp,
         .repeatable = true,
         .stage = CutStage::Slots,
         .isSet = [](const RibFeatures& f) { return !f.sparNotches.empty(); },

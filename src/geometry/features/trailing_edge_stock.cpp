@@ -104,6 +104,8 @@ double stockFront(const TrailingEdgeStock& stock, float ribChord) {
 RibFeatureUnit trailingEdgeStockUnit() {
     return {
         .key = "te-stock",
+        .valueName = "MM",
+        .optionHelp = trailingEdgeStockOptionHelp,
         .repeatable = false,
         .stage = CutStage::Ends,
         .isSet = [](const RibFeatures& f) { return f.trailingEdge.cut != TrailingEdgeCut::None; },

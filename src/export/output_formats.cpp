@@ -1,0 +1,128 @@
+#include "export/output_formats.h"
+
+#include "export/csv_writer.h"
+#include "export/cut_dxf_writer.h"
+#include "export/export_texts.h"
+#include "export/laser_svg_writer.h"
+#include "export/sheet_image.h"
+#include "export/true_scale_pdf_writer.h"
+#include "export/workshop_layout.h"
+#include "platform/atomic_file.h"
+
+#include <algorithm>
+
+namespace rw {
+namespace {
+
+void checkNothing(const OutputSource&) {}
+
+void checkDrawing(const OutputSource& source) {
+    checkDxfRange(source.job, source.series);
+}
+
+// The print refuses what the workshop ribs refuse: a rib with no material left to cut.
+void checkPrint(const OutputSource& source) {
+    buildWorkshopRibs(source.series);
+}
+
+// The nesting refuses a rib larger than the stock.
+void checkStock(const OutputSource& source) {
+    layoutOnStock(source.job, source.series, source.options.stock);
+}
+
+QStringList saveImage(const QString& path, const OutputSource& source) {
+    if (!writeSheetImage(path, source.sheet))
+        return {};
+    return {path};
+}
+
+QStringList saveCsv(const QString& path, const OutputSource& source) {
+    writeFileAtomically(path, [&](QIODevice& out) { writeCsv(out, source.job, source.series); });
+    return {path};
+}
+
+QStringList saveDrawing(const QString& path, const OutputSource& source) {
+    writeFileAtomically(path, [&](QIODevice& out) {
+        writeDxf(out, source.job, source.series, source.dxfAttributes);
+    });
+    return {path};
+}
+
+QStringList savePrint(const QString& path, const OutputSource& source) {
+    writeFileAtomically(path, [&](QIODevice& out) {
+        writeTrueScalePdf(source.job, source.series, source.options.paper, out);
+    });
+    return {path};
+}
+
+// One file per stock sheet: one file is one job on the laser bed.
+using StockSheetWriter = void (*)(const WorkshopLayout&, int, QIODevice&);
+QStringList saveStockSheets(const QString& path, const OutputSource& source,
+                            StockSheetWriter writeSheet) {
+    const WorkshopLayout layout = layoutOnStock(source.job, source.series, source.options.stock);
+    QStringList written;
+    for (int sheet = 0; sheet < layout.sheetCount; ++sheet) {
+        const QString sheetPath = stockSheetPath(path, sheet);
+        writeFileAtomically(sheetPath, [&](QIODevice& out) { writeSheet(layout, sheet, out); });
+        written << sheetPath;
+    }
+    return written;
+}
+
+QStringList saveLaserSvg(const QString& path, const OutputSource& source) {
+    return saveStockSheets(path, source, writeLaserSvg);
+}
+
+QStringList saveCutDxf(const QString& path, const OutputSource& source) {
+    return saveStockSheets(path, source, writeCutDxf);
+}
+
+const QString kAllFiles = QStringLiteral("ALL|*.*");
+
+std::vector<OutputFormatRow> makeRows() {
+    using F = OutputFormat;
+    using namespace export_texts;
+    return {
+        {F::Image, "image", imageOptionHelp, QStringLiteral(".png"), true, false, "Button9",
+         "Button12", QStringLiteral("PNG|*.png|JPG|*.jpg"),
+         QStringLiteral("ALL|*.*|PNG|*.png|JPG|*.jpg"), &DataFolders::picturesDir,
+         openImageQuestion, false, checkNothing, saveImage},
+        {F::Csv, "csv", csvOptionHelp, QStringLiteral(".csv"), true, false, "Button10", "Button13",
+         QStringLiteral("CSV|*.csv"), kAllFiles, &DataFolders::spreadsheetDir,
+         openSpreadsheetQuestion, false, checkNothing, saveCsv},
+        // After opening the drawing elsewhere the window goes back to the compact airfoil view.
+        {F::Dxf, "dxf", dxfOptionHelp, QStringLiteral(".dxf"), true, false, "Button11", "Button14",
+         QStringLiteral("DXF|*.dxf"), kAllFiles, &DataFolders::dxfDir, openDxfQuestion, true,
+         checkDrawing, saveDrawing},
+        {F::Pdf, "pdf", pdfOptionHelp, QStringLiteral(".pdf"), false, true, "PdfButton", nullptr,
+         QStringLiteral("PDF|*.pdf"), kAllFiles, &DataFolders::pdfDir, openPdfQuestion, false,
+         checkPrint, savePrint},
+        {F::LaserSvg, "svg", svgOptionHelp, QStringLiteral(".svg"), false, true, "SvgButton",
+         nullptr, QStringLiteral("SVG|*.svg"), kAllFiles, &DataFolders::svgDir, openSvgQuestion,
+         false, checkStock, saveLaserSvg},
+        // Beside the drawing DXF in the same folder, so it gets a name of its own.
+        {F::CutDxf, "cut-dxf", cutDxfOptionHelp, QStringLiteral("_cut.dxf"), false, true,
+         "CutDxfButton", nullptr, QStringLiteral("DXF|*.dxf"), kAllFiles, &DataFolders::dxfDir,
+         openDxfQuestion, false, checkStock, saveCutDxf},
+    };
+}
+
+}  // namespace
+
+const std::vector<OutputFormatRow>& outputFormats() {
+    static const std::vector<OutputFormatRow> rows = makeRows();
+    return rows;
+}
+
+const OutputFormatRow& outputFormat(OutputFormat id) {
+    const auto& rows = outputFormats();
+    return *std::find_if(rows.begin(), rows.end(),
+                         [id](const OutputFormatRow& row) { return row.id == id; });
+}
+
+bool anyNeedsPieces(const std::vector<OutputFormat>& formats) {
+    return std::any_of(formats.begin(), formats.end(),
+                       [](OutputFormat id) { return outputFormat(id).needsPieces; });
+}
+
+}  // namespace rw

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "airfoil/airfoil_data.h"
+#include "geometry/rib_cut.h"
+#include "geometry/rib_features.h"
+#include "geometry/rib_outline.h"
+#include "geometry/rib_parameters.h"
+
+#include <vector>
+
+namespace rw {
+
+// One rib of the job, made once and shared by the sheet and every file.
+struct SeriesRib {
+    int number = 0;  // from 1, the root rib first
+    RibShape shape;
+    RibOutline outline;  // the surface, and the rib set in from it by each surface's sheeting
+    double sparX = 0;    // the spar station, mm from the leading edge
+    RibCut piece;        // the part as it is cut, features included (see RibSeries::hasPieces)
+};
+
+// Every rib of the job, root to tip.
+struct RibSeries {
+    std::vector<SeriesRib> ribs;
+    // The features change the ribs: the sheet and the drawing show each rib as its piece.
+    bool featured = false;
+    // Each rib's piece was cut. Without features a piece may be empty (a skin that leaves no
+    // material), for the outputs that need one to refuse in their own words.
+    bool hasPieces = false;
+};
+
+// Whether the ribs are also cut when no feature asks for it: the workshop files draw the piece.
+enum class SeriesPieces { WhenFeatured, Always };
+
+// Makes ribs 1 to params.ribCount of the job: chord and thickness from root to tip, the outline
+// with the sheeting, the spar station and, when features are set or `pieces` asks, the cut
+// piece. Every rib is checked while it is made, so a job that cannot be made throws before any
+// output sees a rib: a point that is not finite in single precision (the invalid-operation
+// fault), a feature that cannot be cut (RibwrightError naming the rib and the feature).
+RibSeries buildRibSeries(const AirfoilProfile& profile, const RibParameters& params,
+                         const RibFeatures& features, SeriesPieces pieces);
+
+}  // namespace rw

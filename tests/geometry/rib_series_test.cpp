@@ -1,0 +1,70 @@
+#include "geometry/rib_series.h"
+
+#include "platform/errors.h"
+#include "support/rib_jobs.h"
+
+#include <gtest/gtest.h>
+
+using namespace rw;
+
+namespace {
+
+AirfoilProfile wedge() {
+    AirfoilProfile profile;
+    profile.x = {1, 0.5f, 0, 0.5f, 1};
+    profile.y = {0, 0.06f, 0, -0.04f, 0};
+    return profile;
+}
+
+}  // namespace
+
+// Every rib is numbered, scaled and set in once; the spar station follows each chord; pieces are
+// cut only when an output or a feature needs them.
+TEST(RibSeries, MakesEveryRibWithItsOutlineSparAndPieceWhenAsked) {
+    RibParameters params = test::ribParameters(150, 100, 3);
+    params.tipThicknessFactor = 0.5;
+    const RibSeries plain = buildRibSeries(wedge(), params, {}, SeriesPieces::WhenFeatured);
+    ASSERT_EQ(plain.ribs.size(), 3u);
+    EXPECT_FALSE(plain.featured);
+    EXPECT_FALSE(plain.hasPieces);
+    const SeriesRib& tip = plain.ribs[2];
+    EXPECT_EQ(tip.number, 3);
+    EXPECT_EQ(tip.shape.ribChord, 100.0f);
+    EXPECT_EQ(tip.shape.thicknessFactor, 0.5);
+    EXPECT_EQ(tip.outline.surfaceX[1], 50.0f);
+    EXPECT_EQ(tip.outline.surfaceY[1], 3.0f);                 // 0.06 × 100 × 0.5
+    EXPECT_LT(tip.outline.ribY[1], tip.outline.surfaceY[1]);  // set in by the skin
+    EXPECT_EQ(tip.sparX, 30.0);
+    EXPECT_TRUE(tip.piece.empty());
+
+    const RibSeries cut = buildRibSeries(wedge(), params, {}, SeriesPieces::Always);
+    EXPECT_TRUE(cut.hasPieces);
+    for (const SeriesRib& rib : cut.ribs) EXPECT_FALSE(rib.piece.empty()) << rib.number;
+
+    // A feature cuts every rib even when no output asked for pieces.
+    RibFeatures notched;
+    notched.sparNotches.push_back({30, false, 3, 0.5, NotchSide::Top});
+    const RibSeries featured = buildRibSeries(wedge(), params, notched, SeriesPieces::WhenFeatured);
+    EXPECT_TRUE(featured.featured);
+    EXPECT_TRUE(featured.hasPieces);
+    EXPECT_GT(featured.ribs[0].piece.outer.size(), cut.ribs[0].piece.outer.size());
+}
+
+// A job that cannot be made is refused while the series is made, naming the rib that fails.
+TEST(RibSeries, RefusesTheWholeSeriesAtTheFirstRibThatCannotBeCut) {
+    RibFeatures deep;
+    deep.sparNotches.push_back({30, false, 3, 50, NotchSide::Top});
+    try {
+        buildRibSeries(wedge(), test::ribParameters(150, 100, 3), deep, SeriesPieces::WhenFeatured);
+        FAIL() << "a notch deeper than the rib was cut";
+    } catch (const RibwrightError& e) {
+        EXPECT_TRUE(e.text().startsWith(QStringLiteral("リブ 1 "))) << e.what();
+    }
+    // A chord beyond single precision is the invalid-operation fault, not INF in a file.
+    try {
+        buildRibSeries(wedge(), test::ribParameters(1e39, 100, 3), {}, SeriesPieces::WhenFeatured);
+        FAIL() << "an infinite chord was made";
+    } catch (const RibwrightError& e) {
+        EXPECT_EQ(e.text(), invalidOperationText());
+    }
+}

@@ -2,8 +2,9 @@
 // white fill, the antialiased ribs, titles and ruler. The image is kept between redraws, as the
 // window keeps its sheet bitmap. Targets (medians): 1600 x 1000 with data points within 5 ms,
 // 3840 x 2160 within 8 ms, so that a redraw fits in half a 60 Hz frame.
+#include "geometry/rib_series.h"
 #include "panel/control_table.h"
-#include "sheet/read_rib_parameters.h"
+#include "sheet/rib_job.h"
 #include "sheet/rib_sheet.h"
 #include "support/airfoil_sections.h"
 
@@ -23,16 +24,16 @@ void redrawSheet(benchmark::State& state, int width, int height, const char* rib
     rw::RibSettings panel = rw::defaultRibSettings(QLatin1Char('.'));
     panel.ribCountText = QString::fromLatin1(ribCount);
     panel.showSheetPoints = dataPoints;
-    rw::RibParameters params;
-    rw::SheetSettings settings;
-    rw::readRibParameters(panel, params, settings);
+    rw::LastReadSettings lastRead;
+    const rw::RibJob job = rw::readRibJob(panel, airfoil, lastRead).job;
 
     QImage sheet;
-    rw::CurrentRib rib;
-    rw::SheetLayout layout;
     const QSize size(width, height);
+    // A redraw makes the series and draws it.
     for (auto _ : state) {
-        rw::drawRibSheet(sheet, size, airfoil, params, settings, panel, rib, layout);
+        const rw::RibSeries series = rw::buildRibSeries(
+            job.airfoil.profile, job.params, job.features, rw::SeriesPieces::WhenFeatured);
+        rw::drawRibSheet(sheet, size, job, series);
         benchmark::DoNotOptimize(sheet.constBits());
     }
 }

@@ -133,4 +133,16 @@ void refuseSheetingThickerThanRib(int ribNumber, float upperSkin, float lowerSki
                .arg(mm(upperSkin), mm(lowerSkin)));
 }
 
+QString skippedFeaturesLinesText(const QString& nativePath, const QString& lines) {
+    //: %1 is the settings file's path, %2 the lines left out, one per line.
+    return QCoreApplication::translate("rw::geometry_texts",
+                                       "リブ詳細の設定ファイルに読めない行があったため、その行を"
+                                       "飛ばして残りの設定を使います。\n%1\n%2")
+        .arg(nativePath, lines);
+}
+
+QString moreSkippedLinesText(int count) {
+    return QCoreApplication::translate("rw::geometry_texts", "ほか %1 行").arg(count);
+}
+
 }  // namespace rw

@@ -35,4 +35,9 @@ QString lighteningHolesName();
 [[noreturn]] void refuseHoleDiameter(int ribNumber, double diameterPercent);
 [[noreturn]] void refuseSheetingThickerThanRib(int ribNumber, float upperSkin, float lowerSkin);
 
+// Lines of the rib details' settings file that did not read and were left out, the rest being
+// used: its path and the lines, one per line (badLineText, then moreSkippedLinesText).
+QString skippedFeaturesLinesText(const QString& nativePath, const QString& lines);
+QString moreSkippedLinesText(int count);  // `count` lines left out beyond those named
+
 }  // namespace rw

@@ -41,6 +41,16 @@ namespace {
                    QString::fromLocal8Bit(std::strerror(errnoValue)), creating, wording);
 }
 
+// A file refused for what it is rather than for a system error: the reason, then the path.
+[[noreturn]] void refuseToRead(const QString& path, const QString& reason, int errnoValue) {
+    throw FileError(reason + QLatin1Char('\n') + QDir::toNativeSeparators(path),
+                    fileErrorCodeFromErrno(errnoValue), path, reason);
+}
+
+[[noreturn]] void refuseTooLarge(const QString& path, qint64 limit) {
+    refuseToRead(path, fileTooLargeText((limit + 1023) / 1024), EOVERFLOW);
+}
+
 #ifdef Q_OS_UNIX
 // The file the save ends up in. A symbolic link is followed to its file, also to one that does not
 // exist yet, which opening the link for writing would create.
@@ -207,6 +217,60 @@ QByteArray readWholeFile(const QString& path) {
     if (file.error() != QFileDevice::NoError)
         fail(path, errno != 0 ? errno : EIO, false, FileErrorWording::ErrorCode);
     return bytes;
+}
+
+QByteArray readSmallRegularFile(const QString& path, qint64 limit) {
+#ifdef Q_OS_UNIX
+    const QByteArray native = encodeNativePath(path);
+    struct stat st {};
+    if (::stat(native.constData(), &st) != 0)
+        fail(path, errno, false, FileErrorWording::ErrorCode);
+    if (S_ISDIR(st.st_mode))
+        fail(path, EISDIR, false, FileErrorWording::ErrorCode);
+    if (!S_ISREG(st.st_mode))
+        refuseToRead(path, notARegularFileText(), ENODEV);
+    if (st.st_size > limit)
+        refuseTooLarge(path, limit);
+    // The name may have been given to a FIFO since: opened without waiting for a writer, and
+    // checked again on the descriptor.
+    const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0)
+        fail(path, errno, false, FileErrorWording::ErrorCode);
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
+    if (::fstat(fd, &st) != 0)
+        fail(path, errno, false, FileErrorWording::ErrorCode);
+    if (!S_ISREG(st.st_mode))
+        refuseToRead(path, notARegularFileText(), ENODEV);
+
+    // Read to the end rather than to the size seen: the file may grow meanwhile.
+    QByteArray bytes;
+    char chunk[16384];
+    for (;;) {
+        const ssize_t got = ::read(fd, chunk, sizeof chunk);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            fail(path, errno, false, FileErrorWording::ErrorCode);
+        if (got == 0)
+            return bytes;
+        if (bytes.size() + got > limit)
+            refuseTooLarge(path, limit);
+        bytes.append(chunk, got);
+    }
+#else
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        refuseToRead(path, notARegularFileText(), ENODEV);
+    if (info.size() > limit)
+        refuseTooLarge(path, limit);
+    QByteArray bytes = readWholeFile(path);
+    if (bytes.size() > limit)
+        refuseTooLarge(path, limit);
+    return bytes;
+#endif
 }
 
 }  // namespace rw

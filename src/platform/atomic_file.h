@@ -32,4 +32,10 @@ void writeFileAtomically(const QString& path, const QByteArray& data,
 // Reads a whole file; throws FileError when it exists but cannot be read.
 QByteArray readWholeFile(const QString& path);
 
+// Reads a small settings file: only a regular file (a link is followed) of at most `limit` bytes.
+// A FIFO, a device or a folder is refused before it is opened, and the open never waits, so a
+// pipe put in the file's place cannot hang the program; a file larger than `limit` is refused
+// unread. Throws FileError with the reason and the path.
+QByteArray readSmallRegularFile(const QString& path, qint64 limit);
+
 }  // namespace rw

@@ -95,4 +95,15 @@ QString outOfMemoryText() {
     return QCoreApplication::translate("rw::errors", "メモリが不足しています");
 }
 
+QString notARegularFileText() {
+    return QCoreApplication::translate(
+        "rw::errors", "通常のファイルではない (パイプや装置など) ため読み込みません");
+}
+
+QString fileTooLargeText(qint64 limitKiB) {
+    return QCoreApplication::translate("rw::errors",
+                                       "ファイルが大きすぎるため読み込みません (%1 KB まで)")
+        .arg(limitKiB);
+}
+
 }  // namespace rw

@@ -69,5 +69,9 @@ int fileErrorCodeFromErrno(int errnoValue);
 QString imageCreateErrorText(const QString& path, const QString& systemReason);
 // The text shown when the memory for a piece of work cannot be had: "メモリが不足しています".
 QString outOfMemoryText();
+// A file that is read only when it is a regular file met a FIFO, a device or the like.
+QString notARegularFileText();
+// A file larger than the reader takes; `limitKiB` is its limit.
+QString fileTooLargeText(qint64 limitKiB);
 
 }  // namespace rw

@@ -3,6 +3,7 @@
 #include "export/csv_writer.h"
 #include "export/cut_dxf_writer.h"
 #include "export/export_texts.h"
+#include "export/image_format.h"
 #include "export/laser_svg_writer.h"
 #include "export/sheet_image.h"
 #include "export/true_scale_pdf_writer.h"
@@ -30,6 +31,17 @@ void checkStock(const OutputSource& source) {
     layoutOnStock(source.job, source.series, source.options.stock);
 }
 
+QStringList onePath(const QString& path, const OutputSource&) {
+    return {path};
+}
+
+// Only a .png or .jpg name is written; any other name writes nothing.
+QStringList imagePaths(const QString& path, const OutputSource&) {
+    if (imageFormatForPath(path) == ImageFormat::None)
+        return {};
+    return {path};
+}
+
 QStringList saveImage(const QString& path, const OutputSource& source) {
     if (!writeSheetImage(path, source.sheet))
         return {};
@@ -55,16 +67,27 @@ QStringList savePrint(const QString& path, const OutputSource& source) {
     return {path};
 }
 
+QStringList sheetPaths(const QString& path, int sheetCount) {
+    QStringList paths;
+    for (int sheet = 0; sheet < sheetCount; ++sheet) paths << stockSheetPath(path, sheet);
+    return paths;
+}
+
+QStringList stockSheetPaths(const QString& path, const OutputSource& source) {
+    const WorkshopLayout layout = layoutOnStock(source.job, source.series, source.options.stock);
+    return sheetPaths(path, layout.sheetCount);
+}
+
 // One file per stock sheet: one file is one job on the laser bed.
 using StockSheetWriter = void (*)(const WorkshopLayout&, int, QIODevice&);
 QStringList saveStockSheets(const QString& path, const OutputSource& source,
                             StockSheetWriter writeSheet) {
     const WorkshopLayout layout = layoutOnStock(source.job, source.series, source.options.stock);
+    const QStringList paths = sheetPaths(path, layout.sheetCount);
     QStringList written;
     for (int sheet = 0; sheet < layout.sheetCount; ++sheet) {
-        const QString sheetPath = stockSheetPath(path, sheet);
-        writeFileAtomically(sheetPath, [&](QIODevice& out) { writeSheet(layout, sheet, out); });
-        written << sheetPath;
+        writeFileAtomically(paths[sheet], [&](QIODevice& out) { writeSheet(layout, sheet, out); });
+        written << paths[sheet];
     }
     return written;
 }
@@ -86,24 +109,24 @@ std::vector<OutputFormatRow> makeRows() {
         {F::Image, "image", imageOptionHelp, QStringLiteral(".png"), true, false, "Button9",
          "Button12", QStringLiteral("PNG|*.png|JPG|*.jpg"),
          QStringLiteral("ALL|*.*|PNG|*.png|JPG|*.jpg"), &DataFolders::picturesDir,
-         openImageQuestion, false, checkNothing, saveImage},
+         openImageQuestion, false, checkNothing, imagePaths, saveImage, false},
         {F::Csv, "csv", csvOptionHelp, QStringLiteral(".csv"), true, false, "Button10", "Button13",
          QStringLiteral("CSV|*.csv"), kAllFiles, &DataFolders::spreadsheetDir,
-         openSpreadsheetQuestion, false, checkNothing, saveCsv},
+         openSpreadsheetQuestion, false, checkNothing, onePath, saveCsv, false},
         // After opening the drawing elsewhere the window goes back to the compact airfoil view.
         {F::Dxf, "dxf", dxfOptionHelp, QStringLiteral(".dxf"), true, false, "Button11", "Button14",
          QStringLiteral("DXF|*.dxf"), kAllFiles, &DataFolders::dxfDir, openDxfQuestion, true,
-         checkDrawing, saveDrawing},
+         checkDrawing, onePath, saveDrawing, false},
         {F::Pdf, "pdf", pdfOptionHelp, QStringLiteral(".pdf"), false, true, "PdfButton", nullptr,
          QStringLiteral("PDF|*.pdf"), kAllFiles, &DataFolders::pdfDir, openPdfQuestion, false,
-         checkPrint, savePrint},
+         checkPrint, onePath, savePrint, false},
         {F::LaserSvg, "svg", svgOptionHelp, QStringLiteral(".svg"), false, true, "SvgButton",
          nullptr, QStringLiteral("SVG|*.svg"), kAllFiles, &DataFolders::svgDir, openSvgQuestion,
-         false, checkStock, saveLaserSvg},
+         false, checkStock, stockSheetPaths, saveLaserSvg, true},
         // Beside the drawing DXF in the same folder, so it gets a name of its own.
         {F::CutDxf, "cut-dxf", cutDxfOptionHelp, QStringLiteral("_cut.dxf"), false, true,
          "CutDxfButton", nullptr, QStringLiteral("DXF|*.dxf"), kAllFiles, &DataFolders::dxfDir,
-         openDxfQuestion, false, checkStock, saveCutDxf},
+         openDxfQuestion, false, checkStock, stockSheetPaths, saveCutDxf, true},
     };
 }
 

@@ -44,9 +44,14 @@ struct OutputFormatRow {
     bool backToAirfoilView;     // after the window opened the written file
     // Refuses, before any file of the run is written, what would stop this output part way.
     void (*check)(const OutputSource& source);
+    // Every path `save` will write for `path` and `source`, in order, so that all of them can be
+    // checked before the first file: one file per stock sheet for the workshop files (the
+    // further ones named by stockSheetPath), the one path for the others.
+    QStringList (*paths)(const QString& path, const OutputSource& source);
     // Writes the file atomically, and the further stock sheets beside it; returns every path
     // written, in order (none for an image path of another kind than .png or .jpg).
     QStringList (*save)(const QString& path, const OutputSource& source);
+    bool stockSheets;  // writes one file per stock sheet, the further ones as stockSheetPath
 };
 
 // The rows in the order a run writes them: the image first (encoding it takes the most memory,

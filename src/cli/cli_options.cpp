@@ -36,11 +36,14 @@ QString shortenedWords(const QString& message) {
     return result;
 }
 
-CliParseResult usageError(const QString& message, const QString& help) {
+// One line that says what is wrong and one that says where the options are explained: the
+// whole help would bury the line that matters.
+CliParseResult usageError(const QString& message) {
     CliParseResult result;
     result.exitCode = kUsageError;
     result.isError = true;
-    result.output = QStringLiteral("ribwright-cli: %1\n\n%2").arg(shortenedWords(message), help);
+    result.output = QStringLiteral("ribwright-cli: %1\n%2\n")
+                        .arg(shortenedWords(message), cli_texts::usageHint());
     return result;
 }
 
@@ -168,12 +171,11 @@ CliParseResult parseCliArguments(const QStringList& arguments, QChar decimalSepa
         if (argument == QLatin1String("--"))
             break;
         if (isToolkitOption(argument)) {
-            return usageError(cli_texts::qtOptionRefused(argument.section(QLatin1Char('='), 0, 0)),
-                              parser.helpText());
+            return usageError(cli_texts::qtOptionRefused(argument.section(QLatin1Char('='), 0, 0)));
         }
     }
     if (!parser.parse(arguments))
-        return usageError(parser.errorText(), parser.helpText());
+        return usageError(parser.errorText());
     if (parser.isSet(help))
         return {std::nullopt, 0, parser.helpText(), false};
     if (parser.isSet(version)) {
@@ -181,14 +183,13 @@ CliParseResult parseCliArguments(const QStringList& arguments, QChar decimalSepa
     }
     const QStringList positional = parser.positionalArguments();
     if (positional.isEmpty())
-        return usageError(cli_texts::airfoilFileNeeded(), parser.helpText());
+        return usageError(cli_texts::airfoilFileNeeded());
     // Each file of a batch needs files of its own, which only the proposed names give.
     const bool anyOutputPath =
         std::any_of(outputPaths.options.begin(), outputPaths.options.end(),
                     [&](const auto& entry) { return parser.isSet(entry.second); });
     if (positional.size() > 1 && (!parser.isSet(outDir) || anyOutputPath)) {
-        return usageError(cli_texts::severalFilesNeedOutDir(outputPaths.names()),
-                          parser.helpText());
+        return usageError(cli_texts::severalFilesNeedOutDir(outputPaths.names()));
     }
 
     CliOptions o;
@@ -214,13 +215,12 @@ CliParseResult parseCliArguments(const QStringList& arguments, QChar decimalSepa
     try {
         p.features = readFeatureOptions(parser, featureOptions);
     } catch (const RibwrightError& e) {
-        return usageError(e.text(), parser.helpText());
+        return usageError(e.text());
     }
 
     const auto size = parseSheetSize(parser.value(sheet));
     if (!size) {
-        return usageError(cli_texts::badSheetSize(kMaxSheetSide, parser.value(sheet)),
-                          parser.helpText());
+        return usageError(cli_texts::badSheetSize(kMaxSheetSide, parser.value(sheet)));
     }
     o.sheetSize = *size;
     for (const auto& [format, option] : outputPaths.options) {
@@ -235,24 +235,24 @@ CliParseResult parseCliArguments(const QStringList& arguments, QChar decimalSepa
     if (imagePath.isEmpty())
         o.outputPaths.erase(OutputFormat::Image);
     else if (imageFormatForPath(imagePath) == ImageFormat::None) {
-        return usageError(cli_texts::imageNeedsExtension(imagePath), parser.helpText());
+        return usageError(cli_texts::imageNeedsExtension(imagePath));
     }
     const std::optional<PaperSize> paperSize = paperSizeNamed(parser.value(paper));
     if (!paperSize) {
-        return usageError(cli_texts::badPaper(parser.value(paper)), parser.helpText());
+        return usageError(cli_texts::badPaper(parser.value(paper)));
     }
     o.outputs.paper = *paperSize;
     const std::optional<QSizeF> stockSize = parseStockSize(parser.value(stock));
     if (!stockSize) {
-        return usageError(cli_texts::badStock(parser.value(stock)), parser.helpText());
+        return usageError(cli_texts::badStock(parser.value(stock)));
     }
     o.outputs.stock = *stockSize;
     o.allWithOutDir = parser.isSet(all);
     if (o.allWithOutDir && o.outDir.isEmpty())
-        return usageError(cli_texts::allNeedsOutDir(), parser.helpText());
+        return usageError(cli_texts::allNeedsOutDir());
 
     if (!o.printName && o.outputPaths.empty() && o.outDir.isEmpty()) {
-        return usageError(cli_texts::nothingToWrite(outputPaths.names()), parser.helpText());
+        return usageError(cli_texts::nothingToWrite(outputPaths.names()));
     }
     CliParseResult result;
     result.options = std::move(o);

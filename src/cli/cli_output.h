@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <cerrno>
 #include <cstdio>
 
 namespace rw::cli {
@@ -18,7 +19,7 @@ class CliStream {
         for (const QChar c : text) {
             if (c == QLatin1Char('\n')) {
                 flushLine();
-                std::fputc('\n', file_);
+                noteFailure(std::fputc('\n', file_) == EOF);
             } else {
                 line_ += c;
             }
@@ -33,19 +34,36 @@ class CliStream {
     void setLinePrefix(const QString& prefix) { prefix_ = prefix; }
     const QString& linePrefix() const { return prefix_; }
 
+    // Writes out what is held and flushes the stream. Returns 0 when every byte reached it, or
+    // the errno of the first write that failed (EIO when the system did not say).
+    int finish() {
+        flushLine();
+        noteFailure(std::fflush(file_) == EOF);
+        if (failedErrno_ == 0 && std::ferror(file_))
+            failedErrno_ = EIO;
+        return failedErrno_;
+    }
+
   private:
     // Lines are held until they end so the prefix is only written before text.
     void flushLine() {
         if (line_.isEmpty())
             return;
         const QByteArray bytes = encodeNativePath(prefix_ + line_);
-        std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), file_);
+        const std::size_t size = std::size_t(bytes.size());
+        noteFailure(std::fwrite(bytes.constData(), 1, size, file_) != size);
         line_.clear();
+    }
+
+    void noteFailure(bool failed) {
+        if (failed && failedErrno_ == 0)
+            failedErrno_ = errno != 0 ? errno : EIO;
     }
 
     std::FILE* file_;
     QString prefix_;
     QString line_;
+    int failedErrno_ = 0;
 };
 
 }  // namespace rw::cli

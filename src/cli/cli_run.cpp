@@ -5,19 +5,27 @@
 #include "airfoil/airfoil_parser.h"
 #include "airfoil/airfoil_texts.h"
 #include "cli/cli_texts.h"
+#include "cli/file_identity.h"
+#include "cli/long_title.h"
 #include "cli/output_targets.h"
+#include "cli/stale_sheets.h"
 #include "cli/text_encoding_check.h"
+#include "cli/writable_targets.h"
 #include "export/output_formats.h"
 #include "export/output_name.h"
 #include "geometry/rib_series.h"
 #include "platform/errors.h"
+#include "platform/native_path.h"
 #include "sheet/rib_job.h"
 #include "sheet/rib_sheet.h"
 
 #include <QSet>
 
 #include <algorithm>
+#include <cerrno>
 #include <new>
+
+#include <unistd.h>
 
 namespace rw::cli {
 namespace {
@@ -73,8 +81,71 @@ int readAirfoil(const QString& path, bool asPasted, AirfoilState& airfoil, QChar
     return kWritten;
 }
 
-// One AIRFOIL_FILE's run. `stemsTaken` holds the stems earlier files of a batch wrote under.
-int runOneFile(const CliOptions& options, const QString& airfoilFile, QSet<QString>& stemsTaken,
+// What the files of a batch share: the airfoil files it reads and what earlier files wrote.
+struct BatchFiles {
+    QStringList inputs;
+    QSet<QString> stemsTaken;
+    std::vector<FileIdentity> written;
+};
+
+bool contains(const std::vector<FileIdentity>& identities, const FileIdentity& identity) {
+    return std::find(identities.begin(), identities.end(), identity) != identities.end();
+}
+
+// Every file the run writes is a file of its own: no two outputs or stock sheets on one file,
+// none on an airfoil file the run reads, none on a file an earlier file of the batch wrote.
+int checkFilesApart(const OutputTargets& targets, const BatchFiles& batch, CliStream& err) {
+    if (const QString clash = sameTargetTwice(targets); !clash.isEmpty()) {
+        err << cli_texts::sameFileTwice(clash) << '\n';
+        return kUsage;
+    }
+    if (const auto over = outputOverInput(targets, batch.inputs)) {
+        err << cli_texts::outputIsInput(over->output, over->input) << '\n';
+        return kUsage;
+    }
+    for (const QString& file : plannedFiles(targets)) {
+        if (contains(batch.written, fileIdentity(file)))
+            return refuse(err, cli_texts::earlierFileWrote(file));
+    }
+    return kWritten;
+}
+
+// After a write failed part way: what is in place, so nobody takes the folder for a whole run.
+void tellWrittenBeforeFailure(const QStringList& written, CliStream& err) {
+    if (written.isEmpty())
+        return;
+    err << cli_texts::writtenBeforeFailure() << '\n';
+    for (const QString& path : written) err << path << '\n';
+}
+
+// Removes the further stock sheets an earlier run left beside the workshop files `done` wrote,
+// and says so for each. A file this run or an earlier file of its batch wrote, or an airfoil
+// file it reads, stays whatever its name.
+int removeStaleSheets(const OutputTargets& done, const OutputTargets& all, const BatchFiles& batch,
+                      CliStream& err) {
+    std::vector<FileIdentity> keep = batch.written;
+    for (const QString& file : plannedFiles(all) + batch.inputs) keep.push_back(fileIdentity(file));
+    int status = kWritten;
+    for (const OutputTarget& target : done) {
+        if (!outputFormat(target.format).stockSheets)
+            continue;
+        for (const QString& sheet : staleSheets(target.path, int(target.files.size()))) {
+            if (contains(keep, fileIdentity(sheet)))
+                continue;
+            if (::unlink(encodeNativePath(sheet).constData()) != 0) {
+                const int code = fileErrorCodeFromErrno(errno);
+                err << fileErrorText(code) << '\n' << sheet << '\n';
+                status = kFileError;
+                continue;
+            }
+            err << cli_texts::staleSheetRemoved(sheet) << '\n';
+        }
+    }
+    return status;
+}
+
+// One AIRFOIL_FILE's run.
+int runOneFile(const CliOptions& options, const QString& airfoilFile, BatchFiles& batch,
                CliStream& out, CliStream& err) {
     PreparedRun run;
     OutputTargets targets;
@@ -84,6 +155,8 @@ int runOneFile(const CliOptions& options, const QString& airfoilFile, QSet<QStri
                                      options.panel.decimalSeparator, err);
         if (read != kWritten)
             return read;
+        if (cutLongTitle(run.airfoil))
+            err << cli_texts::titleCut(int(kMaxTitleLength)) << '\n';
         LastReadSettings fresh;
         const RibJobRead settings = readRibJob(options.panel, run.airfoil, fresh);
         if (!settings.proceed)
@@ -95,13 +168,9 @@ int runOneFile(const CliOptions& options, const QString& airfoilFile, QSet<QStri
             return kWritten;
         }
         // Two files of a batch with the same title would write over each other's files.
-        if (options.airfoilFiles.size() > 1 && stemsTaken.contains(run.stem))
-            return refuse(err, cli_texts::stemAlreadyWritten(run.stem));
+        if (options.airfoilFiles.size() > 1 && batch.stemsTaken.contains(run.stem))
+            return refuse(err, cli_texts::earlierFileWrote(run.stem));
         targets = outputTargets(options, run.stem);
-        if (const QString clash = sameTargetTwice(targets); !clash.isEmpty()) {
-            err << cli_texts::sameFileTwice(clash) << '\n';
-            return kUsage;
-        }
         // Every rib is made (and cut, where an output or a feature needs it) once, here: a rib
         // that cannot be made refuses the whole run before anything is written.
         const RibJob& job = run.job;
@@ -113,7 +182,12 @@ int runOneFile(const CliOptions& options, const QString& airfoilFile, QSet<QStri
         drawRibSheet(run.sheet, options.sheetSize, job, run.series);
         const OutputSource source{job, run.series, options.outputs, run.sheet, attributes};
         for (const OutputTarget& target : targets) outputFormat(target.format).check(source);
-        checkTargetsWritable(targets, options.outDir);
+        // Every file of every output, further stock sheets included, is known and checked
+        // before the first is written.
+        planFiles(targets, source);
+        if (const int apart = checkFilesApart(targets, batch, err); apart != kWritten)
+            return apart;
+        checkFilesWritable(plannedFiles(targets), options.outDir);
     } catch (const FileError& e) {
         err << e.text() << '\n';  // names the path
         return kFileError;
@@ -125,36 +199,46 @@ int runOneFile(const CliOptions& options, const QString& airfoilFile, QSet<QStri
     }
 
     const OutputSource source{run.job, run.series, options.outputs, run.sheet, attributes};
+    QStringList written;
+    OutputTargets done;
+    int status = kWritten;
     try {
-        stemsTaken.insert(run.stem);
+        batch.stemsTaken.insert(run.stem);
         makeOutputFolder(options.outDir);
         // Each path is told as soon as its file is complete, so a later failure leaves a true
         // list of what was written.
         for (const OutputTarget& target : targets) {
-            for (const QString& path : outputFormat(target.format).save(target.path, source))
+            for (const QString& path : outputFormat(target.format).save(target.path, source)) {
                 out << path << '\n';
+                written << path;
+                batch.written.push_back(fileIdentity(path));
+            }
+            done.push_back(target);
         }
     } catch (const FileError& e) {
         err << e.text() << '\n';  // names the path
-        return kFileError;
+        tellWrittenBeforeFailure(written, err);
+        status = kFileError;
     } catch (const RibwrightError& e) {
-        return refuse(err, e.text());
+        status = refuse(err, e.text());
+        tellWrittenBeforeFailure(written, err);
     }
-    return kWritten;
+    return std::max(status, removeStaleSheets(done, targets, batch, err));
 }
 
 }  // namespace
 
 int runCli(const CliOptions& options, CliStream& out, CliStream& err) {
-    QSet<QString> stemsTaken;
+    BatchFiles batch;
+    batch.inputs = options.airfoilFiles;
     if (options.airfoilFiles.size() == 1)
-        return runOneFile(options, options.airfoilFiles.front(), stemsTaken, out, err);
+        return runOneFile(options, options.airfoilFiles.front(), batch, out, err);
     // A batch goes on past a file that fails; each message names its file, and the status is
     // the worst one (the statuses are ordered by how bad they are).
     int worst = kWritten;
     for (const QString& file : options.airfoilFiles) {
         err.setLinePrefix(file + QStringLiteral(": "));
-        worst = std::max(worst, runOneFile(options, file, stemsTaken, out, err));
+        worst = std::max(worst, runOneFile(options, file, batch, out, err));
     }
     err.setLinePrefix(QString());
     return worst;

@@ -17,16 +17,49 @@ QString outputFolderNotCreated(const QString& folder) {
         .arg(folder);
 }
 
-QString stemAlreadyWritten(const QString& stem) {
+QString earlierFileWrote(const QString& name) {
+    //: %1 is a file-name stem or a path.
     return QCoreApplication::translate("rw::cli_texts",
-                                       "an earlier AIRFOIL_FILE already wrote the files named %1")
-        .arg(stem);
+                                       "前の翼型ファイルが同じ名前のファイルを書き出しています: %1")
+        .arg(name);
 }
 
 QString sameFileTwice(const QString& path) {
     return QCoreApplication::translate("rw::cli_texts",
                                        "ribwright-cli: two outputs would write the same file: %1")
         .arg(path);
+}
+
+QString outputIsInput(const QString& output, const QString& input) {
+    return QCoreApplication::translate(
+               "rw::cli_texts", "ribwright-cli: the output %1 would write over the airfoil file %2")
+        .arg(output, input);
+}
+
+QString titleCut(int length) {
+    return QCoreApplication::translate(
+               "rw::cli_texts",
+               "翼型名が長すぎるため、シートとファイル名には先頭の %1 文字を使います")
+        .arg(length);
+}
+
+QString staleSheetRemoved(const QString& path) {
+    return QCoreApplication::translate("rw::cli_texts",
+                                       "今回の出力にない古いシートのファイルを削除しました: %1")
+        .arg(path);
+}
+
+QString writtenBeforeFailure() {
+    return QCoreApplication::translate("rw::cli_texts", "エラーの前に書き込まれたファイル:");
+}
+
+QString standardOutputName() {
+    return QCoreApplication::translate("rw::cli_texts", "標準出力 (stdout)");
+}
+
+QString usageHint() {
+    return QCoreApplication::translate("rw::cli_texts",
+                                       "See ribwright-cli --help for the options.");
 }
 
 QString applicationDescription() {

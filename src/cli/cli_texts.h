@@ -9,10 +9,23 @@ namespace rw::cli_texts {
 // An airfoil file in a 16- or 32-bit encoding (`encoding` names it, e.g. "UTF-16LE").
 QString wideEncodingRefused(const QString& encoding, const QString& path);
 QString outputFolderNotCreated(const QString& folder);
-// A file of a batch whose proposed names an earlier file of the batch already wrote.
-QString stemAlreadyWritten(const QString& stem);
+// A file of a batch whose files (named by `name`, a stem or a path) an earlier file of the batch
+// already wrote.
+QString earlierFileWrote(const QString& name);
 // Two outputs of one run name the same file.
 QString sameFileTwice(const QString& path);
+// An output would write over an airfoil file the run reads.
+QString outputIsInput(const QString& output, const QString& input);
+// The title was cut to `length` characters for the sheet and the file names.
+QString titleCut(int length);
+// A further stock sheet of an earlier run, which this run did not write, was removed.
+QString staleSheetRemoved(const QString& path);
+// Heads the list of the files a run wrote before a write failed.
+QString writtenBeforeFailure();
+// Names standard output in a file error, where a path would stand.
+QString standardOutputName();
+// Ends every usage error: where the options are explained.
+QString usageHint();
 
 // The usage texts: what the exporter does, its argument, and each option's description.
 QString applicationDescription();

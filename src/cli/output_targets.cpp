@@ -1,90 +1,13 @@
 #include "cli/output_targets.h"
 
-#include "cli/cli_texts.h"
-#include "platform/errors.h"
+#include "cli/file_identity.h"
 #include "platform/native_path.h"
 
 #include <QDir>
-#include <QFileInfo>
 
-#include <cerrno>
-#include <cstring>
-
-#include <sys/stat.h>
-#include <unistd.h>
+#include <algorithm>
 
 namespace rw::cli {
-namespace {
-
-QString cleanAbsolute(const QString& path) {
-    return QDir::cleanPath(QDir::current().absoluteFilePath(path));
-}
-
-[[noreturn]] void throwFileError(const QString& path, int errnoValue) {
-    const int code = fileErrorCodeFromErrno(errnoValue);
-    throw FileError(fileErrorText(code) + QLatin1Char('\n') + QDir::toNativeSeparators(path), code,
-                    path, QString::fromLocal8Bit(std::strerror(errnoValue)));
-}
-
-[[noreturn]] void throwFolderError(const QString& outDir, int errnoValue) {
-    throw FileError(cli_texts::outputFolderNotCreated(outDir), fileErrorCodeFromErrno(errnoValue),
-                    outDir, QString::fromLocal8Bit(std::strerror(errnoValue)));
-}
-
-bool statPath(const QString& path, struct stat& st) {
-    return ::stat(encodeNativePath(path).constData(), &st) == 0;
-}
-
-// The nearest folder at or above `folder` that exists: the one a missing output folder would be
-// made in. Empty when something that is not a folder is in the way.
-QString nearestExistingFolder(QString folder, int& error) {
-    for (;;) {
-        struct stat st {};
-        if (statPath(folder, st)) {
-            error = S_ISDIR(st.st_mode) ? 0 : ENOTDIR;
-            return error == 0 ? folder : QString();
-        }
-        if (errno != ENOENT) {
-            error = errno;
-            return QString();
-        }
-        const QString parent = QFileInfo(folder).path();
-        if (parent == folder) {
-            error = ENOENT;
-            return QString();
-        }
-        folder = parent;
-    }
-}
-
-void checkTarget(const QString& path, const QString& outDir) {
-    if (path.isEmpty())
-        return;
-    const QString target = cleanAbsolute(path);
-    const QString folder = QFileInfo(target).path();
-    const bool inOutDir = !outDir.isEmpty() && folder == cleanAbsolute(outDir);
-    struct stat st {};
-    if (inOutDir && !statPath(folder, st)) {
-        // Made before writing: it must be possible to make it where it is missing.
-        int error = 0;
-        const QString existing = nearestExistingFolder(folder, error);
-        if (existing.isEmpty())
-            throwFolderError(outDir, error);
-        if (::access(encodeNativePath(existing).constData(), W_OK | X_OK) != 0)
-            throwFolderError(outDir, errno);
-        return;
-    }
-    if (::access(encodeNativePath(folder).constData(), W_OK | X_OK) != 0)
-        throwFileError(path, errno);
-    if (!statPath(target, st))
-        return;  // a new file
-    if (S_ISDIR(st.st_mode))
-        throwFileError(path, EISDIR);
-    if (::access(encodeNativePath(target).constData(), W_OK) != 0)
-        throwFileError(path, errno);
-}
-
-}  // namespace
 
 OutputTargets outputTargets(const CliOptions& options, const QString& stem) {
     OutputTargets targets;
@@ -92,44 +15,52 @@ OutputTargets outputTargets(const CliOptions& options, const QString& stem) {
     for (const OutputFormatRow& format : outputFormats()) {
         const auto given = options.outputPaths.find(format.id);
         if (given != options.outputPaths.end()) {
-            targets.push_back({format.id, given->second});
+            targets.push_back({format.id, given->second, {}});
         } else if (!options.outDir.isEmpty() && (format.inPlainOutDir || options.allWithOutDir)) {
-            targets.push_back({format.id, dir.filePath(stem + format.extension)});
+            targets.push_back({format.id, dir.filePath(stem + format.extension), {}});
         }
     }
     return targets;
 }
 
+void planFiles(OutputTargets& targets, const OutputSource& source) {
+    for (OutputTarget& target : targets)
+        target.files = outputFormat(target.format).paths(target.path, source);
+}
+
+QStringList plannedFiles(const OutputTargets& targets) {
+    QStringList files;
+    for (const OutputTarget& target : targets) files += target.files;
+    return files;
+}
+
 QString sameTargetTwice(const OutputTargets& targets) {
-    for (std::size_t i = 0; i < targets.size(); ++i) {
-        for (std::size_t j = i + 1; j < targets.size(); ++j) {
-            if (cleanAbsolute(targets[i].path) == cleanAbsolute(targets[j].path))
-                return targets[j].path;
-        }
+    const QStringList files = plannedFiles(targets);
+    std::vector<FileIdentity> seen;
+    for (const QString& file : files) {
+        const FileIdentity identity = fileIdentity(file);
+        if (std::find(seen.begin(), seen.end(), identity) != seen.end())
+            return file;
+        seen.push_back(identity);
     }
     return QString();
 }
 
-void checkTargetsWritable(const OutputTargets& targets, const QString& outDir) {
-    for (const OutputTarget& target : targets) checkTarget(target.path, outDir);
-}
-
-void makeOutputFolder(const QString& outDir) {
-    if (outDir.isEmpty())
-        return;
-    const QByteArray native = encodeNativePath(cleanAbsolute(outDir));
-    // Each prefix that ends before a slash, and the whole path.
-    for (qsizetype end = 1; end <= native.size(); ++end) {
-        if (end < native.size() && native[end] != '/')
-            continue;
-        const QByteArray prefix = native.left(end);
-        if (::mkdir(prefix.constData(), 0777) == 0 || errno == EEXIST)
-            continue;
-        throwFolderError(outDir, errno);
+std::optional<OutputOverInput> outputOverInput(const OutputTargets& targets,
+                                               const QStringList& inputs) {
+    std::vector<std::pair<FileIdentity, QString>> regularInputs;
+    for (const QString& input : inputs) {
+        if (isRegularFile(input))
+            regularInputs.emplace_back(fileIdentity(input), input);
     }
-    struct stat st {};
-    if (!statPath(outDir, st) || !S_ISDIR(st.st_mode))
-        throwFolderError(outDir, ENOTDIR);
+    for (const QString& file : plannedFiles(targets)) {
+        const FileIdentity identity = fileIdentity(file);
+        for (const auto& [inputIdentity, input] : regularInputs) {
+            if (identity == inputIdentity)
+                return OutputOverInput{file, input};
+        }
+    }
+    return std::nullopt;
 }
 
 }  // namespace rw::cli

@@ -1,19 +1,22 @@
 #pragma once
 
 #include "cli/cli_options.h"
+#include "export/output_formats.h"
 
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <vector>
 
 namespace rw::cli {
 
-// One file a run writes: the path given (or proposed) for one output of the table. Stock
-// sheets beyond the first go beside it.
+// One output of a run: the path given (or proposed) for one row of the table, and every file
+// its save will write there, further stock sheets included (see planFiles).
 struct OutputTarget {
     OutputFormat format;
     QString path;
+    QStringList files;
 };
 // In the order the table lists the outputs, which is the order they are written in.
 using OutputTargets = std::vector<OutputTarget>;
@@ -22,16 +25,24 @@ using OutputTargets = std::vector<OutputTarget>;
 // workshop files only with --all, the cut DXF as STEM_cut.dxf beside the drawing STEM.dxf).
 OutputTargets outputTargets(const CliOptions& options, const QString& stem);
 
-// A path that two outputs share (after making both absolute and clean), or an empty string.
+// Fills in every target's files for `source`: the stock layout decides how many sheets go
+// beside a workshop file.
+void planFiles(OutputTargets& targets, const OutputSource& source);
+
+// Every file of every target, in the order they are written.
+QStringList plannedFiles(const OutputTargets& targets);
+
+// A file that two outputs (or two sheets) would write, however spelled or linked, or an empty
+// string.
 QString sameTargetTwice(const OutputTargets& targets);
 
-// Checks, before anything is written, what the system can tell without writing: every target's
-// folder exists (or, for the output folder, can be made) and may be written in, and no target is
-// a folder or a file that may not be written. Throws FileError naming the path, worded as the
-// writers word the same failure.
-void checkTargetsWritable(const OutputTargets& targets, const QString& outDir);
-
-// Makes the output folder and any missing folders above it, as mkdir -p would. Throws FileError.
-void makeOutputFolder(const QString& outDir);
+// A planned file that is one of `inputs` (regular files only: writing over a device or a pipe
+// given as the airfoil destroys nothing).
+struct OutputOverInput {
+    QString output;
+    QString input;
+};
+std::optional<OutputOverInput> outputOverInput(const OutputTargets& targets,
+                                               const QStringList& inputs);
 
 }  // namespace rw::cli

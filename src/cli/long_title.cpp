@@ -1,0 +1,16 @@
+#include "cli/long_title.h"
+
+namespace rw::cli {
+
+bool cutLongTitle(AirfoilState& airfoil) {
+    QString& title = airfoil.name;
+    if (title.size() <= kMaxTitleLength)
+        return false;
+    qsizetype length = kMaxTitleLength;
+    if (title.at(length - 1).isHighSurrogate())
+        --length;
+    title.truncate(length);
+    return true;
+}
+
+}  // namespace rw::cli

@@ -4,28 +4,23 @@
 #include "airfoil/airfoil_import.h"
 #include "airfoil/airfoil_parser.h"
 #include "airfoil/airfoil_texts.h"
+#include "cli/batch_files.h"
 #include "cli/cli_texts.h"
 #include "cli/file_identity.h"
 #include "cli/long_title.h"
 #include "cli/output_targets.h"
-#include "cli/stale_sheets.h"
 #include "cli/text_encoding_check.h"
 #include "cli/writable_targets.h"
 #include "export/output_formats.h"
 #include "export/output_name.h"
 #include "geometry/rib_series.h"
 #include "platform/errors.h"
-#include "platform/native_path.h"
 #include "sheet/rib_job.h"
 #include "sheet/rib_sheet.h"
 
-#include <QSet>
 
 #include <algorithm>
-#include <cerrno>
 #include <new>
-
-#include <unistd.h>
 
 namespace rw::cli {
 namespace {
@@ -79,69 +74,6 @@ int readAirfoil(const QString& path, bool asPasted, AirfoilState& airfoil, QChar
     for (const QString& change : changes) err << change << '\n';
     err.setLinePrefix(prefix);
     return kWritten;
-}
-
-// What the files of a batch share: the airfoil files it reads and what earlier files wrote.
-struct BatchFiles {
-    QStringList inputs;
-    QSet<QString> stemsTaken;
-    std::vector<FileIdentity> written;
-};
-
-bool contains(const std::vector<FileIdentity>& identities, const FileIdentity& identity) {
-    return std::find(identities.begin(), identities.end(), identity) != identities.end();
-}
-
-// Every file the run writes is a file of its own: no two outputs or stock sheets on one file,
-// none on an airfoil file the run reads, none on a file an earlier file of the batch wrote.
-int checkFilesApart(const OutputTargets& targets, const BatchFiles& batch, CliStream& err) {
-    if (const QString clash = sameTargetTwice(targets); !clash.isEmpty()) {
-        err << cli_texts::sameFileTwice(clash) << '\n';
-        return kUsage;
-    }
-    if (const auto over = outputOverInput(targets, batch.inputs)) {
-        err << cli_texts::outputIsInput(over->output, over->input) << '\n';
-        return kUsage;
-    }
-    for (const QString& file : plannedFiles(targets)) {
-        if (contains(batch.written, fileIdentity(file)))
-            return refuse(err, cli_texts::earlierFileWrote(file));
-    }
-    return kWritten;
-}
-
-// After a write failed part way: what is in place, so nobody takes the folder for a whole run.
-void tellWrittenBeforeFailure(const QStringList& written, CliStream& err) {
-    if (written.isEmpty())
-        return;
-    err << cli_texts::writtenBeforeFailure() << '\n';
-    for (const QString& path : written) err << path << '\n';
-}
-
-// Removes the further stock sheets an earlier run left beside the workshop files `done` wrote,
-// and says so for each. A file this run or an earlier file of its batch wrote, or an airfoil
-// file it reads, stays whatever its name.
-int removeStaleSheets(const OutputTargets& done, const OutputTargets& all, const BatchFiles& batch,
-                      CliStream& err) {
-    std::vector<FileIdentity> keep = batch.written;
-    for (const QString& file : plannedFiles(all) + batch.inputs) keep.push_back(fileIdentity(file));
-    int status = kWritten;
-    for (const OutputTarget& target : done) {
-        if (!outputFormat(target.format).stockSheets)
-            continue;
-        for (const QString& sheet : staleSheets(target.path, int(target.files.size()))) {
-            if (contains(keep, fileIdentity(sheet)))
-                continue;
-            if (::unlink(encodeNativePath(sheet).constData()) != 0) {
-                const int code = fileErrorCodeFromErrno(errno);
-                err << fileErrorText(code) << '\n' << sheet << '\n';
-                status = kFileError;
-                continue;
-            }
-            err << cli_texts::staleSheetRemoved(sheet) << '\n';
-        }
-    }
-    return status;
 }
 
 // One AIRFOIL_FILE's run.

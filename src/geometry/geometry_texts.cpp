@@ -3,6 +3,7 @@
 #include "platform/errors.h"
 
 #include <QCoreApplication>
+#include <QStringList>
 
 #include <cmath>
 
@@ -143,6 +144,44 @@ QString skippedFeaturesLinesText(const QString& nativePath, const QString& lines
 
 QString moreSkippedLinesText(int count) {
     return QCoreApplication::translate("rw::geometry_texts", "ほか %1 行").arg(count);
+}
+
+void refuseTooManySparNotches(int ribNumber, const QString& feature, std::size_t limit) {
+    refuse(ribNumber, feature,
+           QCoreApplication::translate("rw::geometry_texts",
+                                       "1 枚のリブに切り欠けるのは %1 個までです")
+               .arg(limit));
+}
+
+void refuseThinHoleWeb(int ribNumber, double web, double thinnest) {
+    refuse(ribNumber, lighteningHolesName(),
+           QCoreApplication::translate(
+               "rw::geometry_texts",
+               "まわりに残す幅 %1 mm は細すぎて切り出すと折れます。%2 mm 以上にしてください")
+               .arg(mm(web), mm(thinnest)));
+}
+
+QString noRoomForHolesNote() {
+    return QCoreApplication::translate(
+        "rw::geometry_texts",
+        "肉抜き穴の入る場所がありません。直径かまわりに残す幅を小さくしてください");
+}
+
+QString ribsNoteText(const std::vector<int>& ribs, const QString& note) {
+    QStringList runs;
+    for (std::size_t i = 0; i < ribs.size();) {
+        std::size_t last = i;
+        while (last + 1 < ribs.size() && ribs[last + 1] == ribs[last] + 1) ++last;
+        runs << (last == i ? QString::number(ribs[i])
+                           //: A run of rib numbers: %1 the first, %2 the last.
+                           : QCoreApplication::translate("rw::geometry_texts", "%1〜%2")
+                                 .arg(ribs[i])
+                                 .arg(ribs[last]));
+        i = last + 1;
+    }
+    //: %1 lists the ribs, %2 is what the rib details tell about them.
+    return QCoreApplication::translate("rw::geometry_texts", "リブ %1: %2")
+        .arg(runs.join(QCoreApplication::translate("rw::geometry_texts", "、")), note);
 }
 
 }  // namespace rw

@@ -4,6 +4,9 @@
 
 #include <QString>
 
+#include <cstddef>
+#include <vector>
+
 // Every text the geometry layer shows the user: the rib features' names and refusals, and the
 // settings file of the rib details. Kept together so the wording is reviewed in one place.
 namespace rw {
@@ -16,7 +19,7 @@ QString wrongFirstLineText();
 QString badLineText(int line, const QString& text);  // `line` counts from 1
 
 // The names the refusals give the features, as the rib details dialog lists them.
-QString notchSideName(NotchSide side);  // the surface a notch is cut into
+QString notchSideName(NotchSide side);                     // the surface a notch is cut into
 QString sparNotchName(int index, const SparNotch& notch);  // index from 1
 QString trailingEdgeName(const TrailingEdgeStock& stock);
 QString sheetingName();
@@ -34,6 +37,15 @@ QString lighteningHolesName();
 [[noreturn]] void refuseNonPositiveSize(int ribNumber, const QString& feature);
 [[noreturn]] void refuseHoleDiameter(int ribNumber, double diameterPercent);
 [[noreturn]] void refuseSheetingThickerThanRib(int ribNumber, float upperSkin, float lowerSkin);
+// `feature` is the first notch beyond the `limit` a rib takes.
+[[noreturn]] void refuseTooManySparNotches(int ribNumber, const QString& feature,
+                                           std::size_t limit);
+[[noreturn]] void refuseThinHoleWeb(int ribNumber, double web, double thinnest);
+
+// What a rib feature tells without refusing the rib, and the line that gives a note with the
+// ribs it concerns (numbers from 1, ascending; runs are written as ranges).
+QString noRoomForHolesNote();
+QString ribsNoteText(const std::vector<int>& ribs, const QString& note);
 
 // Lines of the rib details' settings file that did not read and were left out, the rest being
 // used: its path and the lines, one per line (badLineText, then moreSkippedLinesText).

@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 namespace rw {
 namespace {
@@ -32,14 +34,37 @@ void requireFiniteRib(const SeriesRib& rib) {
 // side's outline lies further in and stays the boundary there. With features a rib that leaves
 // no material is refused; without, the empty piece is left to the outputs that need one.
 RibCut cutPiece(const SeriesRib& rib, float upper, float lower, const RibFeatures& features,
-                bool featured) {
+                bool featured, QStringList& notes) {
     RibCut cut = computeCutContour(rib.outline, std::min(upper, lower), rib.number);
     if (!featured)
         return cut;
     if (cut.empty())
         refuseSheetingThickerThanRib(rib.number, upper, lower);
-    return applyRibFeatures(cut, rib.shape.ribChord, rib.number, features);
+    return applyRibFeatures(cut, rib.shape.ribChord, rib.number, features, notes);
 }
+
+// Each note once, in the order the ribs first gave it, with every rib that gave it.
+class NoteGathering {
+  public:
+    void add(int ribNumber, const QStringList& notes) {
+        for (const QString& note : notes) {
+            auto same = std::find_if(notes_.begin(), notes_.end(),
+                                     [&](const auto& entry) { return entry.first == note; });
+            if (same == notes_.end())
+                notes_.emplace_back(note, std::vector<int>{ribNumber});
+            else if (same->second.back() != ribNumber)
+                same->second.push_back(ribNumber);
+        }
+    }
+    QStringList lines() const {
+        QStringList lines;
+        for (const auto& [note, ribs] : notes_) lines << ribsNoteText(ribs, note);
+        return lines;
+    }
+
+  private:
+    std::vector<std::pair<QString, std::vector<int>>> notes_;
+};
 
 }  // namespace
 
@@ -52,6 +77,7 @@ RibSeries buildRibSeries(const AirfoilProfile& profile, const RibParameters& par
     const float lower = lowerSkinThickness(features, params.skinThickness);
     if (params.ribCount > 0)
         series.ribs.reserve(std::size_t(params.ribCount));
+    NoteGathering notes;
     for (int k = 1; k <= params.ribCount; ++k) {
         SeriesRib& rib = series.ribs.emplace_back();
         rib.number = k;
@@ -61,9 +87,13 @@ RibSeries buildRibSeries(const AirfoilProfile& profile, const RibParameters& par
                                  lower, rib.outline);
         rib.sparX = double(rib.shape.ribChord) * double(params.sparPercent) / 100;
         requireFiniteRib(rib);
-        if (series.hasPieces)
-            rib.piece = cutPiece(rib, upper, lower, features, series.featured);
+        if (series.hasPieces) {
+            QStringList ribNotes;
+            rib.piece = cutPiece(rib, upper, lower, features, series.featured, ribNotes);
+            notes.add(rib.number, ribNotes);
+        }
     }
+    series.notes = notes.lines();
     return series;
 }
 

@@ -6,6 +6,8 @@
 #include "geometry/rib_outline.h"
 #include "geometry/rib_parameters.h"
 
+#include <QStringList>
+
 #include <vector>
 
 namespace rw {
@@ -27,6 +29,9 @@ struct RibSeries {
     // Each rib's piece was cut. Without features a piece may be empty (a skin that leaves no
     // material), for the outputs that need one to refuse in their own words.
     bool hasPieces = false;
+    // What the features tell about the ribs without refusing them (no room for a hole), each
+    // once with the ribs it concerns: for the user to read, not to stop on.
+    QStringList notes;
 };
 
 // Whether the ribs are also cut when no feature asks for it: the workshop files draw the piece.

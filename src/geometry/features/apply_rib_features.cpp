@@ -6,7 +6,7 @@
 namespace rw {
 
 RibCut applyRibFeatures(const RibCut& contour, float ribChord, int ribNumber,
-                        const RibFeatures& features) {
+                        const RibFeatures& features, QStringList& notes) {
     if (contour.empty())
         return contour;
     RibPiece piece(contour, ribChord, ribNumber);
@@ -16,6 +16,7 @@ RibCut applyRibFeatures(const RibCut& contour, float ribChord, int ribNumber,
                 unit.apply(piece, features);
         }
     }
+    notes << piece.notes();
     return piece.cut();
 }
 

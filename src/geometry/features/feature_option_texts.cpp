@@ -36,6 +36,14 @@ QString holesOptionRefusedText(const QString& text) {
         .arg(text);
 }
 
+QString holesWebTooThinText(const QString& text, const QString& thinnest) {
+    return QCoreApplication::translate(
+               "rw::feature_option_texts",
+               "--holes: a web under %1 mm breaks out as the rib is cut; give %1 mm or more, such "
+               "as 60:2; not '%2'")
+        .arg(thinnest, text);
+}
+
 QString sparNotchOptionHelp() {
     return QCoreApplication::translate(
         "rw::feature_option_texts",

@@ -11,6 +11,8 @@ QString sparNotchOptionRefusedText(const QString& text);
 QString skinOptionRefusedText(const QString& option, const QString& text);
 QString trailingEdgeStockOptionRefusedText(const QString& text);
 QString holesOptionRefusedText(const QString& text);
+// A web thinner than `thinnest` (mm, as the option writes it) reads but cannot be kept.
+QString holesWebTooThinText(const QString& text, const QString& thinnest);
 
 // Each option's line in the command line's usage.
 QString sparNotchOptionHelp();

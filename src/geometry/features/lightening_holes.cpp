@@ -45,11 +45,14 @@ void cutLighteningHoles(RibPiece& piece, const RibFeatures& features) {
     requirePositiveSizes({holes.diameterPercent, holes.web}, piece.ribNumber(), name);
     if (holes.diameterPercent >= 100)
         refuseHoleDiameter(piece.ribNumber(), holes.diameterPercent);
+    if (holes.web < kThinnestHoleWeb)
+        refuseThinHoleWeb(piece.ribNumber(), holes.web, kThinnestHoleWeb);
     const std::vector<HoleBay> bays = holeBays(piece, features, holes.web);
-    for (const HoleCircle& hole :
-         placeLighteningHoles(piece.cut().outer, bays, holes.diameterPercent, holes.web)) {
-        piece.openHole(holeRing(hole));
-    }
+    const std::vector<HoleCircle> placed =
+        placeLighteningHoles(piece.cut().outer, bays, holes.diameterPercent, holes.web);
+    if (placed.empty())
+        piece.addNote(noRoomForHolesNote());
+    for (const HoleCircle& hole : placed) piece.openHole(holeRing(hole));
 }
 
 void readLighteningHoles(const QString& text, RibFeatures& features) {
@@ -72,6 +75,8 @@ LighteningHoles parseHolesOption(const QString& text) {
     LighteningHoles holes{true, capturedNumber(match, 1), capturedNumber(match, 2)};
     if (!(holes.diameterPercent > 0 && holes.diameterPercent < 100 && holes.web > 0))
         throw RibwrightError(holesOptionRefusedText(text));
+    if (holes.web < kThinnestHoleWeb)
+        throw RibwrightError(holesWebTooThinText(text, shortestOptionNumber(kThinnestHoleWeb)));
     return holes;
 }
 

@@ -5,6 +5,7 @@
 #include "geometry/rib_cut.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace rw {
 
@@ -36,6 +37,11 @@ class RibPiece {
     // the polygon grid like every other ring of the cut.
     void openHole(const MmRing& ring);
 
+    // What a feature has to tell about this rib without refusing it, such as no room for a
+    // hole. The note does not name the rib: the series gathers the ribs each note concerns.
+    void addNote(const QString& note) { notes_ << note; }
+    const QStringList& notes() const { return notes_; }
+
   private:
     void combine(ClipperLib::ClipType operation, const ClipperLib::Paths& shapes,
                  const QString& feature);
@@ -47,6 +53,7 @@ class RibPiece {
     ContourSpan span_;
     double lowest_ = 0;
     double highest_ = 0;
+    QStringList notes_;
 };
 
 }  // namespace rw

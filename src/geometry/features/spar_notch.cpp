@@ -8,10 +8,16 @@
 #include "geometry/rib_features.h"
 #include "platform/errors.h"
 
+#include <vector>
+
 namespace rw {
 namespace {
 
-void cutSparNotch(RibPiece& piece, const SparNotch& notch, int index) {
+// The region notch `index` (from 1) removes: from `depth` below the contour at its centre line
+// out past the piece, on its surface or both, measured on `contour` as the piece stood before any
+// notch was cut. Appends one cutter per surface to `cutters`.
+void appendNotchCutters(const RibPiece& piece, const MmRing& contour, const SparNotch& notch,
+                        int index, ClipperLib::Paths& cutters) {
     const int ribNumber = piece.ribNumber();
     const QString name = sparNotchName(index, notch);
     requirePositiveSizes({notch.width, notch.depth}, ribNumber, name);
@@ -21,13 +27,12 @@ void cutSparNotch(RibPiece& piece, const SparNotch& notch, int index) {
     if (!(left > piece.span().front && right < piece.span().back))
         refuseOutsideChord(ribNumber, name, left, right, piece.span().front, piece.span().back);
 
-    const ContourSection section = sectionAt(piece.cut().outer, centre);
+    const ContourSection section = sectionAt(contour, centre);
     const bool both = notch.side == NotchSide::Both;
     const double removed = both ? 2 * notch.depth : notch.depth;
     if (!section.crosses || removed >= section.height())
         refuseDeeperThanRib(ribNumber, name, removed, section.height(), both);
 
-    ClipperLib::Paths cutters;
     if (notch.side != NotchSide::Bottom) {
         cutters.push_back(piece.rectangle(left, section.top - notch.depth, right,
                                           piece.highest() + kCutterOverreach));
@@ -36,7 +41,6 @@ void cutSparNotch(RibPiece& piece, const SparNotch& notch, int index) {
         cutters.push_back(piece.rectangle(left, piece.lowest() - kCutterOverreach, right,
                                           section.bottom + notch.depth));
     }
-    piece.cutAway(cutters, name);
 }
 
 void readSparNotch(const QString& text, RibFeatures& features) {
@@ -50,8 +54,13 @@ QStringList writeSparNotches(const RibFeatures& features) {
 }
 
 void cutSparNotches(RibPiece& piece, const RibFeatures& features) {
-    for (size_t i = 0; i < features.sparNotches.size(); ++i)
-        cutSparNotch(piece, features.sparNotches[i], int(i) + 1);
+    const std::vector<SparNotch>& notches = features.sparNotches;
+    if (notches.size() > kMaxSparNotches) {
+        refuseTooManySparNotches(piece.ribNumber(),
+                                 sparNotchName(kMaxSparNotches + 1, notches[kMaxSparNotches]),
+                                 kMaxSparNotches);
+    }
+    cutSparNotchRegions(piece, notches);
 }
 
 }  // namespace
@@ -89,6 +98,32 @@ QString formatSparNotchOption(const SparNotch& notch) {
 
 double notchCentre(const SparNotch& notch, float ribChord) {
     return notch.positionInMm ? notch.position : double(ribChord) * notch.position / 100;
+}
+
+void cutSparNotchRegions(RibPiece& piece, const std::vector<SparNotch>& notches) {
+    // Every notch is measured on the piece as the stock left it: a notch over another one reaches
+    // its own depth below the contour, not its depth below the other's floor.
+    const MmRing& contour = piece.cut().outer;
+    std::vector<ClipperLib::Paths> cutters(notches.size());
+    ClipperLib::Paths all;
+    for (size_t i = 0; i < notches.size(); ++i) {
+        appendNotchCutters(piece, contour, notches[i], int(i) + 1, cutters[i]);
+        all.insert(all.end(), cutters[i].begin(), cutters[i].end());
+    }
+    if (all.empty())
+        return;
+    // One difference with every region at once: the polygon library takes the cutters as one
+    // shape, so overlapping notches remove their union.
+    try {
+        piece.cutAway(all, sparNotchName(1, notches.front()));
+    } catch (const RibwrightError&) {
+        // A refused cut leaves the piece as it was. Name the notch that splits or empties the
+        // rib: cut the same regions one at a time, in the order given.
+        RibPiece named(piece.cut(), piece.ribChord(), piece.ribNumber());
+        for (size_t i = 0; i < notches.size(); ++i)
+            named.cutAway(cutters[i], sparNotchName(int(i) + 1, notches[i]));
+        throw;
+    }
 }
 
 RibFeatureUnit sparNotchUnit() {

@@ -4,6 +4,9 @@
 
 #include <QString>
 
+#include <cstddef>
+#include <vector>
+
 namespace rw {
 
 // Which surface of the rib a spar notch is cut into.
@@ -33,7 +36,18 @@ QString formatSparNotchOption(const SparNotch& notch);
 // The notch's centre line on a rib of chord `ribChord`, in mm from its leading edge.
 double notchCentre(const SparNotch& notch, float ribChord);
 
-// Key spar-notch, repeatable: each value is one more notch, cut in the order given.
+// The most notches one rib takes. A rib slots onto a handful of spars and stringers; fifty leaves
+// room for a geodetic structure and keeps the cut of a rib well under a second.
+constexpr std::size_t kMaxSparNotches = 50;
+
+// Removes the union of the notches' regions from the piece in one cut, whatever their number
+// (the unit refuses more than kMaxSparNotches before it gets here). Each region is measured on
+// the piece as it is before the cut, so a notch given twice cuts as once. Throws RibwrightError
+// naming the notch that cannot be cut, or the first notch that splits or empties the rib.
+void cutSparNotchRegions(RibPiece& piece, const std::vector<SparNotch>& notches);
+
+// Key spar-notch, repeatable: each value is one more notch; more than kMaxSparNotches on a rib
+// are refused when it is cut.
 RibFeatureUnit sparNotchUnit();
 
 }  // namespace rw

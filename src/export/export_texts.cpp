@@ -104,4 +104,13 @@ QString openSvgQuestion() {
                                        "SVGに関連付けされたソフトを起動しますか？");
 }
 
+QString tooManyPrintedPages(const QString& pages, int limit) {
+    return QCoreApplication::translate(
+               "rw::export_texts",
+               "原寸 PDF が %1 ページになり、上限の %2 ページを超えます。翼弦かリブの数を減らすか、"
+               "大きな用紙にしてください")
+        .arg(pages)
+        .arg(limit);
+}
+
 }  // namespace rw::export_texts

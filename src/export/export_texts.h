@@ -20,6 +20,9 @@ QString ribTooThinToCut(int ribNumber);
 QString ribDoesNotFitStock(int ribNumber, const QString& ribWidth, const QString& ribHeight,
                            const QString& stockWidth, const QString& stockHeight);
 
+// A print of `pages` pages (a whole number, as text) is refused: at most `limit` are printed.
+QString tooManyPrintedPages(const QString& pages, int limit);
+
 // The command line's option of each output, for its usage text.
 QString imageOptionHelp();
 QString csvOptionHelp();

@@ -1,5 +1,8 @@
 #include "export/print_plan.h"
 
+#include "export/export_texts.h"
+#include "platform/errors.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -11,14 +14,20 @@ double stepOf(double tile) {
     return tile - PrintPlan::kOverlap;
 }
 
-// Tiles needed to cover `length` when each shows `tile` and the next starts `step` further on.
-int tilesFor(double length, double tile) {
+// Tiles needed to cover `length` when each shows `tile` and the next starts `step` further on;
+// kept in floating point, as a chord of kilometres needs more tiles than an int holds.
+double tilesFor(double length, double tile) {
     if (length <= tile)
         return 1;
-    return 1 + int(std::ceil((length - tile) / stepOf(tile) - 1e-9));
+    return 1 + std::ceil((length - tile) / stepOf(tile) - 1e-9);
 }
 
-PrintPlan planFor(const std::vector<WorkshopRib>& ribs, QSizeF paper, bool landscape, int columns) {
+struct Candidate {
+    PrintPlan plan;
+    double pages = 0;  // columns times rows, before either is known to fit an int
+};
+
+Candidate planFor(const std::vector<WorkshopRib>& ribs, QSizeF paper, bool landscape, int columns) {
     PrintPlan plan;
     plan.paper = paper;
     plan.landscape = landscape;
@@ -31,8 +40,9 @@ PrintPlan planFor(const std::vector<WorkshopRib>& ribs, QSizeF paper, bool lands
     options.reservedTop = PrintPlan::kCalibrationHeight;
     options.captionHeight = PrintPlan::kCaptionHeight;
     plan.layout = placeInRows(ribs, options);
-    plan.rows = tilesFor(plan.layout.sheetSize.height(), tile.height());
-    return plan;
+    const double rows = tilesFor(plan.layout.sheetSize.height(), tile.height());
+    plan.rows = int(std::min(rows, double(PrintPlan::kMaxPages) + 1));
+    return {std::move(plan), rows * columns};
 }
 
 }  // namespace
@@ -60,21 +70,29 @@ PrintPlan planPrint(const std::vector<WorkshopRib>& ribs, QSizeF portraitPaper) 
     double widest = 0;
     for (const WorkshopRib& rib : ribs) widest = std::max(widest, rib.footprint.width());
 
-    PrintPlan best;
-    bool found = false;
+    Candidate best;
+    double fewestPages = std::numeric_limits<double>::infinity();
     for (bool landscape : {false, true}) {
         const QSizeF paper = landscape ? portraitPaper.transposed() : portraitPaper;
         const double tile = paper.width() - 2 * PrintPlan::kMargin;
-        const int fewest = tilesFor(widest + 2 * PrintPlan::kRibGap, tile);
-        for (int columns = fewest; columns < fewest + 3; ++columns) {
-            PrintPlan plan = planFor(ribs, paper, landscape, columns);
-            if (!found || plan.pageCount() < best.pageCount()) {
-                best = std::move(plan);
-                found = true;
+        const double fewest = tilesFor(widest + 2 * PrintPlan::kRibGap, tile);
+        if (fewest > PrintPlan::kMaxPages) {  // one row of pages is already too many
+            fewestPages = std::min(fewestPages, fewest);
+            continue;
+        }
+        for (int columns = int(fewest); columns < int(fewest) + 3; ++columns) {
+            Candidate candidate = planFor(ribs, paper, landscape, columns);
+            if (candidate.pages < fewestPages) {
+                fewestPages = candidate.pages;
+                best = std::move(candidate);
             }
         }
     }
-    return best;
+    if (fewestPages > PrintPlan::kMaxPages) {
+        throw RibwrightError(export_texts::tooManyPrintedPages(QString::number(fewestPages, 'f', 0),
+                                                               PrintPlan::kMaxPages));
+    }
+    return best.plan;
 }
 
 }  // namespace rw

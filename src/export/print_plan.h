@@ -23,6 +23,10 @@ struct PrintPlan {
     static constexpr double kCalibrationHeight = 26;  // bars and instruction on page 1
     static constexpr double kCaptionHeight = 5;       // airfoil name under each rib
     static constexpr double kRibGap = 8;
+    // The most pages one print may take: a ream. The largest templates a builder prints, ribs of
+    // a metre or two for a full-size glider, take tens of pages; beyond a ream the chord or the
+    // number of ribs is a slip, and the print would only fill the printer's tray.
+    static constexpr int kMaxPages = 500;
 
     int pageCount() const { return columns * rows; }
     // Where a tile lies on its page.
@@ -36,7 +40,8 @@ struct PrintPlan {
 
 // The plan with the fewest pages for these ribs on `paper` (given portrait): portrait or
 // landscape, and a virtual sheet one, two or three tiles wide. Ties go to portrait and to the
-// narrower sheet.
+// narrower sheet. Throws RibwrightError stating the limit when even that plan takes more than
+// PrintPlan::kMaxPages pages; call it before any file is written to refuse such a print early.
 PrintPlan planPrint(const std::vector<WorkshopRib>& ribs, QSizeF portraitPaper);
 
 }  // namespace rw

@@ -28,6 +28,7 @@ constexpr double kUnitsPerMm = kResolution / 25.4;
 const QColor kSurfaceColour(150, 150, 150);
 const QColor kChordColour(255, 0, 0);
 const QColor kMarkColour(120, 120, 120);
+constexpr double kSeamWidth = 0.15;  // mm, the dashed trimming lines
 
 QPen penMm(const QColor& colour, double widthMm, Qt::PenStyle style = Qt::SolidLine) {
     QPen pen(colour, widthMm, style, Qt::FlatCap, Qt::MiterJoin);
@@ -121,33 +122,49 @@ void registrationMark(QPainter& painter, QPointF centre) {
     painter.drawLine(centre - QPointF(0, 5), centre + QPointF(0, 5));
 }
 
-// Dashed trimming lines along the middle of every overlap, with registration marks where they
-// cross each other and halfway along each tile.
-void drawSeams(QPainter& painter, const PrintPlan& plan) {
-    const QSizeF sheet(plan.tileOnSheet(plan.columns - 1, 0).right(),
-                       plan.tileOnSheet(0, plan.rows - 1).bottom());
-    painter.setPen(penMm(kMarkColour, 0.15, Qt::DashLine));
-    for (int c = 0; c + 1 < plan.columns; ++c) {
+// The seams of `count` tiles that cross tile `tile`: a seam runs along the middle of the overlap
+// of the two tiles beside it, and a tile steps on by far more than a mark is wide, so a page
+// shows the seam before it and the seam after it and no other.
+struct SeamRange {
+    int first = 0;
+    int last = -1;
+};
+SeamRange seamsOnTile(int tile, int count) {
+    return {std::max(0, tile - 1), std::min(count - 2, tile)};
+}
+
+// Dashed trimming lines along the middle of the overlaps that page (column, row) shows, with
+// registration marks where they cross each other and halfway along each tile. Only what lies on
+// the page is drawn, so a plan of many pages costs no more per page than a plan of few.
+void drawSeams(QPainter& painter, const PrintPlan& plan, int column, int row) {
+    const QRectF shown = plan.tileOnSheet(column, row);
+    const SeamRange vertical = seamsOnTile(column, plan.columns);
+    const SeamRange horizontal = seamsOnTile(row, plan.rows);
+    // Each line starts at the page's edge with its dashes where a line from the sheet's edge
+    // would have them, so the dashes of two pages lie on each other in the overlap.
+    QPen dashes = penMm(kMarkColour, kSeamWidth, Qt::DashLine);
+    dashes.setDashOffset(shown.top() / kSeamWidth);
+    painter.setPen(dashes);
+    for (int c = vertical.first; c <= vertical.last; ++c) {
         const double x = plan.verticalSeam(c);
-        painter.drawLine(QPointF(x, 0), QPointF(x, sheet.height()));
+        painter.drawLine(QPointF(x, shown.top()), QPointF(x, shown.bottom()));
     }
-    for (int r = 0; r + 1 < plan.rows; ++r) {
+    dashes.setDashOffset(shown.left() / kSeamWidth);
+    painter.setPen(dashes);
+    for (int r = horizontal.first; r <= horizontal.last; ++r) {
         const double y = plan.horizontalSeam(r);
-        painter.drawLine(QPointF(0, y), QPointF(sheet.width(), y));
+        painter.drawLine(QPointF(shown.left(), y), QPointF(shown.right(), y));
     }
-    for (int c = 0; c + 1 < plan.columns; ++c) {
-        for (int r = 0; r < plan.rows; ++r) {
-            registrationMark(painter,
-                             QPointF(plan.verticalSeam(c), plan.tileOnSheet(c, r).center().y()));
+    for (int c = vertical.first; c <= vertical.last; ++c) {
+        for (int r = std::max(0, row - 1); r <= row; ++r) {
+            if (r == row)
+                registrationMark(painter, QPointF(plan.verticalSeam(c), shown.center().y()));
             if (r + 1 < plan.rows)
                 registrationMark(painter, QPointF(plan.verticalSeam(c), plan.horizontalSeam(r)));
         }
     }
-    for (int r = 0; r + 1 < plan.rows; ++r) {
-        for (int c = 0; c < plan.columns; ++c)
-            registrationMark(painter,
-                             QPointF(plan.tileOnSheet(c, r).center().x(), plan.horizontalSeam(r)));
-    }
+    for (int r = horizontal.first; r <= horizontal.last; ++r)
+        registrationMark(painter, QPointF(shown.center().x(), plan.horizontalSeam(r)));
 }
 
 void drawPage(QPainter& painter, const PrintPlan& plan, int column, int row) {
@@ -166,7 +183,7 @@ void drawPage(QPainter& painter, const PrintPlan& plan, int column, int row) {
         if (sheetBox(rib, PrintPlan::kCaptionHeight).adjusted(-1, -1, 1, 1).intersects(shown))
             drawRib(painter, rib, plan.layout.airfoilName);
     }
-    drawSeams(painter, plan);
+    drawSeams(painter, plan, column, row);
     painter.restore();
 }
 

@@ -7,6 +7,9 @@
 #include "ui/main_window.h"
 #include "ui/rib_details_dialog.h"
 #include "ui/rib_panel.h"
+#include "ui/ui_texts.h"
+
+#include <QDir>
 
 namespace rw {
 
@@ -55,13 +58,18 @@ void MainWindow::checkRibDetails(const RibFeatures& features) const {
 }
 
 // The features are in use from now on even when the file cannot be written; the user is told,
-// and the sheet is drawn with them.
+// and the sheet is drawn with them. A file a later version wrote may hold settings this one
+// cannot write back: it is replaced only when the user agrees.
 void MainWindow::takeRibDetails(const RibFeatures& features) {
     ribPanel_->setFeatures(features);
-    try {
-        saveRibFeatures(ribFeaturesFilePath(folders_), features);
-    } catch (const FileError& error) {
-        desktop_.showMessage(error.text());
+    const QString path = ribFeaturesFilePath(folders_);
+    if (!ribFeaturesFileIsNewer(path) || desktop_.askYesNo(ui_texts::replaceNewerRibDetailsQuestion(
+                                             QDir::toNativeSeparators(path)))) {
+        try {
+            saveRibFeatures(path, features);
+        } catch (const FileError& error) {
+            desktop_.showMessage(error.text());
+        }
     }
     if (state_.viewMode == ViewMode::RibSheet)
         drawRibSheet();

@@ -240,4 +240,12 @@ QString removeNotchButton() {
     return QCoreApplication::translate("rw::ui_texts", "削除");
 }
 
+QString replaceNewerRibDetailsQuestion(const QString& nativePath) {
+    return QCoreApplication::translate(
+               "rw::ui_texts",
+               "リブ詳細の設定ファイルは新しい版の Ribwright で書かれています。\n%1\n"
+               "この版の形式で上書きしますか？ (「いいえ」でもこの設定は今回使います)")
+        .arg(nativePath);
+}
+
 }  // namespace rw::ui_texts

@@ -71,4 +71,8 @@ QString noNotchesNote();
 QString addNotchButton();
 QString removeNotchButton();
 
+// The rib details file was written by a later version of the program: asked before the details
+// accepted in the dialog replace it. %1 is its path.
+QString replaceNewerRibDetailsQuestion(const QString& nativePath);
+
 }  // namespace rw::ui_texts

@@ -11,6 +11,14 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace rw::test {
 namespace {
 
@@ -213,14 +221,89 @@ TEST_F(RibDetails, BadValuesAreRefusedInTheDialog) {
     }
 }
 
-TEST_F(RibDetails, DamagedFileGivesTheDefaultsWithAMessage) {
-    writeBytes(detailsFile(), "Ribwright rib details 1\r\nspar-notch=30:3x\r\n");
+// One bad line costs that line only: the rest is used, the message names the line, and the file
+// stays as it is until the dialog is next accepted.
+TEST_F(RibDetails, ABadLineInTheFileCostsOnlyThatLine) {
+    writeBytes(detailsFile(), "Ribwright rib details 1\r\nspar-notch=30:3x\r\nupper-skin=1,5\r\n");
     open();
     ASSERT_EQ(desktop.messages.size(), 1);
     EXPECT_TRUE(desktop.messages.front().startsWith(
-        "リブ詳細の設定ファイルが壊れているため、初期値 (すべて無し) に戻しました。"));
-    EXPECT_EQ(featuresInUse(), RibFeatures{});
-    EXPECT_EQ(readBytes(detailsFile()), "Ribwright rib details 1\r\nspar-notch=30:3x\r\n");
+        "リブ詳細の設定ファイルに読めない行があったため、その行を飛ばして残りの設定を使います。"))
+        << desktop.messages.front().toStdString();
+    EXPECT_TRUE(desktop.messages.front().endsWith("2 行目: spar-notch=30:3x"));
+    RibFeatures expected;
+    expected.upperSkin = 1.5f;
+    EXPECT_EQ(featuresInUse(), expected);
+    EXPECT_EQ(readBytes(detailsFile()),
+              "Ribwright rib details 1\r\nspar-notch=30:3x\r\nupper-skin=1,5\r\n");
+}
+
+// What stands in the file's place cannot stop the window: a huge file, a FIFO no one writes
+// into, a link to an endless device. Each gives the defaults and one short message.
+TEST_F(RibDetails, WhatIsNoDetailsFileStillLetsTheWindowStart) {
+    const QByteArray file = QFile::encodeName(detailsFile());
+    const std::vector<std::pair<const char*, std::function<void()>>> cases = {
+        {"a 10 MB bad line",
+         [&] {
+             writeBytes(detailsFile(), "Ribwright rib details 1\r\nholes=" +
+                                           QByteArray(10 * 1024 * 1024, '7') + "\r\n");
+         }},
+        {"a FIFO", [&] { ASSERT_EQ(::mkfifo(file.constData(), 0600), 0); }},
+        {"/dev/zero",
+         [&] { ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), detailsFile())); }},
+    };
+    for (const auto& [what, make] : cases) {
+        SCOPED_TRACE(what);
+        window.reset();
+        desktop.messages.clear();
+        QFile::remove(detailsFile());
+        make();
+        // Should the window wait in open on the FIFO, a writer that comes and goes lets it on.
+        std::atomic<bool> started = false;
+        std::thread unblock([&] {
+            for (int i = 0; i < 200 && !started; ++i)
+                std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            if (!started)
+                ::close(::open(file.constData(), O_WRONLY | O_NONBLOCK));
+        });
+        open();
+        started = true;
+        unblock.join();
+        ASSERT_EQ(desktop.messages.size(), 1);
+        EXPECT_TRUE(desktop.messages.front().startsWith(
+            "リブ詳細の設定ファイルが壊れているため、初期値 (すべて無し) に戻しました。"));
+        EXPECT_LT(desktop.messages.front().size(), 300) << desktop.messages.front().toStdString();
+        EXPECT_EQ(featuresInUse(), RibFeatures{});
+    }
+}
+
+// A file a later version wrote is read as far as this version knows it, and replaced only when
+// the user agrees; keys this version does not know survive the save.
+TEST_F(RibDetails, ANewerFileIsReplacedOnlyWhenTheUserAgrees) {
+    const QByteArray newer = "Ribwright rib details 2\r\nupper-skin=1.5\r\nfillet=3\r\n";
+    writeBytes(detailsFile(), newer);
+    open();
+    EXPECT_TRUE(desktop.messages.isEmpty()) << desktop.messages.join(u'\n').toStdString();
+    EXPECT_EQ(featuresInUse().upperSkin, 1.5f);
+    openSheetView();
+
+    for (const bool agree : {false, true}) {
+        SCOPED_TRACE(agree);
+        desktop.questions.clear();
+        desktop.yesNoAnswers = {agree};
+        RibDetailsDialog* dialog = openDialog();
+        ASSERT_NE(dialog, nullptr);
+        addNotch(dialog, agree ? "60" : "30", 0, "3", "2", 0);
+        press(dialog, "OkButton");
+        ASSERT_TRUE(waitUntil([&] { return !window->findChild<RibDetailsDialog*>(); }));
+        ASSERT_EQ(desktop.questions.size(), 1);
+        EXPECT_TRUE(desktop.questions.front().contains(QDir::toNativeSeparators(detailsFile())));
+        EXPECT_EQ(featuresInUse().sparNotches.size(), agree ? 2u : 1u) << "used either way";
+        EXPECT_EQ(readBytes(detailsFile()),
+                  agree ? QByteArray("Ribwright rib details 1\r\nspar-notch=30:3x2:top\r\n"
+                                     "spar-notch=60:3x2:top\r\nupper-skin=1.5\r\nfillet=3\r\n")
+                        : newer);
+    }
 }
 
 // A details file that cannot be written does not lose what was set: it is used, and the user is

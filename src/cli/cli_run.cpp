@@ -109,6 +109,7 @@ int runOneFile(const CliOptions& options, const QString& airfoilFile, BatchFiles
         run.series = buildRibSeries(
             job.airfoil.profile, job.params, job.features,
             anyNeedsPieces(formatsOf(targets)) ? SeriesPieces::Always : SeriesPieces::WhenFeatured);
+        for (const QString& note : run.series.notes) err << note << '\n';
         // Every export of the window redraws the sheet first, so a setting the drawing refuses
         // (a root chord of 0) refuses every file here too.
         drawRibSheet(run.sheet, options.sheetSize, job, run.series);

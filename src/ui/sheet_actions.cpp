@@ -34,6 +34,14 @@ SheetJob MainWindow::drawRibSheet() {
         throw;
     }
     showSheet();
+    // The features' notes (no room for holes) show once, not again at every redraw that gives
+    // the same ones; the window keeps the latest as a property of its own.
+    const QStringList notes = drawn.series->notes;
+    if (notes != property("ribNotesShown").toStringList()) {
+        setProperty("ribNotesShown", notes);
+        if (!notes.isEmpty())
+            desktop_.showMessage(notes.join(QLatin1Char('\n')));
+    }
     return drawn;
 }
 

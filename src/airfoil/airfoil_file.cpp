@@ -1,5 +1,6 @@
 #include "airfoil/airfoil_file.h"
 
+#include "airfoil/airfoil_read.h"
 #include "platform/atomic_file.h"
 #include "platform/native_path.h"
 #include "platform/text_codec.h"
@@ -41,11 +42,20 @@ QString withCrLfLineEnds(const QString& raw) {
 std::optional<QString> loadAirfoilText(const QString& path, LegacyEncoding legacy) {
     if (!isRegularFile(path))
         return std::nullopt;
-    return withCrLfLineEnds(decodeTextFile(readWholeFile(path), legacy));
+    return airfoilTextFromBytes(readAirfoilBytes(path), legacy);
+}
+
+QString airfoilTextFromBytes(const QByteArray& bytes, LegacyEncoding legacy) {
+    return withCrLfLineEnds(decodeAirfoilBytes(bytes, legacy));
 }
 
 QString libraryEntryName(const QString& title) {
+    // A TAB or another control character in a title would end up in the file name.
     QString name = title;
+    for (QChar& c : name) {
+        if (c.category() == QChar::Other_Control)
+            c = QLatin1Char(' ');
+    }
     for (const QChar cut :
          {QLatin1Char('('), QLatin1Char('.'), QLatin1Char('%'), QLatin1Char('/')}) {
         const qsizetype at = name.indexOf(cut);

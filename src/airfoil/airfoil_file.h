@@ -19,12 +19,18 @@ bool saveAirfoilText(const AirfoilState& state, const QString& path);
 QString withCrLfLineEnds(const QString& raw);
 
 // Reads a text file whose lines end at LF or CR LF; the result has CR LF after every line.
-// The bytes are decoded without loss (decodeTextFile): UTF-8, else the legacy encoding.
+// The bytes are decoded without loss (decodeAirfoilBytes): UTF-8, else the legacy encoding.
+// Throws RibwrightError beyond kMaxAirfoilFileBytes.
 // std::nullopt when no file exists at the path. Throws FileError when it cannot be read.
 std::optional<QString> loadAirfoilText(const QString& path,
                                        LegacyEncoding legacy = desktopLegacyEncoding());
 
-// The library entry name cut from a title: cut at "(", ".", "%", "/" in turn, trimming after each.
+// The bytes of an airfoil file, read once already, as loadAirfoilText would give them.
+QString airfoilTextFromBytes(const QByteArray& bytes,
+                             LegacyEncoding legacy = desktopLegacyEncoding());
+
+// The library entry name cut from a title: control characters become spaces, then it is cut at
+// "(", ".", "%", "/" in turn, trimming after each.
 QString libraryEntryName(const QString& title);
 
 }  // namespace rw

@@ -2,15 +2,16 @@
 
 #include "airfoil/airfoil_file.h"
 #include "airfoil/airfoil_parser.h"
+#include "airfoil/airfoil_read.h"
 #include "airfoil/airfoil_texts.h"
 #include "airfoil/import_lines.h"
-#include "platform/atomic_file.h"
+#include "airfoil/import_parts.h"
+#include "airfoil/import_shape.h"
 #include "platform/errors.h"
-#include "platform/text_trim.h"
 
 #include <QFileInfo>
 
-#include <cmath>
+#include <climits>
 #include <optional>
 
 namespace rw {
@@ -18,90 +19,28 @@ namespace {
 
 using Lines = std::vector<ImportLine>;
 
-// A line quoted in a refusal is cut short so the message stays readable.
-QString quoted(const QString& text) {
-    const QString t = trimControl(text);
-    return t.size() > 40 ? t.left(40) + QStringLiteral("…") : t;
-}
+// The outline may move by at most this fraction of the chord when a long file is thinned.
+constexpr double kThinningTolerance = 1e-4;
 
-[[noreturn]] void refuseNoCoordinates() {
-    throw RibwrightError(airfoil_texts::noCoordinateLines());
-}
-
-[[noreturn]] void refuseLine(int index, const QString& text) {
-    throw RibwrightError(airfoil_texts::notACoordinateLine(index + 1, quoted(text)));
-}
-
-[[noreturn]] void refuseCounts(int index, int upper, int points) {
-    throw RibwrightError(airfoil_texts::countsDisagree(index + 1, upper, points));
-}
-
-// Where the parts of the file lie, as line indexes.
-struct FileParts {
-    int firstLine = 0;              // after leading blank lines
-    std::optional<int> titleLine;   // none: the first line already holds numbers
-    std::optional<int> countsLine;  // the first counts pair before the coordinates
-    int dataStart = 0;              // first coordinate line
-    int dataEnd = 0;                // last coordinate line
+// Everything decided about the coordinates before the text is written.
+struct Plan {
+    SurfaceLayout layout;
+    std::optional<ChordNormalisation> normalisation;
+    std::vector<bool> dropLine;  // per line: a point left out by thinning
+    std::vector<int> lineAt;     // per line: the line written in its place (a surface turned)
 };
-
-FileParts findParts(const Lines& lines) {
-    FileParts parts;
-    const int n = int(lines.size());
-    while (parts.firstLine < n && lines[parts.firstLine].kind == ImportLineKind::Blank)
-        ++parts.firstLine;
-    if (parts.firstLine == n)
-        refuseNoCoordinates();
-    int i = parts.firstLine;
-    if (lines[i].kind != ImportLineKind::Pair)
-        parts.titleLine = i++;
-    // The coordinates start at the first pair that is not a counts line.
-    for (; i < n; ++i) {
-        if (lines[i].kind != ImportLineKind::Pair)
-            continue;
-        if (!lines[i].isCountsPair())
-            break;
-        if (!parts.countsLine)
-            parts.countsLine = i;
-    }
-    if (i == n)
-        refuseNoCoordinates();
-    parts.dataStart = i;
-    parts.dataEnd = i;
-    for (int j = i; j < n; ++j) {
-        if (lines[j].kind == ImportLineKind::Pair)
-            parts.dataEnd = j;
-    }
-    for (int j = parts.dataStart; j <= parts.dataEnd; ++j) {
-        if (lines[j].kind == ImportLineKind::Other)
-            refuseLine(j, lines[j].text);
-    }
-    return parts;
-}
-
-// The number of upper-surface points after which a blank line goes, when the counts line says
-// the file has two surfaces but nothing separates them; none when no split is needed.
-std::optional<int> missingSurfaceSplit(const Lines& lines, const FileParts& parts) {
-    if (!parts.countsLine)
-        return std::nullopt;
-    int points = 0;
-    for (int j = parts.dataStart; j <= parts.dataEnd; ++j) {
-        if (lines[j].kind == ImportLineKind::Blank)
-            return std::nullopt;
-        ++points;
-    }
-    const double upper = lines[*parts.countsLine].first;
-    if (upper != std::floor(upper) || upper >= points)
-        refuseCounts(*parts.countsLine, int(std::min<double>(upper, 1e9)), points);
-    return int(upper);
-}
 
 struct Tidied {
     QStringList lines;
     QStringList changes;
 };
 
-Tidied tidy(const Lines& lines, const FileParts& parts, const QString& fileName) {
+QString normalisedPointLine(const ImportLine& line, const ChordNormalisation& n) {
+    const ShapePoint p = n.apply({line.first, line.second});
+    return QStringLiteral("%1 %2").arg(p.x, 9, 'f', 6).arg(p.y, 9, 'f', 6);
+}
+
+Tidied tidy(const Lines& lines, const FileParts& parts, const Plan& plan, const QString& fileName) {
     Tidied out;
     if (parts.firstLine > 0)
         out.changes << airfoil_texts::droppedLeadingBlankLines();
@@ -116,46 +55,126 @@ Tidied tidy(const Lines& lines, const FileParts& parts, const QString& fileName)
     int droppedBefore = 0;
     const int headerFrom = parts.titleLine ? *parts.titleLine + 1 : parts.firstLine;
     for (int j = headerFrom; j < parts.dataStart; ++j) {
-        const bool keep = lines[j].kind == ImportLineKind::Blank || j == parts.countsLine;
-        if (keep)
+        const bool counts = j == parts.countsLine && !plan.layout.dropCountsLine;
+        if (lines[j].kind == ImportLineKind::Blank || counts)
             out.lines << lines[j].text;
-        else
+        else if (j != parts.countsLine)
             ++droppedBefore;
     }
     if (droppedBefore > 0)
         out.changes << airfoil_texts::droppedLinesBeforeCoordinates(droppedBefore);
+    out.changes << plan.layout.changes;
 
-    const std::optional<int> split = missingSurfaceSplit(lines, parts);
+    const std::optional<int> split = plan.layout.splitAfter;
     int points = 0;
     int rewritten = 0;
     for (int j = parts.dataStart; j <= parts.dataEnd; ++j) {
-        const ImportLine& line = lines[j];
+        const int from = plan.lineAt[j];
+        const ImportLine& line = lines[from];
         if (line.kind == ImportLineKind::Blank) {
             out.lines << line.text;
             continue;
         }
-        if (parserReadsAsPoint(line.text)) {
+        if (line.kind == ImportLineKind::Other)
+            continue;  // the name of the second surface
+        if (plan.dropLine[from]) {
+            // thinned out
+        } else if (plan.normalisation) {
+            out.lines << normalisedPointLine(line, *plan.normalisation);
+        } else if (!line.fromTriple && parserReadsAsPoint(line.text)) {
             out.lines << line.text;
         } else {
             out.lines << readablePointLine(line);
-            ++rewritten;
+            rewritten += !line.fromTriple;
         }
         if (split && ++points == *split)
             out.lines << QString();
     }
-    if (split)
-        out.changes << airfoil_texts::splitSurfacesByCounts(*split);
     if (rewritten > 0)
         out.changes << airfoil_texts::rewroteCoordinateLines(rewritten);
-
-    int notes = 0;
-    for (int j = parts.dataEnd + 1; j < int(lines.size()); ++j) {
-        if (lines[j].kind != ImportLineKind::Blank)
-            ++notes;
-    }
-    if (notes > 0)
-        out.changes << airfoil_texts::droppedNotes(notes);
+    for (const int label : parts.surfaceLabels)
+        out.changes << airfoil_texts::droppedSurfaceLabel(label + 1);
+    if (parts.secondAirfoilLine)
+        out.changes << airfoil_texts::droppedSecondAirfoil(*parts.secondAirfoilLine + 1);
+    if (parts.notesAfter > 0)
+        out.changes << airfoil_texts::droppedNotes(parts.notesAfter);
     return out;
+}
+
+std::optional<ChordNormalisation> normalisationFor(const Lines& lines,
+                                                   const std::vector<std::vector<int>>& runs,
+                                                   QStringList& changes) {
+    ShapeRun all;
+    for (const std::vector<int>& run : runs) {
+        const ShapeRun points = pointsOf(lines, run);
+        all.insert(all.end(), points.begin(), points.end());
+    }
+    std::optional<ChordNormalisation> n = chordNormalisation(all);
+    if (!n)
+        return n;
+    if (n->percent) {
+        changes << airfoil_texts::dividedByHundred();
+        return n;
+    }
+    changes << airfoil_texts::normalisedToChord();
+    if (n->turnDegrees != 0)
+        changes << airfoil_texts::turnedChordLevel(n->turnDegrees);
+    return n;
+}
+
+// The runs of points as the parser will see them: split where a blank line is put in, and in
+// chord units.
+std::vector<ShapeRun> runsAsWritten(const Lines& lines, const std::vector<std::vector<int>>& runs,
+                                    const Plan& plan, std::vector<std::vector<int>>& indexes) {
+    indexes = runs;
+    if (plan.layout.splitAfter) {
+        const std::vector<int> only = runs.front();
+        const auto at = only.begin() + *plan.layout.splitAfter;
+        indexes = {std::vector<int>(only.begin(), at), std::vector<int>(at, only.end())};
+    }
+    std::vector<ShapeRun> shapes;
+    for (const std::vector<int>& run : indexes) {
+        ShapeRun points = pointsOf(lines, run);
+        if (plan.normalisation) {
+            for (ShapePoint& p : points) p = plan.normalisation->apply(p);
+        }
+        shapes.push_back(std::move(points));
+    }
+    return shapes;
+}
+
+// A file longer than the text box holds is thinned to fit, when that keeps the outline within
+// kThinningTolerance of the chord; otherwise it is left for the parser to refuse.
+void thinToFit(const Lines& lines, const std::vector<std::vector<int>>& runs, Plan& plan,
+               int lineCount, QStringList& changes) {
+    std::vector<std::vector<int>> indexes;
+    const std::vector<ShapeRun> shapes = runsAsWritten(lines, runs, plan, indexes);
+    int points = 0;
+    double minX = shapes.front().front().x;
+    double maxX = minX;
+    for (const ShapeRun& run : shapes) {
+        points += int(run.size());
+        for (const ShapePoint& p : run) {
+            minX = std::min(minX, p.x);
+            maxX = std::max(maxX, p.x);
+        }
+    }
+    const bool twoSurfaces = shapes.size() >= 2;
+    const int firstRunBudget = twoSurfaces ? kMaxUpperSurfacePoints : INT_MAX;
+    if (lineCount <= kMaxSourceLines && int(shapes.front().size()) <= firstRunBudget)
+        return;
+    const int budget = kMaxSourceLines - (lineCount - points);
+    const double chord = maxX - minX;
+    const std::optional<Thinning> thinned =
+        thinRuns(shapes, budget, firstRunBudget, kThinningTolerance * chord);
+    if (!thinned || chord <= 0)
+        return;
+    for (std::size_t r = 0; r < indexes.size(); ++r) {
+        for (std::size_t k = 0; k < indexes[r].size(); ++k)
+            plan.dropLine[indexes[r][k]] = !thinned->keep[r][k];
+    }
+    changes << airfoil_texts::thinnedPoints(points, thinned->kept,
+                                            100 * thinned->largestDeviation / chord);
 }
 
 QString joinWithCrLf(const QStringList& lines) {
@@ -185,17 +204,38 @@ bool parsesTo(const QString& text, const AirfoilState& wanted, QChar decimalSepa
 
 AirfoilImport importAirfoilFile(const QByteArray& bytes, const QString& fileName,
                                 QChar decimalSeparator, LegacyEncoding legacy) {
-    const QString decoded = decodeTextFile(bytes, legacy);
-    const Lines lines = classifyImportLines(decoded, decimalSeparator);
+    const QString decoded = decodeAirfoilBytes(bytes, legacy);
+    Lines lines = classifyImportLines(decoded, decimalSeparator);
+    const bool thirdColumn = readTriplesAsPairs(lines);
     const FileParts parts = findParts(lines);
-    Tidied tidied = tidy(lines, parts, fileName);
+    const std::vector<std::vector<int>> runs = dataRuns(lines, parts);
+
+    Plan plan;
+    plan.layout = surfaceLayout(lines, parts, runs);
+    QStringList shapeChanges;
+    if (thirdColumn)
+        shapeChanges << airfoil_texts::droppedThirdColumn();
+    plan.normalisation = normalisationFor(lines, runs, shapeChanges);
+    plan.dropLine.assign(lines.size(), false);
+    for (int j = 0; j < int(lines.size()); ++j) plan.lineAt.push_back(j);
+    for (const int r : plan.layout.reversedRuns) {
+        const std::vector<int>& run = runs[r];
+        for (std::size_t k = 0; k < run.size(); ++k) plan.lineAt[run[k]] = run[run.size() - 1 - k];
+    }
+    thinToFit(lines, runs, plan, int(tidy(lines, parts, plan, fileName).lines.size()),
+              shapeChanges);
+    Tidied tidied = tidy(lines, parts, plan, fileName);
+    tidied.changes << shapeChanges;
 
     AirfoilImport result;
     result.text = joinWithCrLf(tidied.lines);
     AirfoilState tidiedState;
     tidiedState.text = result.text;
-    // A tidied text the parser still refuses (too many lines, say) is refused with its message.
-    parseAirfoilText(tidiedState, decimalSeparator);
+    // A tidied text the parser still refuses (too many lines, too few points) is refused with
+    // its message, before anything of the window or the last-run file changes.
+    if (parseAirfoilText(tidiedState, decimalSeparator) != ParseOutcome::Usable)
+        throw RibwrightError(airfoil_texts::tooFewPoints());
+    refuseNonAirfoilOutline(tidiedState.profile);
 
     // A file that already reads as it should is left exactly as the library would load it. Lone
     // CR line ends are never left: the parser reads them only by the luck of leading blanks.
@@ -215,7 +255,7 @@ AirfoilImport importAirfoilFile(const QByteArray& bytes, const QString& fileName
 
 AirfoilImport importAirfoilPath(const QString& path, QChar decimalSeparator,
                                 LegacyEncoding legacy) {
-    return importAirfoilFile(readWholeFile(path), QFileInfo(path).fileName(), decimalSeparator,
+    return importAirfoilFile(readAirfoilBytes(path), QFileInfo(path).fileName(), decimalSeparator,
                              legacy);
 }
 

@@ -14,6 +14,10 @@ QString tooManyUpperPoints(int limit);  // more points before the blank line tha
 QString noCoordinateLines();
 QString notACoordinateLine(int line, const QString& text);
 QString countsDisagree(int line, int upperCount, int points);
+QString fileTooLarge(int megabytes);
+QString outlineHasNoArea();
+QString outlineIsOpen(double gapPercent);
+QString outlineCrossesItself(int point);
 
 // What an import changed, one short sentence each.
 QString droppedLeadingBlankLines();
@@ -24,5 +28,15 @@ QString rewroteCoordinateLines(int count);
 QString droppedNotes(int count);
 QString lineEndsMadeCrLf();
 QString droppedBlankLinesAfterCoordinates();
+QString splitSurfacesByShape(int upperCount);
+QString surfacesTurnedToRunFromLeadingEdge();
+QString countsLineIgnored(int line, int upperCount, int lowerCount, int points);
+QString droppedSecondAirfoil(int line);
+QString droppedSurfaceLabel(int line);
+QString thinnedPoints(int from, int to, double deviationPercent);
+QString dividedByHundred();
+QString normalisedToChord();
+QString turnedChordLevel(double degrees);
+QString droppedThirdColumn();
 
 }  // namespace rw::airfoil_texts

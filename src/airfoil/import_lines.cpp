@@ -34,12 +34,16 @@ ImportLine classify(const QString& text, QChar decimalSeparator) {
         return line;
     }
     const QStringList tokens = splitAtBlanks(t);
-    if (tokens.size() == 2 &&
-        tryStrToFloatEither(tokens[0], decimalSeparator, QLatin1Char('.'), line.first) &&
-        tryStrToFloatEither(tokens[1], decimalSeparator, QLatin1Char('.'), line.second)) {
-        line.kind = ImportLineKind::Pair;
-        line.tokens = tokens;
-    }
+    if (tokens.size() < 2 || tokens.size() > 3)
+        return line;
+    double third = 0;
+    if (!tryStrToFloatEither(tokens[0], decimalSeparator, QLatin1Char('.'), line.first) ||
+        !tryStrToFloatEither(tokens[1], decimalSeparator, QLatin1Char('.'), line.second) ||
+        (tokens.size() == 3 &&
+         !tryStrToFloatEither(tokens[2], decimalSeparator, QLatin1Char('.'), third)))
+        return line;
+    line.kind = tokens.size() == 2 ? ImportLineKind::Pair : ImportLineKind::Triple;
+    line.tokens = tokens.mid(0, 2);
     return line;
 }
 
@@ -60,6 +64,25 @@ std::vector<ImportLine> classifyImportLines(const QString& text, QChar decimalSe
         start = end + 1;
     }
     return lines;
+}
+
+bool readTriplesAsPairs(std::vector<ImportLine>& lines) {
+    // Fewer than this many cannot outline an airfoil anyway.
+    constexpr int kFewestCoordinates = 10;
+    int pairs = 0;
+    int triples = 0;
+    for (const ImportLine& line : lines) {
+        pairs += line.kind == ImportLineKind::Pair;
+        triples += line.kind == ImportLineKind::Triple;
+    }
+    const bool coordinates = triples >= kFewestCoordinates && triples > pairs;
+    for (ImportLine& line : lines) {
+        if (line.kind != ImportLineKind::Triple)
+            continue;
+        line.kind = coordinates ? ImportLineKind::Pair : ImportLineKind::Other;
+        line.fromTriple = coordinates;
+    }
+    return coordinates;
 }
 
 bool hasLoneCarriageReturn(const QString& text) {

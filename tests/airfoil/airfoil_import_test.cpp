@@ -153,11 +153,20 @@ TEST(AirfoilImport, RefusalsNameTheLine) {
               QStringLiteral("ファイルに座標の行がありません"));
     EXPECT_EQ(importRefusal(QByteArray(), "empty.dat"),
               QStringLiteral("ファイルに座標の行がありません"));
-    // Counts that do not fit the points cannot say where the surfaces part.
+}
+
+// Counts that do not fit the points cannot say where the surfaces part: the points' own shape
+// does, and the note says the counts were passed over.
+TEST(AirfoilImport, CountsThatDoNotFitGiveWayToTheShape) {
     QByteArray badCounts = corpusBytes("counts_no_blank_at_all.dat");
     badCounts.replace("21 21", "50 50");
-    EXPECT_EQ(importRefusal(badCounts, "bad.dat"),
-              QStringLiteral("2 行目の上面の点数 50 がデータの点数 42 と合いません"));
+    const AirfoilImport imported =
+        importAirfoilFile(badCounts, "bad.dat", QLatin1Char('.'), LegacyEncoding::Windows1252);
+    EXPECT_EQ(parsed(imported.text).profile.x, twoSurfaceReference().x);
+    EXPECT_EQ(imported.changes,
+              (QStringList{QStringLiteral("2 行目の点数 50 + 50 がデータの 42 "
+                                          "点と合わないため、点数の行を除き形から読みました"),
+                           airfoil_texts::splitSurfacesByShape(21)}));
 }
 
 // Lone CR line ends and blank lines that would make a loop look like two surfaces are tidied.

@@ -93,14 +93,23 @@ TEST_F(ImportDrop, OtherAndRefusedFilesChangeNothing) {
     EXPECT_EQ(drop("Memo1", {40, 40}, {"/tmp/photo.png"}).first, Qt::IgnoreAction);
     EXPECT_EQ(drop("AirfoilView", {400, 150}, {"/tmp/a.csv"}).first, Qt::IgnoreAction);
 
-    const QString refused = corpusFile("text_between_surfaces.dat");
-    EXPECT_EQ(drop("Memo1", {40, 40}, {refused}), std::make_pair(Qt::CopyAction, qsizetype(0)));
-    EXPECT_EQ(desktop.messages,
-              QStringList{airfoil_texts::notACoordinateLine(24, "Lower surface")});
-    EXPECT_EQ(memoText(), loopExampleText());
-    EXPECT_EQ(window->state().previewBitmap, previewBefore);
-    EXPECT_EQ(readBytes(folders.lastDataFile), savedBefore);
-    EXPECT_TRUE(note().isEmpty());
+    // Too few points and an outline that is no airfoil are refused like a line that is no
+    // coordinate: the text, the preview and the last-run file stay.
+    const std::pair<const char*, QString> refusals[] = {
+        {"text_between_surfaces.dat", airfoil_texts::notACoordinateLine(24, "Lower surface")},
+        {"few_points.dat", airfoil_texts::tooFewPoints()},
+        {"zero_area.dat", airfoil_texts::outlineHasNoArea()}};
+    for (const auto& [file, message] : refusals) {
+        SCOPED_TRACE(file);
+        desktop.messages.clear();
+        EXPECT_EQ(drop("Memo1", {40, 40}, {corpusFile(file)}),
+                  std::make_pair(Qt::CopyAction, qsizetype(0)));
+        EXPECT_EQ(desktop.messages, QStringList{message});
+        EXPECT_EQ(memoText(), loopExampleText());
+        EXPECT_EQ(window->state().previewBitmap, previewBefore);
+        EXPECT_EQ(readBytes(folders.lastDataFile), savedBefore);
+        EXPECT_TRUE(note().isEmpty());
+    }
 }
 
 }  // namespace

@@ -1,8 +1,11 @@
 #!/usr/bin/env python3
 """Writes the import test files: NACA 4-digit sections laid out the ways airfoil files are found
 in the wild (notes after the data, a second title, counts lines with and without blank lines, no
-title, reversed order, legacy encodings, a byte-order mark, TAB columns, CR LF and LF), plus two
-files that cannot be made into a profile. Run from this folder: python3 make_import_corpus.py"""
+title, reversed order, legacy encodings, a byte-order mark, TAB columns, CR LF and LF; two
+surfaces without a blank line, a second copy, a long file, percent, moved and turned coordinates,
+x y z columns, counts that do not fit, a surface written backwards), plus files that cannot be
+made into a profile (no coordinates, text between surfaces, no area, an open or crossing outline). Run from this folder: python3 make_import_corpus.py"""
+import math
 import os
 import sys
 
@@ -57,6 +60,38 @@ def main():
     write("text_between_surfaces.dat", ["NACA 2412 labelled surfaces", "Upper surface"] +
           two_surface_body[0] + ["Lower surface"] + two_surface_body[1])
     write("no_coordinates.dat", ["Not an airfoil", "Thickness: 12%", "see the web page"])
+
+    # Two surfaces from the leading edge, one after the other, no title and no blank line.
+    write("two_surfaces_no_blank.dat", two_surface_body[0] + two_surface_body[1], eol="\n")
+    write("second_copy.dat", ["NACA 0012 first copy"] + [fmt(p) for p in pts] +
+          ["", "", "NACA 0012 second copy"] + [fmt(p) for p in pts])
+    long_pts = loop("0012", 250)  # 499 points: more lines than the text box holds
+    write("long_file.dat", ["NACA 0012 long file"] + [fmt(p) for p in long_pts])
+    # Latin-1 accents that a CP932 reading turns into lone half-width katakana and a kanji.
+    write("latin1_lone_kana.dat", ["NACA 0012 \u00a9 Stra\u00dfe"] + [fmt(p) for p in pts] +
+          ["", "\u00e9p= 9.15 %"], encoding="latin-1")
+    write("title_control.dat", ["HN 380\tF3B control"] + [fmt(p) for p in pts])
+    write("percent.dat", ["NACA 0012 percent"] +
+          ["%9.4f %9.4f" % (100 * p[0], 100 * p[1]) for p in pts])
+    write("offset.dat", ["NACA 0012 moved"] +
+          ["%10.6f %10.6f" % (31.8 + 5.7 * p[0], 2.0 + 5.7 * p[1]) for p in pts])
+    turn = math.radians(6)
+    write("turned.dat", ["NACA 0012 turned"] +
+          ["%10.6f %10.6f" % (10 + 150 * (p[0] * math.cos(turn) - p[1] * math.sin(turn)),
+                              5 + 150 * (p[0] * math.sin(turn) + p[1] * math.cos(turn)))
+           for p in pts])
+    write("xyz.dat", ["NACA 0012 x y z"] + [fmt(p) + "  0.500000" for p in pts])
+    write("counts_wrong_loop.dat", ["NACA 0012 counts wrong", "33.  30."] + [fmt(p) for p in pts])
+    write("reversed_lower.dat", ["NACA 2412 lower backwards", "21.       21.", ""] +
+          two_surface_body[0] + [""] + list(reversed(two_surface_body[1])))
+    write("zero_area.dat", ["Upper surface twice", "21.       21.", ""] +
+          two_surface_body[0] + [""] + two_surface_body[0])
+    write("labelled_surfaces.dat", ["NACA 2412 labelled, blank between", "Upper surface"] +
+          two_surface_body[0] + ["", "Lower surface"] + two_surface_body[1])
+    write("few_points.dat", ["Six points only"] + [fmt(p) for p in loop("0012", 4)][:6])
+    write("open_curve.dat", ["A cowl, not an airfoil", "21.  0."] + two_surface_body[0])
+    crossed = [(x, -y if x > 0.5 else y) for x, y in loop("2412", 21)]
+    write("crossing.dat", ["NACA 2412 crossed"] + [fmt(p) for p in crossed])
 
 
 main()

@@ -3,6 +3,7 @@
 #include "airfoil/airfoil_file.h"
 #include "airfoil/airfoil_import.h"
 #include "airfoil/airfoil_parser.h"
+#include "airfoil/airfoil_read.h"
 #include "airfoil/airfoil_texts.h"
 #include "cli/batch_files.h"
 #include "cli/cli_texts.h"
@@ -50,19 +51,16 @@ int refuse(CliStream& err, const QString& message) {
 // refused by name; the window's reader would see letters between NULs.
 int readAirfoil(const QString& path, bool asPasted, AirfoilState& airfoil, QChar separator,
                 CliStream& err) {
-    const QString wide = wideEncodingOf(readFileHead(path));
+    // Read once: a pipe or a FIFO has nothing left for a second look.
+    const QByteArray bytes = readAirfoilBytes(path);
+    const QString wide = wideEncodingOf(bytes.left(1024));
     if (!wide.isEmpty())
         return refuse(err, cli_texts::wideEncodingRefused(wide, path));
     QStringList changes;
     if (asPasted) {
-        const std::optional<QString> text = loadAirfoilText(path);
-        if (!text) {
-            err << fileErrorText(2) << '\n' << path << '\n';
-            return kFileError;
-        }
-        airfoil.text = *text;
+        airfoil.text = airfoilTextFromBytes(bytes);
     } else {
-        AirfoilImport imported = importAirfoilPath(path, separator);
+        AirfoilImport imported = importAirfoilFile(bytes, QFileInfo(path).fileName(), separator);
         airfoil.text = imported.text;
         changes = std::move(imported.changes);
     }

@@ -29,24 +29,34 @@ namespace {
     throw RibwrightError(airfoil_texts::fileTooLarge(int(kMaxAirfoilFileBytes / (1024 * 1024))));
 }
 
-bool isAsciiLetter(QChar c) {
-    const char16_t u = c.unicode();
-    return (u >= u'A' && u <= u'Z') || (u >= u'a' && u <= u'z');
+bool isAsciiLetter(char b) {
+    return (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z');
 }
 
-// Whether CP932 text looks like a Latin-1 text misread: Japanese writes its words as runs of
-// characters, while the accents of a Latin-1 text give single characters glued to Latin letters
-// ("©" as "ｩ", "ép" as one kanji). So: no run of two or more non-ASCII characters, and at least
-// one single one touching a Latin letter.
-bool looksLikeMisreadLatin1(const QString& text) {
+// Whether bytes that decode as CP932 look like a Latin-1 text misread. Japanese writes its words
+// as runs of characters, and its common double-byte characters start with bytes 0x81-0x9F; the
+// accents of a Latin-1 text are single bytes 0xA1-0xFF glued to Latin letters, which CP932 reads
+// as lone half-width katakana ("©" as "ｩ") or, before a letter, as a rare kanji ("ép" as one
+// character). So: no such lead byte, no two characters beyond ASCII in a row, and at least one
+// touching a Latin letter.
+bool looksLikeMisreadLatin1(const QByteArray& bytes) {
     bool touchesLetter = false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text.at(i).unicode() < 0x80)
+    bool previousWide = false;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        if (b < 0x80) {
+            previousWide = false;
             continue;
-        if (i + 1 < text.size() && text.at(i + 1).unicode() >= 0x80)
+        }
+        if (b <= 0x9F || previousWide)
             return false;
-        touchesLetter = touchesLetter || (i > 0 && isAsciiLetter(text.at(i - 1))) ||
-                        (i + 1 < text.size() && isAsciiLetter(text.at(i + 1)));
+        const bool doubleByte = b >= 0xE0 && i + 1 < bytes.size();
+        const qsizetype last = doubleByte ? i + 1 : i;
+        touchesLetter = touchesLetter || (i > 0 && isAsciiLetter(bytes[i - 1])) ||
+                        (doubleByte && isAsciiLetter(bytes[last])) ||
+                        (last + 1 < bytes.size() && isAsciiLetter(bytes[last + 1]));
+        previousWide = !doubleByte || static_cast<unsigned char>(bytes[last]) >= 0x80;
+        i = last;
     }
     return touchesLetter;
 }
@@ -95,10 +105,9 @@ QByteArray readAirfoilBytes(const QString& path) {
 }
 
 QString decodeAirfoilBytes(const QByteArray& bytes, LegacyEncoding legacy) {
-    const QString text = decodeTextFile(bytes, legacy);
-    if (legacy == LegacyEncoding::Cp932 && looksLikeMisreadLatin1(text))
+    if (legacy == LegacyEncoding::Cp932 && looksLikeMisreadLatin1(bytes))
         return decodeTextFile(bytes, LegacyEncoding::Windows1252);
-    return text;
+    return decodeTextFile(bytes, legacy);
 }
 
 }  // namespace rw

@@ -191,6 +191,14 @@ TEST(AirfoilImportShapes, TitlesReadAlikeOnEveryDesktop) {
         latin);
     EXPECT_EQ(parsed(imported("cp932_title.dat", LegacyEncoding::Cp932).text).name,
               QStringLiteral("翼型テスト 12%"));
+    // A single common kanji after a Latin letter is Japanese all the same.
+    QByteArray modified = corpusBytes("notes_after.dat");
+    modified.replace("with notes",
+                     QByteArray(QStringEncoder("windows-31j").encode(QStringLiteral("Y改"))));
+    EXPECT_EQ(
+        parsed(importAirfoilFile(modified, "m.dat", QLatin1Char('.'), LegacyEncoding::Cp932).text)
+            .name,
+        QStringLiteral("NACA 0012 Y改"));
     EXPECT_EQ(libraryEntryName(parsed(imported("title_control.dat").text).name),
               QStringLiteral("HN 380 F3B control"));
 }

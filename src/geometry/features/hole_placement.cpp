@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 namespace rw {
@@ -44,8 +45,30 @@ bool holeTouching(const MmRing& outer, double front, double diameterPercent, Hol
     return true;
 }
 
+// The most the rib can be high anywhere between `from` and `to`: every section there runs
+// between edges that reach into that stretch.
+double tallestBetween(const MmRing& outer, double from, double to) {
+    double low = std::numeric_limits<double>::infinity();
+    double high = -low;
+    for (size_t i = 0, j = outer.size() - 1; i < outer.size(); j = i++) {
+        const QPointF& a = outer[j];
+        const QPointF& b = outer[i];
+        if (std::max(a.x(), b.x()) < from || std::min(a.x(), b.x()) > to)
+            continue;
+        low = std::min({low, a.y(), b.y()});
+        high = std::max({high, a.y(), b.y()});
+    }
+    return high - low;
+}
+
 Row rowInBay(const MmRing& outer, const HoleBay& bay, double diameterPercent, double web) {
     Row row;
+    // A bay too low for the smallest hole anywhere is left at once rather than stepped through
+    // millimetre by millimetre, so the work follows the holes cut, not the length of the chord.
+    if (bay.from >= bay.to || outer.empty() ||
+        tallestBetween(outer, bay.from, bay.to) * diameterPercent / 200 < kSmallestHoleRadius) {
+        return row;
+    }
     double front = bay.from;
     while (front < bay.to) {
         HoleCircle hole;

@@ -5,6 +5,7 @@
 #include "export/export_texts.h"
 #include "export/image_format.h"
 #include "export/laser_svg_writer.h"
+#include "export/print_plan.h"
 #include "export/sheet_image.h"
 #include "export/true_scale_pdf_writer.h"
 #include "export/workshop_layout.h"
@@ -21,9 +22,10 @@ void checkDrawing(const OutputSource& source) {
     checkDxfRange(source.job, source.series);
 }
 
-// The print refuses what the workshop ribs refuse: a rib with no material left to cut.
+// The print refuses what the workshop ribs refuse (a rib with no material left to cut) and a
+// plan of more pages than a print may take.
 void checkPrint(const OutputSource& source) {
-    buildWorkshopRibs(source.series);
+    planPrint(buildWorkshopRibs(source.series), portraitPaperSize(source.options.paper));
 }
 
 // The nesting refuses a rib larger than the stock.

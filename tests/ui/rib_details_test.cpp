@@ -2,6 +2,7 @@
 // remembered in the data folder and handed to the engine with the settings.
 #include "window_fixture.h"
 
+#include "geometry/geometry_texts.h"
 #include "geometry/rib_features_file.h"
 #include "ui/rib_details_dialog.h"
 #include "ui/rib_panel.h"
@@ -117,7 +118,8 @@ TEST_F(RibDetails, AcceptedDetailsAreSavedUsedAndBackAtTheNextStart) {
     type(dialog, "HoleWebEdit", "2,5");
     const int beeps = desktop.beeps;
     press(dialog, "OkButton");
-    EXPECT_TRUE(desktop.messages.isEmpty()) << desktop.messages.join(u'\n').toStdString();
+    // Ribs 8 to 10 are too small for these holes: the redraw says so, once.
+    EXPECT_EQ(desktop.messages, QStringList{ribsNoteText({8, 9, 10}, noRoomForHolesNote())});
     EXPECT_TRUE(waitUntil([&] { return !window->findChild<RibDetailsDialog*>(); }));
     EXPECT_GT(desktop.beeps, beeps) << "the sheet is redrawn with the details";
 

@@ -238,7 +238,7 @@ std::optional<Thinning> thinRuns(const std::vector<ShapeRun>& runs, int budget, 
     }
     int firstRun = int(runs.front().size());
     while (total > budget || firstRun > firstRunBudget) {
-        const bool onlyFirst = total <= budget;
+        const bool onlyFirst = firstRun > firstRunBudget;
         std::size_t bestRun = 0;
         int best = -1;
         for (std::size_t r = 0; r < (onlyFirst ? 1 : runs.size()); ++r) {

@@ -53,8 +53,9 @@ struct ChordNormalisation {
 std::optional<ChordNormalisation> chordNormalisation(const ShapeRun& points);
 
 // Which points stay when the runs are thinned to at most `budget` points in all and at most
-// `firstRunBudget` in the first run, leaving out first the points whose absence moves the outline
-// least and never one that moves it by more than `tolerance`. Each run keeps its ends.
+// `firstRunBudget` in the first run (which is thinned to that first), leaving out first the points
+// whose absence moves the outline least and never one that moves it by more than `tolerance`.
+// Each run keeps its ends.
 struct Thinning {
     std::vector<std::vector<bool>> keep;  // per run, per point
     int kept = 0;

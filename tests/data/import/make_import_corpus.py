@@ -67,6 +67,9 @@ def main():
           ["", "", "NACA 0012 second copy"] + [fmt(p) for p in pts])
     long_pts = loop("0012", 250)  # 499 points: more lines than the text box holds
     write("long_file.dat", ["NACA 0012 long file"] + [fmt(p) for p in long_pts])
+    long_up, long_low = naca4("2412", 250)  # more points before the blank line than it holds
+    write("long_two_surfaces.dat", ["NACA 2412 long two surfaces", "250.  250.", ""] +
+          [fmt(p) for p in long_up] + [""] + [fmt(p) for p in long_low])
     # Latin-1 accents that a CP932 reading turns into lone half-width katakana and a kanji.
     write("latin1_lone_kana.dat", ["NACA 0012 \u00a9 Stra\u00dfe"] + [fmt(p) for p in pts] +
           ["", "\u00e9p= 9.15 %"], encoding="latin-1")

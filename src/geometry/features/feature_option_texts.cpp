@@ -1,5 +1,9 @@
 #include "geometry/features/feature_option_texts.h"
 
+#include "geometry/features/lightening_holes.h"
+#include "geometry/features/option_numbers.h"
+#include "geometry/features/spar_notch.h"
+
 #include <QCoreApplication>
 
 namespace rw {
@@ -46,9 +50,11 @@ QString holesWebTooThinText(const QString& text, const QString& thinnest) {
 
 QString sparNotchOptionHelp() {
     return QCoreApplication::translate(
-        "rw::feature_option_texts",
-        "Spar notch POS:WIDTHxDEPTH[:top|bottom|both], square to the chord: POS in % of the chord "
-        "(45mm: from the leading edge), WIDTH and DEPTH in mm, top by default. Repeatable.");
+               "rw::feature_option_texts",
+               "Spar notch POS:WIDTHxDEPTH[:top|bottom|both], square to the chord: POS in % of "
+               "the chord (45mm: from the leading edge), WIDTH and DEPTH in mm, top by default. "
+               "Repeatable, up to %1 on a rib.")
+        .arg(kMaxSparNotches);
 }
 
 QString upperSkinOptionHelp() {
@@ -69,8 +75,10 @@ QString trailingEdgeStockOptionHelp() {
 
 QString holesOptionHelp() {
     return QCoreApplication::translate(
-        "rw::feature_option_texts",
-        "Lightening holes between the spars: diameter in % of the rib height, web in mm.");
+               "rw::feature_option_texts",
+               "Lightening holes between the spars: diameter in % of the rib height, web in mm (%1 "
+               "or more).")
+        .arg(shortestOptionNumber(kThinnestHoleWeb));
 }
 
 }  // namespace rw

@@ -12,6 +12,8 @@ struct FileDialogRequest {
     QString fileName;    // proposed name (save dialog only; the open dialog keeps its own)
     QString initialDir;  // folder the dialog starts in
     QString filter;
+    // Save dialog only: ask before replacing an existing file, as the toolkit asks it.
+    bool confirmOverwrite = false;
 };
 
 // Everything the program asks of the desktop goes through this seam, so the window can be driven
@@ -27,13 +29,15 @@ class Desktop {
 
     // The shared open dialog: it keeps the file name chosen in its previous use.
     virtual std::optional<QString> chooseFileToOpen(const FileDialogRequest& request) = 0;
-    // The shared save dialog: no default extension, no overwrite question.
+    // The shared save dialog: no default extension; asks before replacing a file only when the
+    // request says so.
     virtual std::optional<QString> chooseFileToSave(const FileDialogRequest& request) = 0;
     // The shared colour picker: opens with the colour last chosen in it (black at first).
     virtual std::optional<QColor> chooseColour() = 0;
 
-    // The shell's "open" on a path or a web address; the result is ignored.
-    virtual void shellOpen(const QString& pathOrAddress) = 0;
+    // The shell's "open" on a path or a web address; false when the desktop has no program to
+    // hand it to (no launcher at all), so the caller can tell the user.
+    virtual bool shellOpen(const QString& pathOrAddress) = 0;
     virtual void beep() = 0;
     virtual QString clipboardText() = 0;
     virtual void setClipboardText(const QString& text) = 0;

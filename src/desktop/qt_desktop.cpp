@@ -142,8 +142,11 @@ std::optional<QString> QtDesktop::chooseFileToOpen(const FileDialogRequest& requ
     return chosen;
 }
 
+// The dialog is shared by every export, so the question is switched for each request.
 std::optional<QString> QtDesktop::chooseFileToSave(const FileDialogRequest& request) {
-    return runFileDialog(saveDialog(), request, request.fileName);
+    QFileDialog& dialog = saveDialog();
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+    return runFileDialog(dialog, request, request.fileName);
 }
 
 std::optional<QColor> QtDesktop::chooseColour() {
@@ -155,8 +158,8 @@ std::optional<QColor> QtDesktop::chooseColour() {
     return chosen;
 }
 
-void QtDesktop::shellOpen(const QString& pathOrAddress) {
-    QDesktopServices::openUrl(shellUrlFor(pathOrAddress));
+bool QtDesktop::shellOpen(const QString& pathOrAddress) {
+    return QDesktopServices::openUrl(shellUrlFor(pathOrAddress));
 }
 
 void QtDesktop::beep() {

@@ -28,7 +28,7 @@ class QtDesktop : public Desktop {
     std::optional<QString> chooseFileToOpen(const FileDialogRequest& request) override;
     std::optional<QString> chooseFileToSave(const FileDialogRequest& request) override;
     std::optional<QColor> chooseColour() override;
-    void shellOpen(const QString& pathOrAddress) override;
+    bool shellOpen(const QString& pathOrAddress) override;
     void beep() override;
     QString clipboardText() override;
     void setClipboardText(const QString& text) override;

@@ -4,6 +4,7 @@
 
 #include <QLatin1String>
 
+#include <algorithm>
 #include <cstring>
 #include <stdexcept>
 
@@ -328,6 +329,18 @@ const ControlSpec& settingsControl(const char* name) {
             return row;
     }
     throw std::logic_error(std::string("no settings control named ") + name);
+}
+
+// The lowest control standing directly on the column, with the margin the column keeps above
+// its first control.
+int settingsColumnContentHeight() {
+    constexpr int kMargin = 8;
+    int bottom = 0;
+    for (const ControlSpec& row : settingsColumnControls()) {
+        if (std::strcmp(row.parent, "Panel2") == 0)
+            bottom = std::max(bottom, row.place.y() + row.place.height());
+    }
+    return bottom + kMargin;
 }
 
 // The skin thickness is written with the locale's separator, as the window's list writes it,

@@ -61,5 +61,7 @@ constexpr QRect kPreviewArea(kPreviewOrigin, QSize(600, 200));
 
 // The settings column's width at the right edge of the sheet view.
 constexpr int kSettingsColumnWidth = 248;
+// The height the settings column needs to hold its lowest control; a shorter window scrolls it.
+int settingsColumnContentHeight();
 
 }  // namespace rw

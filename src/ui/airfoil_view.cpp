@@ -95,9 +95,21 @@ void AirfoilView::setImportNote(const QString& note) {
 
 void AirfoilView::renderPreview() {
     drawAirfoilPreview(preview_, airfoil_.profile, previewPointsBox_->isChecked());
-    const QString title = trimControl(airfoil_.name);
-    if (titleStrip_->text() != title)
-        titleStrip_->setText(title);
+    showTitle(trimControl(airfoil_.name));
+}
+
+// A title too long for the strip keeps its start: cut at the right with an ellipsis and set
+// from the left edge, the whole of it in the tooltip. A short one stays centred.
+void AirfoilView::showTitle(const QString& title) {
+    constexpr int kMargin = 6;
+    const int room = titleStrip_->contentsRect().width() - 2 * kMargin;
+    const QString shown = titleStrip_->fontMetrics().elidedText(title, Qt::ElideRight, room);
+    const bool cut = shown != title;
+    titleStrip_->setAlignment(cut ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
+    titleStrip_->setIndent(cut ? kMargin : -1);
+    titleStrip_->setToolTip(cut ? title : QString());
+    if (titleStrip_->text() != shown)
+        titleStrip_->setText(shown);
 }
 
 // In the sheet view the sheet panel covers the preview; it shows again on the way back.

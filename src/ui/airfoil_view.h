@@ -55,6 +55,7 @@ class AirfoilView : public QWidget {
 
   private:
     void renderPreview();
+    void showTitle(const QString& title);
     void passOnDroppedFile(const QString& path);
 
     const AirfoilState& airfoil_;

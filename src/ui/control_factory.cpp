@@ -119,6 +119,7 @@ static PanelWidget* makeClickablePanel(QWidget* parent, const ControlSpec& row,
     PanelWidget* panel = makePanel(parent, row.name, row.place, colour);
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setCursor(Qt::PointingHandCursor);
+    panel->setKeyboardClickable();
     return panel;
 }
 

@@ -2,10 +2,30 @@
 // stand now, proposes a name built from the title and the settings, and offers to open the
 // written file.
 #include "export/output_name.h"
+#include "export/paper_size.h"
 #include "ui/main_window.h"
 #include "ui/rib_panel.h"
 
 namespace rw {
+
+namespace {
+
+// The workshop files are the program's own additions and ask before replacing a file; the
+// image, coordinates and drawing keep their long-standing quiet replace.
+bool asksBeforeReplacing(OutputFormat id) {
+    return id == OutputFormat::Pdf || id == OutputFormat::LaserSvg || id == OutputFormat::CutDxf;
+}
+
+// The print's name carries its paper, so an A3 print does not replace the A4 one.
+QString proposedName(const RibJob& job, const OutputFormatRow& format,
+                     const OutputOptions& options) {
+    QString name = buildOutputBaseName(job);
+    if (format.id == OutputFormat::Pdf)
+        name += QLatin1Char('_') + paperSizeName(options.paper);
+    return name + format.extension;
+}
+
+}  // namespace
 
 // A refused setting only shows its message and the export goes on with the earlier values; an
 // error while redrawing ends the export before its dialog. The series the sheet was drawn from
@@ -14,9 +34,9 @@ void MainWindow::exportSheet(OutputFormat id) {
     const OutputFormatRow& format = outputFormat(id);
     SheetJob drawn = drawRibSheet();
     const OutputOptions options = ribPanel_->outputOptions();
-    const std::optional<QString> path =
-        desktop_.chooseFileToSave({buildOutputBaseName(drawn.job) + format.extension,
-                                   folders_.*format.folder, format.saveFilter});
+    const std::optional<QString> path = desktop_.chooseFileToSave(
+        {proposedName(drawn.job, format, options), folders_.*format.folder, format.saveFilter,
+         asksBeforeReplacing(id)});
     if (!path)
         return;
     state_.lastFiles[id] = *path;
@@ -33,7 +53,7 @@ void MainWindow::exportSheet(OutputFormat id) {
         return;
     if (!desktop_.askYesNo(format.openQuestion()))
         return;
-    desktop_.shellOpen(*path);
+    openOnDesktop(*path);
     if (format.backToAirfoilView) {
         state_.viewMode = ViewMode::Airfoil;
         applyViewMode();

@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QLabel>
+#include <QScrollArea>
 #include <QShowEvent>
 
 namespace rw {
@@ -66,7 +67,15 @@ void MainWindow::buildSheetView() {
     sheetPaintArea_->setObjectName(QStringLiteral("PaintBox1"));
     sheetPaintArea_->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    ribPanel_ = new RibPanel(desktop_, sheetView_);
+    // A window restored to its normal size is shorter than the column: it scrolls rather than
+    // leave the workshop outputs below the window's edge.
+    settingsScroll_ = new QScrollArea(sheetView_);
+    settingsScroll_->setObjectName(QStringLiteral("SettingsScroll"));
+    settingsScroll_->setFrameShape(QFrame::NoFrame);
+    settingsScroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    settingsScroll_->setWidgetResizable(false);
+    ribPanel_ = new RibPanel(desktop_, settingsScroll_);
+    settingsScroll_->setWidget(ribPanel_);
 }
 
 void MainWindow::connectViews() {
@@ -92,8 +101,18 @@ void MainWindow::connectViews() {
     onSignal(ribPanel_, &RibPanel::ribDetailsRequested, &MainWindow::editRibDetails);
 }
 
+// A resize that arrives while another action waits on a message is redrawn once that action is
+// over, and only when its sheet was drawn: a refusal is shown once, not again for every size the
+// window passes through meanwhile.
 void MainWindow::runGuarded(const std::function<void()>& action) {
+    ++actionDepth_;
     runHandlerGuarded(desktop_, action);
+    --actionDepth_;
+    if (actionDepth_ > 0 || !redrawPending_)
+        return;
+    redrawPending_ = false;
+    if (state_.viewMode == ViewMode::RibSheet && !lastDrawRefused_)
+        runGuarded([this] { drawRibSheet(); });
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

@@ -10,6 +10,7 @@
 #include <functional>
 
 class QLabel;
+class QScrollArea;
 
 namespace rw {
 
@@ -81,10 +82,12 @@ class MainWindow : public QWidget {
     // viewer_actions.cpp).
     SheetJob drawRibSheet();
     void showSheet();
+    void clearSheet();
     void exportSheet(OutputFormat format);
     void viewSavedFile(OutputFormat format);
     void openHelpPage();
     void openDatabasePage();
+    void openOnDesktop(const QString& pathOrAddress);
 
     // The rib details: remembered in the data folder, set in their dialog
     // (rib_details_actions.cpp).
@@ -101,11 +104,15 @@ class MainWindow : public QWidget {
     bool outerSizePending_ = false;  // the airfoil view's outer size still to be laid down
     QRect normalPlace_;              // where the airfoil view stood before the sheet view
     QString importDir_;              // folder of the last imported file
+    int actionDepth_ = 0;            // guarded actions running, nested in message loops
+    bool redrawPending_ = false;     // a resize came while another action was running
+    bool lastDrawRefused_ = false;   // the latest redraw ended in a message
 
     AirfoilView* airfoilView_ = nullptr;
     PanelWidget* sheetView_ = nullptr;  // covers the window in the sheet view
     QLabel* sheetImage_ = nullptr;      // shows the drawn sheet
     QWidget* sheetPaintArea_ = nullptr;
+    QScrollArea* settingsScroll_ = nullptr;  // the settings column, scrolled when too short
     RibPanel* ribPanel_ = nullptr;
     QPointer<RibDetailsDialog> ribDetailsDialog_;  // while it is open
 };

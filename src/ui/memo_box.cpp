@@ -24,6 +24,9 @@ MemoBox::MemoBox(QWidget* parent) : QPlainTextEdit(parent) {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // The right button pastes; a context menu on top of that would only get in the way.
     setContextMenuPolicy(Qt::NoContextMenu);
+    // Airfoil data has no use for a typed tab; Tab goes on to the next control, so the whole
+    // view can be worked from the keyboard.
+    setTabChangesFocus(true);
 }
 
 QString MemoBox::text() const {

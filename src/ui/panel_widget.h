@@ -16,6 +16,8 @@ class PanelWidget : public QLabel {
     void setColour(const QColor& colour);
     // White caption text of the given pixel height, optionally bold.
     void setCaptionStyle(int pixelSize, bool bold);
+    // A panel that acts as a button takes the focus and answers Space and Enter as a click.
+    void setKeyboardClickable();
 
   signals:
     void clicked();
@@ -23,6 +25,8 @@ class PanelWidget : public QLabel {
 
   protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 };
 

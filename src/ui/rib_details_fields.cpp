@@ -41,11 +41,14 @@ QString optionNumber(const QString& text, QChar separator, const QString& field)
 
 SparNotch readNotch(const SparNotchFields& fields, int index, QChar separator) {
     const QString name = ui_texts::sparNotchField(index);
-    const QString option =
-        optionNumber(fields.position, separator, ui_texts::notchPositionField(name)) +
-        (fields.positionInMm ? QStringLiteral("mm") : QString()) + QLatin1Char(':') +
-        optionNumber(fields.width, separator, ui_texts::notchWidthField(name)) + QLatin1Char('x') +
-        optionNumber(fields.depth, separator, ui_texts::notchDepthField(name));
+    // Read one by one, left to right, so an empty field is named in the order of the columns
+    // (the operands of one long sum may be read in any order).
+    const QString position =
+        optionNumber(fields.position, separator, ui_texts::notchPositionField(name));
+    const QString width = optionNumber(fields.width, separator, ui_texts::notchWidthField(name));
+    const QString depth = optionNumber(fields.depth, separator, ui_texts::notchDepthField(name));
+    const QString option = position + (fields.positionInMm ? QStringLiteral("mm") : QString()) +
+                           QLatin1Char(':') + width + QLatin1Char('x') + depth;
     SparNotch notch;
     try {
         notch = parseSparNotchOption(option);
@@ -79,13 +82,14 @@ TrailingEdgeStock readTrailingEdge(const RibDetailsFields& fields, QChar separat
             option = optionNumber(fields.trailingEdgeDistance, separator,
                                   ui_texts::stockDistanceField(name));
             break;
-        case TrailingEdgeCut::Notch:
-            option = optionNumber(fields.trailingEdgeLength, separator,
-                                  ui_texts::stockLengthField(name)) +
-                     QLatin1Char('x') +
-                     optionNumber(fields.trailingEdgeHeight, separator,
-                                  ui_texts::stockHeightField(name));
+        case TrailingEdgeCut::Notch: {
+            const QString length = optionNumber(fields.trailingEdgeLength, separator,
+                                                ui_texts::stockLengthField(name));
+            const QString height = optionNumber(fields.trailingEdgeHeight, separator,
+                                                ui_texts::stockHeightField(name));
+            option = length + QLatin1Char('x') + height;
             break;
+        }
     }
     try {
         stock = parseTrailingEdgeStockOption(option);
@@ -99,9 +103,10 @@ LighteningHoles readHoles(const RibDetailsFields& fields, QChar separator) {
     if (!fields.holesOn)
         return {};
     const QString name = lighteningHolesName();
-    const QString option =
-        optionNumber(fields.holeDiameter, separator, ui_texts::holeDiameterField(name)) +
-        QLatin1Char(':') + optionNumber(fields.holeWeb, separator, ui_texts::holeWebField(name));
+    const QString diameter =
+        optionNumber(fields.holeDiameter, separator, ui_texts::holeDiameterField(name));
+    const QString web = optionNumber(fields.holeWeb, separator, ui_texts::holeWebField(name));
+    const QString option = diameter + QLatin1Char(':') + web;
     try {
         return parseHolesOption(option);
     } catch (const RibwrightError&) {

@@ -10,11 +10,16 @@
 namespace rw {
 
 // Redraws the sheet from the settings as they stand. A setting the reader refuses stops with its
-// message and leaves the previous sheet on show, as does a series that cannot be made; a fault
-// while drawing shows the sheet as far as it got before the error goes on to the caller.
-// Returns the job read, for an export that goes on from it.
+// message and leaves the previous sheet on show, as the exports go on from what that read left.
+// A series that cannot be made (a feature refused on some rib) clears the sheet and switches the
+// exports off: no rib of it is drawn, so nothing half made can be saved. A fault while drawing
+// shows the sheet as far as it got before the error goes on to the caller. Returns the job read,
+// for an export that goes on from it.
 SheetJob MainWindow::drawRibSheet() {
     desktop_.beep();
+    // This draw covers any redraw a resize left for later; it counts as refused until done.
+    redrawPending_ = false;
+    lastDrawRefused_ = true;
     ribPanel_->setExportsEnabled(true);
     const RibJobRead read =
         readRibJob(ribPanel_->snapshot(), state_.airfoil, state_.carried.lastRead);
@@ -25,8 +30,13 @@ SheetJob MainWindow::drawRibSheet() {
         return drawn;
     }
     const RibJob& job = drawn.job;
-    drawn.series =
-        buildRibSeries(job.airfoil.profile, job.params, job.features, SeriesPieces::WhenFeatured);
+    try {
+        drawn.series = buildRibSeries(job.airfoil.profile, job.params, job.features,
+                                      SeriesPieces::WhenFeatured);
+    } catch (const RibwrightError&) {
+        clearSheet();
+        throw;
+    }
     try {
         rw::drawRibSheet(state_.sheetBitmap, sheetImage_->size(), job, *drawn.series);
     } catch (const RibwrightError&) {
@@ -34,6 +44,7 @@ SheetJob MainWindow::drawRibSheet() {
         throw;
     }
     showSheet();
+    lastDrawRefused_ = false;
     // The features' notes (no room for holes) show once, not again at every redraw that gives
     // the same ones; the window keeps the latest as a property of its own.
     const QStringList notes = drawn.series->notes;
@@ -47,6 +58,12 @@ SheetJob MainWindow::drawRibSheet() {
 
 void MainWindow::showSheet() {
     sheetImage_->setPixmap(QPixmap::fromImage(state_.sheetBitmap));
+}
+
+void MainWindow::clearSheet() {
+    state_.sheetBitmap = QImage();
+    sheetImage_->clear();
+    ribPanel_->setExportsEnabled(false);
 }
 
 }  // namespace rw

@@ -11,6 +11,8 @@
 #include <QScrollArea>
 #include <QStyle>
 
+#include <algorithm>
+
 namespace rw {
 namespace {
 
@@ -51,6 +53,16 @@ QLabel* columnTitle(const QString& text, int width) {
     return label;
 }
 
+// The unit names differ in length from one language and face to another; the list is made as
+// wide as its longest name needs, never narrower than the column's usual width.
+int unitColumnWidth(const QWidget* dialogPart) {
+    QComboBox probe;
+    probe.setFont(dialogPart->font());
+    probe.addItems(ui_texts::notchPositionUnits());
+    probe.setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    return std::max(kUnitWidth, probe.sizeHint().width());
+}
+
 template <typename Control>
 Control* part(const QWidget* row, const char* name) {
     return row->findChild<Control*>(QLatin1String(name));
@@ -62,10 +74,11 @@ SparNotchList::SparNotchList(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("SparNotchList"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    unitWidth_ = unitColumnWidth(this);
 
     auto* titles = new QHBoxLayout;
     titles->addWidget(columnTitle(ui_texts::notchPositionColumn(), kNumberWidth));
-    titles->addWidget(columnTitle(ui_texts::notchUnitColumn(), kUnitWidth));
+    titles->addWidget(columnTitle(ui_texts::notchUnitColumn(), unitWidth_));
     titles->addWidget(columnTitle(ui_texts::notchWidthColumn(), kNumberWidth));
     titles->addWidget(columnTitle(ui_texts::notchDepthColumn(), kNumberWidth));
     titles->addWidget(columnTitle(ui_texts::notchSideColumn(), kSideWidth));
@@ -96,24 +109,29 @@ SparNotchList::SparNotchList(QWidget* parent) : QWidget(parent) {
     rows->setAutoFillBackground(false);
     layout->addWidget(scroll);
 
-    auto* add = new QPushButton(ui_texts::addNotchButton(), this);
-    add->setObjectName(QStringLiteral("AddNotchButton"));
-    add->setAutoDefault(false);
+    addButton_ = new QPushButton(ui_texts::addNotchButton(), this);
+    addButton_->setObjectName(QStringLiteral("AddNotchButton"));
+    addButton_->setAutoDefault(false);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(add);
+    buttons->addWidget(addButton_);
     buttons->addStretch();
     layout->addLayout(buttons);
-    connect(add, &QPushButton::clicked, this, [this] { addRow(SparNotchFields{}); });
+    // A row added by hand is typed into next.
+    connect(addButton_, &QPushButton::clicked, this, [this] {
+        part<QLineEdit>(addRow(SparNotchFields{}), "NotchPosition")->setFocus(Qt::TabFocusReason);
+    });
 }
 
-void SparNotchList::addRow(const SparNotchFields& fields) {
+QWidget* SparNotchList::addRow(const SparNotchFields& fields) {
+    // Taken before the row joins the dialog, which may put the row's fields anywhere.
+    QWidget* before = addButton_->previousInFocusChain();
     auto* row = new QWidget;
     row->setObjectName(QStringLiteral("SparNotchRow"));
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(numberEdit(row, "NotchPosition", fields.position));
     layout->addWidget(choice(row, "NotchUnit", ui_texts::notchPositionUnits(),
-                             fields.positionInMm ? 1 : 0, kUnitWidth));
+                             fields.positionInMm ? 1 : 0, unitWidth_));
     layout->addWidget(numberEdit(row, "NotchWidth", fields.width));
     layout->addWidget(numberEdit(row, "NotchDepth", fields.depth));
     layout->addWidget(choice(row, "NotchSide", sideNames(), int(fields.side), kSideWidth));
@@ -128,6 +146,17 @@ void SparNotchList::addRow(const SparNotchFields& fields) {
     // Before the stretch that keeps the rows at the top.
     rowsLayout_->insertWidget(rowsLayout_->count() - 1, row);
     showWhetherEmpty();
+
+    // Made after the dialog's own buttons, the row would otherwise be reached only after them.
+    for (int i = 0; i < layout->count(); ++i) {
+        QWidget* field = layout->itemAt(i)->widget();
+        if (!field)
+            continue;
+        QWidget::setTabOrder(before, field);
+        before = field;
+    }
+    QWidget::setTabOrder(before, addButton_);
+    return row;
 }
 
 // The row goes at once, so the list reads without it; the widget itself is deleted once its

@@ -7,6 +7,7 @@
 #include <vector>
 
 class QLabel;
+class QPushButton;
 class QVBoxLayout;
 
 namespace rw {
@@ -22,12 +23,15 @@ class SparNotchList : public QWidget {
     void setNotches(const std::vector<SparNotchFields>& notches);
 
   private:
-    void addRow(const SparNotchFields& fields);
+    // Returns the new row; its fields come before the add button in the Tab order.
+    QWidget* addRow(const SparNotchFields& fields);
     void removeRow(QWidget* row);
     void showWhetherEmpty();
 
     QVBoxLayout* rowsLayout_ = nullptr;
     QLabel* emptyNote_ = nullptr;
+    QPushButton* addButton_ = nullptr;
+    int unitWidth_ = 0;  // wide enough for the longest unit's name
 };
 
 }  // namespace rw

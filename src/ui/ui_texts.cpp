@@ -240,6 +240,12 @@ QString removeNotchButton() {
     return QCoreApplication::translate("rw::ui_texts", "削除");
 }
 
+QString noLauncher(const QString& pathOrAddress) {
+    return QCoreApplication::translate(
+               "rw::ui_texts", "開くためのプログラムが見つかりません。次を手で開いてください:\n%1")
+        .arg(pathOrAddress);
+}
+
 QString replaceNewerRibDetailsQuestion(const QString& nativePath) {
     return QCoreApplication::translate(
                "rw::ui_texts",

@@ -71,6 +71,9 @@ QString noNotchesNote();
 QString addNotchButton();
 QString removeNotchButton();
 
+// The desktop has no program to open a file or web page with; the user opens it by hand.
+QString noLauncher(const QString& pathOrAddress);
+
 // The rib details file was written by a later version of the program: asked before the details
 // accepted in the dialog replace it. %1 is its path.
 QString replaceNewerRibDetailsQuestion(const QString& nativePath);

@@ -9,6 +9,8 @@
 
 #include <QResizeEvent>
 #include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 #include <QTimer>
 #include <QWindow>
 
@@ -25,9 +27,12 @@ constexpr int kRibButtonPauseMs = 200;
 
 }  // namespace
 
+// Only the view on show is visible to the keyboard: the covered one is hidden, so Tab never
+// reaches its buttons and typing never edits its text.
 void MainWindow::applyViewMode() {
     if (state_.viewMode == ViewMode::Airfoil) {
         sheetView_->hide();
+        airfoilView_->show();
         setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized));
         outerSizePending_ = true;
         settleAirfoilViewFrame();
@@ -35,9 +40,12 @@ void MainWindow::applyViewMode() {
         if (isVisible() && windowState() == Qt::WindowNoState)
             normalPlace_ = geometry();
         setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
+        // Laid out at the window's size before it shows, so it never shows at a stale one.
+        sheetView_->setGeometry(rect());
+        layoutSheetView();
         sheetView_->show();
         sheetView_->raise();
-        sheetView_->setGeometry(rect());
+        airfoilView_->hide();
     }
 }
 
@@ -116,12 +124,20 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
         sheetView_->setGeometry(rect());
 }
 
-// The settings column keeps its width at the right edge; the sheet takes the rest.
+// The settings column keeps its width at the right edge; the sheet takes the rest. Where the
+// window is shorter than the column, the column scrolls and its scroll bar takes from the sheet.
 void MainWindow::layoutSheetView() {
     const int width = sheetView_->width();
     const int height = sheetView_->height();
-    const int sheetWidth = std::max(0, width - kSettingsColumnWidth);
-    ribPanel_->setGeometry(sheetWidth, 0, kSettingsColumnWidth, height);
+    const int columnHeight = settingsColumnContentHeight();
+    const bool scrolls = height < columnHeight;
+    const int scrollBar =
+        scrolls ? settingsScroll_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0;
+    settingsScroll_->setVerticalScrollBarPolicy(scrolls ? Qt::ScrollBarAlwaysOn
+                                                        : Qt::ScrollBarAlwaysOff);
+    const int sheetWidth = std::max(0, width - kSettingsColumnWidth - scrollBar);
+    settingsScroll_->setGeometry(sheetWidth, 0, kSettingsColumnWidth + scrollBar, height);
+    ribPanel_->resize(kSettingsColumnWidth, std::max(height, columnHeight));
     sheetImage_->setGeometry(0, 0, sheetWidth, height);
     sheetPaintArea_->setGeometry(0, 0, sheetWidth, height);
 }
@@ -139,9 +155,15 @@ void MainWindow::showAirfoilView() {
     airfoilView_->update(kPreviewArea);
 }
 
+// The handler itself is one guarded action; a deeper one is waiting on a message or dialog.
 void MainWindow::sheetViewResized() {
-    if (state_.viewMode == ViewMode::RibSheet)
-        drawRibSheet();
+    if (state_.viewMode != ViewMode::RibSheet)
+        return;
+    if (actionDepth_ > 1) {
+        redrawPending_ = true;
+        return;
+    }
+    drawRibSheet();
 }
 
 }  // namespace rw

@@ -22,22 +22,32 @@ void MainWindow::viewSavedFile(OutputFormat id) {
     if (!path)
         return;
     state_.lastFiles[id] = *path;
-    desktop_.shellOpen(*path);
+    openOnDesktop(*path);
 }
 
-// A missing browser is the desktop's business, but a missing help page is ours: a click that
-// does nothing at all would leave the user guessing, so say which file is missing.
+// A click that does nothing at all would leave the user guessing, so a missing help page says
+// which file is missing.
 void MainWindow::openHelpPage() {
     if (!QFileInfo::exists(folders_.helpFile)) {
         desktop_.showMessage(
             ui_texts::helpFileMissing(QDir::toNativeSeparators(folders_.helpFile)));
         return;
     }
-    desktop_.shellOpen(folders_.helpFile);
+    openOnDesktop(folders_.helpFile);
 }
 
 void MainWindow::openDatabasePage() {
-    desktop_.shellOpen(kDatabasePage);
+    openOnDesktop(kDatabasePage);
+}
+
+// A desktop without a program to open files and pages with (a bare X server, a trimmed
+// install) would otherwise leave the click without any answer.
+void MainWindow::openOnDesktop(const QString& pathOrAddress) {
+    if (desktop_.shellOpen(pathOrAddress))
+        return;
+    const bool address = pathOrAddress.contains(QStringLiteral("://"));
+    desktop_.showMessage(
+        ui_texts::noLauncher(address ? pathOrAddress : QDir::toNativeSeparators(pathOrAddress)));
 }
 
 }  // namespace rw

@@ -127,6 +127,42 @@ TEST(QtDesktopDialogs, SaveDialogProposesTheNameAndOverwritesSilently) {
     EXPECT_EQ(answer.unexpected(), 0);
 }
 
+// Asked to, the save dialog asks the toolkit's question before replacing an existing file; the
+// answer Yes chooses it, and the next request without the question is quiet again.
+TEST(QtDesktopDialogs, SaveDialogAsksBeforeReplacingWhenTold) {
+    QTemporaryDir folder;
+    const QString existing = QDir(folder.path()).filePath("FOIL_A4.pdf");
+    QFile file(existing);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    QtDesktop desktop;
+    QStringList questions;
+    QTimer answerer;
+    QObject::connect(&answerer, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            questions << box->text();
+            box->button(QMessageBox::Yes)->click();
+        } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+            // Queued: the question opens inside accept, and a timer does not fire again while
+            // its own handler is still running.
+            QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+        }
+    });
+    answerer.start(10);
+    FileDialogRequest request{"FOIL_A4.pdf", folder.path(), "PDF|*.pdf"};
+    request.confirmOverwrite = true;
+    const auto chosen = desktop.chooseFileToSave(request);
+    ASSERT_TRUE(chosen.has_value());
+    EXPECT_EQ(*chosen, QDir::toNativeSeparators(existing));
+    ASSERT_EQ(questions.size(), 1);
+    EXPECT_TRUE(questions[0].contains("FOIL_A4.pdf")) << questions[0].toStdString();
+
+    request.confirmOverwrite = false;
+    EXPECT_TRUE(desktop.chooseFileToSave(request).has_value());
+    EXPECT_EQ(questions.size(), 1);
+}
+
 // Picking another file type keeps the proposed name as it is: the format follows the name.
 // The name field's completion list, opened while typing, closes with the dialog.
 TEST(QtDesktopDialogs, SaveDialogKeepsTheNameAndClosesItsCompletionList) {

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -21,12 +22,19 @@ class FakeDesktop : public Desktop {
         QString fileNameShown;  // the name the dialog showed (open: the one it kept)
     };
 
-    void showMessage(const QString& text) override { messages.push_back(text); }
+    void showMessage(const QString& text) override {
+        messages.push_back(text);
+        if (whileMessageShows)
+            whileMessageShows();
+    }
     bool askYesNo(const QString& text) override;
     std::optional<QString> chooseFileToOpen(const FileDialogRequest& request) override;
     std::optional<QString> chooseFileToSave(const FileDialogRequest& request) override;
     std::optional<QColor> chooseColour() override;
-    void shellOpen(const QString& pathOrAddress) override { opened.push_back(pathOrAddress); }
+    bool shellOpen(const QString& pathOrAddress) override {
+        opened.push_back(pathOrAddress);
+        return hasLauncher;
+    }
     void beep() override { ++beeps; }
     QString clipboardText() override { return clipboard; }
     void setClipboardText(const QString& text) override {
@@ -44,6 +52,9 @@ class FakeDesktop : public Desktop {
     std::deque<std::optional<QColor>> colourAnswers;
     QChar separator = QLatin1Char('.');
     QString clipboard;
+    bool hasLauncher = true;  // false: shellOpen finds no program to open with
+    // Runs while a message is "on screen", as a real message box runs its own event loop.
+    std::function<void()> whileMessageShows;
 
     // What happened.
     QStringList messages;

@@ -23,19 +23,22 @@ struct ExportKind {
     QString filter;
     QString DataFolders::*folder;
     QString question;
+    bool asksBeforeReplacing;  // the workshop files; the older exports replace quietly
 };
 
 const std::vector<ExportKind> kExports = {
     {"Button9", ".png", "PNG|*.png|JPG|*.jpg", &DataFolders::picturesDir,
-     export_texts::openImageQuestion()},
+     export_texts::openImageQuestion(), false},
     {"Button10", ".csv", "CSV|*.csv", &DataFolders::spreadsheetDir,
-     export_texts::openSpreadsheetQuestion()},
-    {"Button11", ".dxf", "DXF|*.dxf", &DataFolders::dxfDir, export_texts::openDxfQuestion()},
-    {"PdfButton", ".pdf", "PDF|*.pdf", &DataFolders::pdfDir, export_texts::openPdfQuestion()},
-    {"SvgButton", ".svg", "SVG|*.svg", &DataFolders::svgDir, export_texts::openSvgQuestion()},
+     export_texts::openSpreadsheetQuestion(), false},
+    {"Button11", ".dxf", "DXF|*.dxf", &DataFolders::dxfDir, export_texts::openDxfQuestion(), false},
+    // The print's name carries its paper, so prints on two papers live side by side.
+    {"PdfButton", "_A4.pdf", "PDF|*.pdf", &DataFolders::pdfDir, export_texts::openPdfQuestion(),
+     true},
+    {"SvgButton", ".svg", "SVG|*.svg", &DataFolders::svgDir, export_texts::openSvgQuestion(), true},
     // Beside the drawing DXF, under a name of its own.
-    {"CutDxfButton", "_cut.dxf", "DXF|*.dxf", &DataFolders::dxfDir,
-     export_texts::openDxfQuestion()},
+    {"CutDxfButton", "_cut.dxf", "DXF|*.dxf", &DataFolders::dxfDir, export_texts::openDxfQuestion(),
+     true},
 };
 
 class ExportActions : public WindowTest {};
@@ -58,6 +61,7 @@ TEST_F(ExportActions, EachExportProposesItsNameFolderAndFilter) {
         EXPECT_EQ(request.fileName, kStem + kind.extension);
         EXPECT_EQ(request.initialDir, folders.*kind.folder);
         EXPECT_EQ(request.filter, kind.filter);
+        EXPECT_EQ(request.confirmOverwrite, kind.asksBeforeReplacing);
         const QString written = QDir(folders.*kind.folder).filePath(kStem + kind.extension);
         EXPECT_GT(QFileInfo(written).size(), 0);
         EXPECT_EQ(desktop.questions, QStringList{kind.question});
@@ -199,6 +203,8 @@ TEST_F(ExportActions, PrintIsOnThePaperChosenInTheList) {
     desktop.saveAnswers.push_back(pdf);
     desktop.yesNoAnswers.push_back(true);
     click("PdfButton");
+    ASSERT_FALSE(desktop.dialogs.empty());
+    EXPECT_EQ(desktop.dialogs.back().request.fileName, kStem + "_A3.pdf");
     EXPECT_EQ(desktop.opened, QStringList{pdf});
     EXPECT_EQ(window->state().lastFiles.at(OutputFormat::Pdf), pdf);
     // A3 is 297 x 420 mm, written as 842 x 1191 points either way round.

@@ -19,6 +19,8 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 
 namespace rw::test {
 namespace {
@@ -198,6 +200,18 @@ TEST_F(RibDetails, BadValuesAreRefusedInTheDialog) {
              type(d, "UpperSkinEdit", "20");
          },
          "リブ 1 の上面・下面のSKIN材厚さ: 上面 20 mm と下面 1 mm"},
+        // With several fields empty, the first in the row (left to right) is named.
+        {"a notch row left empty", [](auto* d) { addNotch(d, "", 0, "", "", 0); },
+         "桁の切り欠き 1 の位置を入力してください"},
+        {"a stock slot left empty", [](auto* d) { press(d, "NotchStockButton"); },
+         "後縁材の切り欠きの長さを入力してください"},
+        {"holes left empty",
+         [](auto* d) {
+             press(d, "HolesBox");
+             type(d, "HoleDiameterEdit", "");
+             type(d, "HoleWebEdit", "");
+         },
+         "肉抜き穴の直径を入力してください"},
         {"a stock slot without its height",
          [](auto* d) {
              press(d, "NotchStockButton");
@@ -322,6 +336,49 @@ TEST_F(RibDetails, DetailsThatCannotBeSavedAreStillUsed) {
     press(dialog, "OkButton");
     EXPECT_EQ(desktop.messages.size(), 1);
     EXPECT_EQ(featuresInUse().sparNotches.size(), 1u);
+}
+
+// A new notch row is typed into at once and comes before OK and キャンセル in the Tab order; every
+// unit name fits its list whole, bracket included.
+TEST_F(RibDetails, NewNotchRowTakesTheFocusAndFitsItsUnits) {
+    open();
+    openSheetView();
+    RibDetailsDialog* dialog = openDialog();
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+    press(dialog, "AddNotchButton");
+    press(dialog, "AddNotchButton");
+    const QWidget* row = notchRows(dialog).last();
+    EXPECT_TRUE(in(row, "NotchPosition")->hasFocus());
+
+    // The Tab order as Tab walks it: from the new row's position, its other fields come before
+    // the add button, and that before OK and キャンセル.
+    QStringList order;
+    QWidget* const start = in(row, "NotchPosition");
+    QWidget* step = start;
+    for (int i = 0; i < 500 && step && (i == 0 || step != start); ++i) {
+        if (step->isVisible() && step->isEnabled() && (step->focusPolicy() & Qt::TabFocus))
+            order << step->objectName();
+        step = step->nextInFocusChain();
+    }
+    const auto at = [&](const char* name) { return order.indexOf(QLatin1String(name)); };
+    EXPECT_LT(at("NotchPosition"), at("RemoveNotchButton"));
+    EXPECT_LT(at("RemoveNotchButton"), at("AddNotchButton"));
+    EXPECT_LT(at("AddNotchButton"), at("OkButton")) << order.join(' ').toStdString();
+    EXPECT_LT(at("OkButton"), at("CancelButton"));
+
+    auto* units = in<QComboBox>(row, "NotchUnit");
+    QStyleOptionComboBox option;
+    option.initFrom(units);
+    const int room =
+        units->style()
+            ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, units)
+            .width();
+    for (int i = 0; i < units->count(); ++i) {
+        EXPECT_LE(units->fontMetrics().horizontalAdvance(units->itemText(i)), room)
+            << units->itemText(i).toStdString();
+    }
+    press(dialog, "CancelButton");
 }
 
 }  // namespace

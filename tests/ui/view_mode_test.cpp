@@ -1,9 +1,12 @@
 // The airfoil view and the rib sheet view, and the switches between them.
 #include "window_fixture.h"
 
+#include "panel/control_table.h"
 #include "ui/panel_widget.h"
 
 #include <QLabel>
+
+#include <algorithm>
 
 namespace rw::test {
 namespace {
@@ -27,9 +30,14 @@ TEST_F(ViewMode, RibButtonMaximisesShowsTheSheetAndPausesFirst) {
     auto* sheetPanel = find<PanelWidget>("Panel1");
     EXPECT_TRUE(sheetPanel->isVisible());
     EXPECT_EQ(sheetPanel->geometry(), w.rect());
+    // The settings column stands at the right edge, scrolled only where the window is shorter.
     const QSize client = w.size();
-    EXPECT_EQ(find("Panel2")->geometry(), QRect(client.width() - 248, 0, 248, client.height()));
-    const QRect sheetArea(0, 0, client.width() - 248, client.height());
+    const QRect column = find("SettingsScroll")->geometry();
+    EXPECT_EQ(column.right(), client.width() - 1);
+    EXPECT_EQ(column.height(), client.height());
+    EXPECT_EQ(find("Panel2")->size(),
+              QSize(248, std::max(client.height(), settingsColumnContentHeight())));
+    const QRect sheetArea(0, 0, column.left(), client.height());
     EXPECT_EQ(find("Image2")->geometry(), sheetArea);
     EXPECT_EQ(find("PaintBox1")->geometry(), sheetArea);
 

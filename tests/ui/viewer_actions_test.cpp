@@ -77,5 +77,19 @@ TEST_F(ViewerActions, DatabaseButtonOpensTheCoordinateDatabasePage) {
     EXPECT_EQ(page.path(), "/ads/coord_database.html");
 }
 
+// Without a program to open with, the help and the database page name what to open by hand.
+TEST_F(ViewerActions, NoLauncherTellsWhatToOpenByHand) {
+    open();
+    writeBytes(folders.helpFile, "<html></html>");
+    desktop.hasLauncher = false;
+    QTest::mouseClick(find("Panel7"), Qt::LeftButton);
+    click("Button2");
+    ASSERT_EQ(desktop.opened.size(), 2);
+    EXPECT_EQ(desktop.messages,
+              QStringList({ui_texts::noLauncher(QDir::toNativeSeparators(folders.helpFile)),
+                           ui_texts::noLauncher(desktop.opened[1])}));
+    EXPECT_TRUE(desktop.messages[1].contains("https://"));
+}
+
 }  // namespace
 }  // namespace rw::test

@@ -156,8 +156,12 @@ void MainWindow::showAirfoilView() {
 }
 
 // The handler itself is one guarded action; a deeper one is waiting on a message or dialog.
+// With no sheet on show after a refusal there is nothing to draw at the new size, and the
+// refusal is not repeated for every size the window passes through while it is dragged.
 void MainWindow::sheetViewResized() {
     if (state_.viewMode != ViewMode::RibSheet)
+        return;
+    if (lastDrawRefused_ && state_.sheetBitmap.isNull())
         return;
     if (actionDepth_ > 1) {
         redrawPending_ = true;

@@ -167,6 +167,13 @@ TEST_F(WindowReach, RefusedFirstSheetLeavesTheWindowLaidOut) {
     EXPECT_TRUE(find<QLabel>("Image2")->pixmap().isNull());
     EXPECT_TRUE(window->state().sheetBitmap.isNull());
     EXPECT_FALSE(exportsEnabled());
+
+    // Restoring the window to its normal size does not bring the message back.
+    window->showNormal();
+    window->resize(890, 527);
+    ASSERT_TRUE(waitUntil([&] { return window->size() == QSize(890, 527); }));
+    settle();
+    EXPECT_EQ(desktop.messages.size(), 1);
 }
 
 // A redraw refused by a feature after a good sheet takes the sheet away: none of its ribs stays

@@ -237,6 +237,30 @@ TEST_F(ExportActions, LaserFilesBeyondOneStockSheetAreNumbered) {
     EXPECT_EQ(window->state().viewMode, rw::ViewMode::RibSheet) << "the cut DXF stays in the view";
 }
 
+// The stock field shapes the laser files; a stock that does not read stops the export before its
+// dialog, with a message quoting it.
+TEST_F(ExportActions, LaserFilesUseTheStockOfTheField) {
+    open();
+    openSheetView();
+    auto* stock = find<QLineEdit>("StockEdit");
+    EXPECT_EQ(stock->text(), "600x300");
+    stock->setText("170x40");
+    const QString svg = folders.svgDir + "/small.svg";
+    desktop.saveAnswers.push_back(svg);
+    desktop.yesNoAnswers.push_back(false);
+    click("SvgButton");
+    // Ten ribs of up to 150 mm, about 20 mm high each, take several 170 x 40 sheets.
+    EXPECT_TRUE(QFileInfo::exists(folders.svgDir + "/small-3.svg"));
+    EXPECT_TRUE(readBytes(svg).contains("width=\"170mm\""));
+
+    stock->setText("wide");
+    desktop.dialogs.clear();
+    desktop.messages.clear();
+    click("SvgButton");
+    EXPECT_TRUE(desktop.dialogs.empty());
+    EXPECT_EQ(desktop.messages, QStringList{ui_texts::badStockSize("wide")});
+}
+
 // The proposed name repeats the fields as typed.
 TEST_F(ExportActions, ProposedNameRepeatsTheTypedChords) {
     open();

@@ -46,10 +46,10 @@ SheetJob MainWindow::drawRibSheet() {
     showSheet();
     lastDrawRefused_ = false;
     // The features' notes (no room for holes) show once, not again at every redraw that gives
-    // the same ones; the window keeps the latest as a property of its own.
+    // the same ones.
     const QStringList notes = drawn.series->notes;
-    if (notes != property("ribNotesShown").toStringList()) {
-        setProperty("ribNotesShown", notes);
+    if (notes != state_.notesShown) {
+        state_.notesShown = notes;
         if (!notes.isEmpty())
             desktop_.showMessage(notes.join(QLatin1Char('\n')));
     }

@@ -115,7 +115,7 @@ QString stockValuesHint(const QString& stock) {
 QString holeValuesHint(const QString& holes) {
     return QCoreApplication::translate("rw::ui_texts",
                                        "%1: 直径はリブの高さの 0 より大きく 100 % 未満、"
-                                       "まわりに残す幅は 0 より大きい mm で入力してください")
+                                       "まわりに残す幅は 0.5 mm 以上で入力してください")
         .arg(holes);
 }
 

@@ -7,6 +7,7 @@
 
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
 #include <map>
 #include <optional>
@@ -42,6 +43,7 @@ struct WindowState {
     std::map<OutputFormat, QString> lastFiles;
     QImage previewBitmap;
     QImage sheetBitmap;
+    QStringList notesShown;  // the series' notes last shown, so a redraw does not repeat them
 };
 
 }  // namespace rw

@@ -2,7 +2,7 @@
 
 #include "cli/cli_run.h"
 #include "cli/cli_texts.h"
-#include "cli/stale_sheets.h"
+#include "export/stale_sheets.h"
 #include "platform/errors.h"
 #include "platform/native_path.h"
 

@@ -19,6 +19,7 @@
 #include "sheet/rib_job.h"
 #include "sheet/rib_sheet.h"
 
+#include <QFileInfo>
 
 #include <algorithm>
 #include <new>

@@ -1,9 +1,5 @@
 #include "cli/text_encoding_check.h"
 
-#include "platform/native_path.h"
-
-#include <cstdio>
-
 namespace rw::cli {
 namespace {
 
@@ -40,16 +36,6 @@ QString wideEncodingOf(const QByteArray& head) {
     if (pairs >= 2 && evenNuls * 2 > pairs && oddNuls * 8 < pairs)
         return QStringLiteral("UTF-16 BE");
     return QString();
-}
-
-QByteArray readFileHead(const QString& path) {
-    QByteArray head(1024, '\0');
-    std::FILE* file = std::fopen(encodeNativePath(path).constData(), "rb");
-    if (file == nullptr)
-        return QByteArray();
-    head.resize(qsizetype(std::fread(head.data(), 1, std::size_t(head.size()), file)));
-    std::fclose(file);
-    return head;
 }
 
 }  // namespace rw::cli

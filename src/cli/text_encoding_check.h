@@ -10,7 +10,4 @@ namespace rw::cli {
 // letters between NUL characters, so it is refused by name instead.
 QString wideEncodingOf(const QByteArray& head);
 
-// The first kilobyte of a file (less when it is shorter or cannot be read).
-QByteArray readFileHead(const QString& path);
-
 }  // namespace rw::cli

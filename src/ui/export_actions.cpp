@@ -3,8 +3,13 @@
 // written file.
 #include "export/output_name.h"
 #include "export/paper_size.h"
+#include "export/stale_sheets.h"
 #include "ui/main_window.h"
 #include "ui/rib_panel.h"
+#include "ui/ui_texts.h"
+
+#include <QDir>
+#include <QFile>
 
 namespace rw {
 
@@ -26,6 +31,19 @@ QString proposedName(const RibJob& job, const OutputFormatRow& format,
 }
 
 }  // namespace
+
+// Further stock sheets an earlier export left beside the file, beyond the ones just written,
+// hold ribs that are not in this series: a laser operator would cut them. They are removed,
+// and the user told which.
+void MainWindow::removeStaleSheets(const QString& path, int sheetCount) {
+    QStringList removed;
+    for (const QString& sheet : staleSheets(path, sheetCount)) {
+        if (QFile::remove(sheet))
+            removed << QDir::toNativeSeparators(sheet);
+    }
+    if (!removed.isEmpty())
+        desktop_.showMessage(ui_texts::staleSheetsRemoved(removed));
+}
 
 // A refused setting only shows its message and the export goes on with the earlier values; an
 // error while redrawing ends the export before its dialog. The series the sheet was drawn from
@@ -49,8 +67,11 @@ void MainWindow::exportSheet(OutputFormat id) {
     const OutputSource source{job, *drawn.series, options, state_.sheetBitmap,
                               state_.carried.dxfAttributes};
     // Nothing written (an image name of another kind), nothing to open.
-    if (format.save(*path, source).isEmpty())
+    const QStringList written = format.save(*path, source);
+    if (written.isEmpty())
         return;
+    if (format.stockSheets)
+        removeStaleSheets(*path, int(written.size()));
     if (!desktop_.askYesNo(format.openQuestion()))
         return;
     openOnDesktop(*path);

@@ -84,6 +84,7 @@ class MainWindow : public QWidget {
     void showSheet();
     void clearSheet();
     void exportSheet(OutputFormat format);
+    void removeStaleSheets(const QString& path, int sheetCount);
     void viewSavedFile(OutputFormat format);
     void openHelpPage();
     void openDatabasePage();

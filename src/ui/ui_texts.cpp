@@ -254,4 +254,11 @@ QString replaceNewerRibDetailsQuestion(const QString& nativePath) {
         .arg(nativePath);
 }
 
+QString staleSheetsRemoved(const QStringList& paths) {
+    return QCoreApplication::translate(
+               "rw::ui_texts",
+               "前回の出力の残りのシートを削除しました (今回のリブは入っていません):\n%1")
+        .arg(paths.join(QLatin1Char('\n')));
+}
+
 }  // namespace rw::ui_texts

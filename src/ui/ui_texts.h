@@ -78,4 +78,7 @@ QString noLauncher(const QString& pathOrAddress);
 // accepted in the dialog replace it. %1 is its path.
 QString replaceNewerRibDetailsQuestion(const QString& nativePath);
 
+// Further laser sheets of an earlier export, removed since this export wrote fewer.
+QString staleSheetsRemoved(const QStringList& paths);
+
 }  // namespace rw::ui_texts

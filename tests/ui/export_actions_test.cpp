@@ -253,6 +253,18 @@ TEST_F(ExportActions, LaserFilesUseTheStockOfTheField) {
     EXPECT_TRUE(QFileInfo::exists(folders.svgDir + "/small-3.svg"));
     EXPECT_TRUE(readBytes(svg).contains("width=\"170mm\""));
 
+    // The same file on one large sheet: the further sheets of the earlier export hold ribs this
+    // one does not, so they go, and the user is told.
+    stock->setText("600x300");
+    desktop.saveAnswers.push_back(svg);
+    desktop.yesNoAnswers.push_back(false);
+    desktop.messages.clear();
+    click("SvgButton");
+    EXPECT_FALSE(QFileInfo::exists(folders.svgDir + "/small-2.svg"));
+    EXPECT_FALSE(QFileInfo::exists(folders.svgDir + "/small-3.svg"));
+    ASSERT_EQ(desktop.messages.size(), 1);
+    EXPECT_TRUE(desktop.messages[0].contains("small-3.svg"));
+
     stock->setText("wide");
     desktop.dialogs.clear();
     desktop.messages.clear();

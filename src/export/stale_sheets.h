@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace rw::cli {
+namespace rw {
 
 // The further stock sheets of `path` that an earlier run left and this one did not write: the
 // regular files (not links, not folders) in its folder named exactly as stockSheetPath names
@@ -11,4 +11,4 @@ namespace rw::cli {
 // sheets than the one before would otherwise leave ribs beside it that are not in this run.
 QStringList staleSheets(const QString& path, int sheetCount);
 
-}  // namespace rw::cli
+}  // namespace rw

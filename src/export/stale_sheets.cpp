@@ -1,4 +1,4 @@
-#include "cli/stale_sheets.h"
+#include "export/stale_sheets.h"
 
 #include "export/workshop_layout.h"
 #include "platform/native_path.h"
@@ -8,7 +8,7 @@
 #include <dirent.h>
 #include <sys/stat.h>
 
-namespace rw::cli {
+namespace rw {
 namespace {
 
 // The number between the sheet names' fixed ends, which stockSheetPath writes without leading
@@ -65,4 +65,4 @@ QStringList staleSheets(const QString& path, int sheetCount) {
     return stale;
 }
 
-}  // namespace rw::cli
+}  // namespace rw

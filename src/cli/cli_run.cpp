@@ -8,7 +8,7 @@
 #include "cli/batch_files.h"
 #include "cli/cli_texts.h"
 #include "cli/file_identity.h"
-#include "cli/long_title.h"
+#include "airfoil/long_title.h"
 #include "cli/output_targets.h"
 #include "cli/text_encoding_check.h"
 #include "cli/writable_targets.h"

@@ -5,6 +5,7 @@
 #include "airfoil/airfoil_import.h"
 #include "airfoil/airfoil_parser.h"
 #include "airfoil/airfoil_texts.h"
+#include "airfoil/long_title.h"
 #include "ui/airfoil_view.h"
 #include "ui/main_window.h"
 #include "ui/ui_texts.h"
@@ -24,6 +25,9 @@ void MainWindow::airfoilTextChanged() {
     state_.airfoil.text = text;
     // A number that does not convert ends the chain here: nothing is saved and no beep sounds.
     const ParseOutcome outcome = parseAirfoilText(state_.airfoil, desktop_.decimalSeparator());
+    // A title of thousands of characters is no title: the sheet, the files and their names take
+    // it cut, as the command line does; the text box and the saved text keep every line.
+    cutLongTitle(state_.airfoil);
     // The preview shows the points just read, few or many; otherwise the window would keep
     // the previous outline under the new title.
     airfoilView_->redrawPreview();

@@ -1,5 +1,6 @@
 // Airfoil text in and out through the text box: typing, pasting, the last-run file at start and
 // the library.
+#include "airfoil/long_title.h"
 #include "window_fixture.h"
 
 #include "airfoil/airfoil_parser.h"
@@ -76,6 +77,16 @@ TEST_F(TextChain, PasteParsesSavesBeepsAndEmptiesTheClipboard) {
     EXPECT_TRUE(desktop.messages.isEmpty());
     EXPECT_EQ(readBytes(folders.lastDataFile), loopExampleText().toUtf8());
     EXPECT_TRUE(desktop.clipboard.isEmpty());
+}
+
+// A pasted title of thousands of characters reaches the sheet and the file names cut, as the
+// command line cuts it; the text box and the last-run file keep it whole.
+TEST_F(TextChain, AnEndlessTitleIsCutForTheSheetButKeptInTheText) {
+    open();
+    const QString text = QString(loopExampleText()).replace("EXAMPLE FOIL A", QString(5000, 'T'));
+    paste(text);
+    EXPECT_EQ(window->state().airfoil.name, QString(kMaxTitleLength, 'T'));
+    EXPECT_EQ(readBytes(folders.lastDataFile), text.toUtf8());
 }
 
 // Clipboard texts with LF-only line ends reach the parser as the same CR LF lines.

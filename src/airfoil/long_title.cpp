@@ -1,6 +1,6 @@
-#include "cli/long_title.h"
+#include "airfoil/long_title.h"
 
-namespace rw::cli {
+namespace rw {
 
 bool cutLongTitle(AirfoilState& airfoil) {
     QString& title = airfoil.name;
@@ -13,4 +13,4 @@ bool cutLongTitle(AirfoilState& airfoil) {
     return true;
 }
 
-}  // namespace rw::cli
+}  // namespace rw

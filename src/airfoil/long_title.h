@@ -4,7 +4,7 @@
 
 #include <QString>
 
-namespace rw::cli {
+namespace rw {
 
 // An airfoil title longer than this is no title: the sheet draws it in one line and the proposed
 // file names start with it.
@@ -15,4 +15,4 @@ constexpr qsizetype kMaxTitleLength = 200;
 // CSV and DXF and the proposed file names all take it from there. Returns whether it was cut.
 bool cutLongTitle(AirfoilState& airfoil);
 
-}  // namespace rw::cli
+}  // namespace rw

@@ -144,11 +144,11 @@ void writeCutDxf(const WorkshopLayout& layout, int sheet, QIODevice& device) {
         for (const MmRing& hole : rib.cut.holes) closedPolyline(dxf, rib, hole, h);
         closedPolyline(dxf, rib, rib.cut.outer, h);
         markLine(dxf, rib, QPointF(0, 0), QPointF(rib.chord, 0), h);
-        markLine(dxf, rib, QPointF(rib.sparX, rib.sparLow), QPointF(rib.sparX, rib.sparHigh), h);
+        for (const MarkSegment& part : rib.sparMarks) markLine(dxf, rib, part.from, part.to, h);
         dxf.pair(0, "TEXT");
         dxf.pair(8, "MARK");
         dxf.point(drawingPoint(rib, rib.numberAt, h));
-        dxf.number(40, kRibNumberHeight);
+        dxf.number(40, rib.numberHeight);
         dxf.pair(1, QString::number(rib.ribNumber));
     }
     dxf.pair(0, "ENDSEC");

@@ -80,14 +80,14 @@ void markLayer(SvgText& svg, const WorkshopLayout& layout, int sheet) {
             continue;
         svg.add("<g id=\"" + ribId(rib) + "-mark\">\n");
         line(svg, rib, QPointF(0, 0), QPointF(rib.chord, 0));
-        line(svg, rib, QPointF(rib.sparX, rib.sparLow), QPointF(rib.sparX, rib.sparHigh));
+        for (const MarkSegment& part : rib.sparMarks) line(svg, rib, part.from, part.to);
         svg.add("<text x=\"");
         const QPointF at = rib.onSheet(rib.numberAt);
         svg.number(at.x());
         svg.add("\" y=\"");
         svg.number(at.y());
         svg.add("\" font-family=\"sans-serif\" font-size=\"");
-        svg.number(kRibNumberHeight);
+        svg.number(rib.numberHeight);
         svg.add("\" fill=\"");
         svg.add(kMarkColour);
         svg.add("\" stroke=\"none\">" + QString::number(rib.ribNumber) + "</text>\n</g>\n");

@@ -89,7 +89,7 @@ void drawRib(QPainter& painter, const WorkshopRib& rib, const QString& airfoilNa
     painter.setPen(penMm(kChordColour, 0.2));
     painter.drawLine(rib.onSheet(QPointF(0, 0)), rib.onSheet(QPointF(rib.chord, 0)));
 
-    drawText(painter, rib.onSheet(rib.numberAt), kRibNumberHeight, QString::number(rib.ribNumber));
+    drawText(painter, rib.onSheet(rib.numberAt), rib.numberHeight, QString::number(rib.ribNumber));
     // The name last: where the caption is cut short, number and chord still show.
     const QString caption = export_texts::printedRibCaption(
         rib.ribNumber, formatGeneralNumber(std::round(rib.chord * 10.0) / 10), airfoilName);

@@ -1,6 +1,7 @@
 #include "export/workshop_layout.h"
 
 #include "export/export_texts.h"
+#include "geometry/clipper_units.h"
 #include "platform/errors.h"
 #include "platform/text_trim.h"
 
@@ -76,7 +77,175 @@ QPointF ribNumberPlace(const WorkshopRib& rib, double width) {
     return right;
 }
 
-WorkshopRib workshopRib(const SeriesRib& current) {
+// How far `p` lies from the box; 0 inside it.
+double distanceToBox(QPointF p, const MmBox& box) {
+    const double dx = std::max({box.left - p.x(), 0.0, p.x() - box.right});
+    const double dy = std::max({box.bottom - p.y(), 0.0, p.y() - box.top});
+    return std::hypot(dx, dy);
+}
+
+double distanceToSegment(QPointF p, QPointF a, QPointF b) {
+    const QPointF ab = b - a;
+    const double length2 = QPointF::dotProduct(ab, ab);
+    const double t =
+        length2 > 0 ? std::clamp(QPointF::dotProduct(p - a, ab) / length2, 0.0, 1.0) : 0.0;
+    const QPointF d = p - (a + t * ab);
+    return std::hypot(d.x(), d.y());
+}
+
+double cross(QPointF a, QPointF b) {
+    return a.x() * b.y() - a.y() * b.x();
+}
+
+bool segmentsCross(QPointF a, QPointF b, QPointF c, QPointF d) {
+    const double d1 = cross(b - a, c - a), d2 = cross(b - a, d - a);
+    const double d3 = cross(d - c, a - c), d4 = cross(d - c, b - c);
+    return d1 * d2 <= 0 && d3 * d4 <= 0;
+}
+
+// Whether the segment a-b comes nearer to the box than `clearance`.
+bool nearBox(QPointF a, QPointF b, const MmBox& box, double clearance) {
+    if (std::max(a.x(), b.x()) < box.left - clearance ||
+        std::min(a.x(), b.x()) > box.right + clearance ||
+        std::max(a.y(), b.y()) < box.bottom - clearance ||
+        std::min(a.y(), b.y()) > box.top + clearance)
+        return false;
+    if (distanceToBox(a, box) < clearance || distanceToBox(b, box) < clearance)
+        return true;
+    const QPointF corners[] = {
+        {box.left, box.bottom}, {box.right, box.bottom}, {box.right, box.top}, {box.left, box.top}};
+    for (int i = 0; i < 4; ++i) {
+        if (distanceToSegment(corners[i], a, b) < clearance ||
+            segmentsCross(a, b, corners[i], corners[(i + 1) % 4]))
+            return true;
+    }
+    return false;
+}
+
+bool ringNearBox(const MmRing& ring, const MmBox& box, double clearance) {
+    for (std::size_t i = 0; i < ring.size(); ++i) {
+        if (nearBox(ring[i], ring[(i + 1) % ring.size()], box, clearance))
+            return true;
+    }
+    return false;
+}
+
+// Even-odd rule: whether `p` lies inside the closed ring.
+bool insideRing(const MmRing& ring, QPointF p) {
+    bool inside = false;
+    for (std::size_t i = 0, j = ring.size() - 1; i < ring.size(); j = i++) {
+        const QPointF a = ring[i], b = ring[j];
+        if ((a.y() > p.y()) != (b.y() > p.y()) &&
+            p.x() < a.x() + (b.x() - a.x()) * (p.y() - a.y()) / (b.y() - a.y()))
+            inside = !inside;
+    }
+    return inside;
+}
+
+// Whether the box lies on the material of the piece, the clearance from every cut edge: with no
+// edge that near, the whole box lies on the side of its centre.
+bool onPiece(const RibCut& cut, const MmBox& box) {
+    if (ringNearBox(cut.outer, box, kRibNumberClearance))
+        return false;
+    for (const MmRing& hole : cut.holes) {
+        if (ringNearBox(hole, box, kRibNumberClearance))
+            return false;
+    }
+    const QPointF centre((box.left + box.right) / 2, (box.bottom + box.top) / 2);
+    if (!insideRing(cut.outer, centre))
+        return false;
+    return std::none_of(cut.holes.begin(), cut.holes.end(),
+                        [&](const MmRing& hole) { return insideRing(hole, centre); });
+}
+
+MmBox numberBox(QPointF at, double digits, double height) {
+    return {at.x(), at.y(), at.x() + digits * height, at.y() + height};
+}
+
+bool crossesMarks(const WorkshopRib& rib, const MmBox& box) {
+    constexpr double kLineClearance = 0.25;
+    if (nearBox(QPointF(0, 0), QPointF(rib.chord, 0), box, kLineClearance))
+        return true;
+    return std::any_of(rib.sparMarks.begin(), rib.sparMarks.end(), [&](const MarkSegment& part) {
+        return nearBox(part.from, part.to, box, kLineClearance);
+    });
+}
+
+struct NumberPlace {
+    QPointF at;
+    double height = kRibNumberHeight;
+};
+
+// The usual place when it lies on the piece. Otherwise the place nearest to it, searched over the
+// piece on a fine grid, at the full height or, where none holds it, a smaller one; where not even
+// the smallest fits, the usual place.
+NumberPlace placeRibNumber(const WorkshopRib& rib, double digits) {
+    const QPointF usual = ribNumberPlace(rib, digits * kRibNumberHeight);
+    if (onPiece(rib.cut, numberBox(usual, digits, kRibNumberHeight)))
+        return {usual, kRibNumberHeight};
+    MmBox piece{rib.cut.outer.front().x(), rib.cut.outer.front().y(), rib.cut.outer.front().x(),
+                rib.cut.outer.front().y()};
+    for (const QPointF& p : rib.cut.outer) include(piece, p);
+    constexpr double kStep = 0.25;
+    for (double height = kRibNumberHeight; height >= kSmallestRibNumberHeight - 1e-9;
+         height -= 0.5) {
+        std::vector<QPointF> places;
+        // On whole steps of the rib's frame, so that the placed number stays a short decimal.
+        for (double x = std::ceil(piece.left / kStep) * kStep; x + digits * height <= piece.right;
+             x += kStep) {
+            for (double y = std::ceil(piece.bottom / kStep) * kStep; y + height <= piece.top;
+                 y += kStep)
+                places.emplace_back(x, y);
+        }
+        const auto distance = [&](QPointF p) {
+            const QPointF d = p - usual;
+            return QPointF::dotProduct(d, d);
+        };
+        std::stable_sort(places.begin(), places.end(),
+                         [&](QPointF a, QPointF b) { return distance(a) < distance(b); });
+        // Clear of the engraved lines if the piece allows, across one rather than smaller.
+        for (const bool clearOfLines : {true, false}) {
+            for (const QPointF& at : places) {
+                const MmBox box = numberBox(at, digits, height);
+                if ((!clearOfLines || !crossesMarks(rib, box)) && onPiece(rib.cut, box))
+                    return {at, height};
+            }
+        }
+    }
+    return {usual, kRibNumberHeight};
+}
+
+// The parts of the line from `from` to `to` on the material of the piece, each running the way
+// the line runs.
+std::vector<MarkSegment> clippedToPiece(const RibCut& cut, QPointF from, QPointF to,
+                                        int ribNumber) {
+    ClipperLib::Clipper clipper;
+    clipper.AddPath({toPolygonUnits(from, ribNumber), toPolygonUnits(to, ribNumber)},
+                    ClipperLib::ptSubject, false);
+    clipper.AddPaths(toPolygonPaths(cut, ribNumber), ClipperLib::ptClip, true);
+    ClipperLib::PolyTree tree;
+    clipper.Execute(ClipperLib::ctIntersection, tree, ClipperLib::pftEvenOdd,
+                    ClipperLib::pftEvenOdd);
+    ClipperLib::Paths open;
+    ClipperLib::OpenPathsFromPolyTree(tree, open);
+    const QPointF direction = to - from;
+    const auto along = [&](QPointF p) { return QPointF::dotProduct(p - from, direction); };
+    std::vector<MarkSegment> parts;
+    for (const ClipperLib::Path& path : open) {
+        if (path.size() < 2)
+            continue;
+        MarkSegment part{toMillimetres(path.front()), toMillimetres(path.back())};
+        if (along(part.to) < along(part.from))
+            std::swap(part.from, part.to);
+        parts.push_back(part);
+    }
+    std::sort(parts.begin(), parts.end(), [&](const MarkSegment& a, const MarkSegment& b) {
+        return along(a.from) < along(b.from);
+    });
+    return parts;
+}
+
+WorkshopRib workshopRib(const SeriesRib& current, bool featured) {
     WorkshopRib rib;
     rib.ribNumber = current.number;
     rib.chord = current.shape.ribChord;
@@ -91,15 +260,22 @@ WorkshopRib workshopRib(const SeriesRib& current) {
 
     rib.sparX = current.sparX;
     std::tie(rib.sparLow, rib.sparHigh) = surfaceRangeAt(rib.surface, rib.sparX);
+    // Without features the spar line is drawn whole, as it always was; with them, a line across a
+    // notch or a hole would be burnt into the scrap, so only what lies on the piece is kept.
+    const QPointF sparLow(rib.sparX, rib.sparLow), sparHigh(rib.sparX, rib.sparHigh);
+    rib.sparMarks = featured ? clippedToPiece(rib.cut, sparLow, sparHigh, rib.ribNumber)
+                             : std::vector<MarkSegment>{{sparLow, sparHigh}};
     // A generous box for the digits: each narrower than the text height.
     const double digits = QString::number(rib.ribNumber).size();
-    rib.numberAt = ribNumberPlace(rib, digits * kRibNumberHeight);
+    const NumberPlace number = placeRibNumber(rib, digits);
+    rib.numberAt = number.at;
+    rib.numberHeight = number.height;
 
     // The chord line runs from the leading edge to the trailing edge at y = 0.
     MmBox box{0, 0, double(rib.chord), 0};
     for (const QPointF& p : rib.surface) include(box, p);
     for (const QPointF& p : rib.cut.outer) include(box, p);
-    include(box, rib.numberAt + QPointF(digits * kRibNumberHeight, kRibNumberHeight));
+    include(box, rib.numberAt + QPointF(digits * rib.numberHeight, rib.numberHeight));
     rib.footprint = box;
     return rib;
 }
@@ -110,10 +286,14 @@ QString sizeText(double mm) {
 
 }  // namespace
 
+MmBox ribNumberBox(const WorkshopRib& rib) {
+    return numberBox(rib.numberAt, QString::number(rib.ribNumber).size(), rib.numberHeight);
+}
+
 std::vector<WorkshopRib> buildWorkshopRibs(const RibSeries& series) {
     std::vector<WorkshopRib> ribs;
     ribs.reserve(series.ribs.size());
-    for (const SeriesRib& rib : series.ribs) ribs.push_back(workshopRib(rib));
+    for (const SeriesRib& rib : series.ribs) ribs.push_back(workshopRib(rib, series.featured));
     return ribs;
 }
 

@@ -18,6 +18,20 @@ struct MmBox {
     double height() const { return top - bottom; }
 };
 
+// Height of the rib numbers on every output, millimetres, and the least a number shrinks to where
+// its piece has no room for the full height.
+constexpr double kRibNumberHeight = 3;
+constexpr double kSmallestRibNumberHeight = 1.5;
+// Engraved too near a cut, a number burns the edge or falls half into the scrap.
+constexpr double kRibNumberClearance = 0.5;
+// Space between ribs and from the stock edge, millimetres: room for the kerf and for holding.
+constexpr double kStockGap = 5;
+
+// A straight engraved line in the rib's frame.
+struct MarkSegment {
+    QPointF from, to;
+};
+
 // One rib as the workshop outputs show it: everything in the rib's own frame (millimetres from
 // the leading edge, y up), and where that frame lies on its sheet.
 struct WorkshopRib {
@@ -27,8 +41,11 @@ struct WorkshopRib {
     MmRing surface;    // the airfoil surface as an open line, in the profile's order
     double sparX = 0;  // the spar station
     double sparLow = 0, sparHigh = 0;  // where the surface crosses the spar station
-    QPointF numberAt;                  // left end of the rib number's base line
-    MmBox footprint;                   // what is drawn for the rib, before any caption
+    // The spar line as engraved: with features, only the parts on the piece.
+    std::vector<MarkSegment> sparMarks;
+    QPointF numberAt;  // left end of the rib number's base line
+    double numberHeight = kRibNumberHeight;
+    MmBox footprint;  // what is drawn for the rib, before any caption
 
     int sheet = 0;      // which stock sheet (0 for the print's single virtual sheet)
     QPointF placement;  // where the rib frame's origin lies on the sheet (mm, sheet y down)
@@ -46,10 +63,8 @@ struct WorkshopLayout {
     std::vector<WorkshopRib> ribs;
 };
 
-// Height of the rib numbers on every output, millimetres.
-constexpr double kRibNumberHeight = 3;
-// Space between ribs and from the stock edge, millimetres: room for the kerf and for holding.
-constexpr double kStockGap = 5;
+// The box the rib number of `rib` is kept to: a generous one, each digit as wide as it is high.
+MmBox ribNumberBox(const WorkshopRib& rib);
 
 // Every rib of `series`, which holds the cut pieces, in its own frame. Throws RibwrightError
 // naming the rib when a skin leaves no material to cut.

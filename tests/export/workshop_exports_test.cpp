@@ -13,20 +13,27 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QPainterPath>
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 using namespace rw;
 
 namespace {
 
-AirfoilState naca2412() {
+AirfoilState airfoilFile(const QString& name) {
     AirfoilState airfoil;
-    QFile f(QStringLiteral(RIBWRIGHT_TEST_DATA "/naca2412_two_surface.dat"));
+    QFile f(QStringLiteral(RIBWRIGHT_TEST_DATA "/") + name);
     EXPECT_TRUE(f.open(QIODevice::ReadOnly));
     airfoil.text = QString::fromLatin1(f.readAll());
     parseAirfoilText(airfoil, QLatin1Char('.'));
     return airfoil;
+}
+
+AirfoilState naca2412() {
+    return airfoilFile(QStringLiteral("naca2412_two_surface.dat"));
 }
 
 // The job of NACA 2412 from `root` to `tip` mm in `count` ribs, with `features`.
@@ -41,6 +48,37 @@ std::vector<WorkshopRib> workshopRibs(const RibJob& job) {
 
 WorkshopLayout stockLayout(const RibJob& job, QSizeF stock) {
     return layoutOnStock(job, test::ribSeries(job, SeriesPieces::Always), stock);
+}
+
+// The material of the piece as Qt's own geometry sees it: outer contour less the holes.
+QPainterPath material(const RibCut& cut) {
+    QPainterPath path;
+    path.setFillRule(Qt::OddEvenFill);
+    for (const MmRing* ring : [&] {
+             std::vector<const MmRing*> rings{&cut.outer};
+             for (const MmRing& hole : cut.holes) rings.push_back(&hole);
+             return rings;
+         }()) {
+        path.addPolygon(QPolygonF(QList<QPointF>(ring->begin(), ring->end())));
+        path.closeSubpath();
+    }
+    return path;
+}
+
+double lengthOf(const MarkSegment& part) {
+    return std::hypot(part.to.x() - part.from.x(), part.to.y() - part.from.y());
+}
+
+// The length of the line from `from` to `to` that lies on the material, sampled every 0.05 mm.
+double lengthOnMaterial(const QPainterPath& path, QPointF from, QPointF to) {
+    const double length = std::hypot(to.x() - from.x(), to.y() - from.y());
+    const int steps = int(length / 0.05);
+    int inside = 0;
+    for (int i = 0; i < steps; ++i) {
+        if (path.contains(from + (to - from) * ((i + 0.5) / steps)))
+            ++inside;
+    }
+    return length * inside / steps;
 }
 
 bool overlap(const QRectF& a, const QRectF& b) {
@@ -107,6 +145,53 @@ TEST(WorkshopLayout, RibNumbersStayOffTheHoles) {
         }
     }
     EXPECT_GT(holes, 10);
+}
+
+// With a notch in the bottom at the spar, where the number used to sit half in the gap, every
+// number lies on its piece with half a millimetre of material round it (a smaller size on the
+// thinnest ribs), and the engraved spar line runs only over material, all of the material it
+// crosses.
+TEST(WorkshopLayout, NumbersAndMarksStayOnTheNotchedPiece) {
+    const struct {
+        const char* file;
+        double root, tip;
+        const char* notch;
+    } cases[] = {{"naca2412_two_surface.dat", 150, 60, "30:6x3:bottom"},
+                 {"naca0012_loop.dat", 120, 60, "30:6x3:bottom"},
+                 {"naca0012_loop.dat", 60, 45, "30:6x1:bottom"}};
+    int smaller = 0;
+    for (const auto& c : cases) {
+        RibFeatures features;
+        features.sparNotches = {parseSparNotchOption(QString::fromLatin1(c.notch))};
+        features.holes = parseHolesOption(QStringLiteral("60:2"));
+        const AirfoilState airfoil = airfoilFile(QString::fromLatin1(c.file));
+        for (const WorkshopRib& rib : workshopRibs(job(airfoil, c.root, c.tip, 12, features))) {
+            SCOPED_TRACE(std::string(c.file) + " rib " + std::to_string(rib.ribNumber));
+            const QPainterPath piece = material(rib.cut);
+            const MmBox box = ribNumberBox(rib);
+            // The box grown by the clearance, corners rounded: what must be material.
+            QPainterPath room;
+            const double c = kRibNumberClearance - 0.01;
+            room.addRoundedRect(
+                QRectF(box.left - c, box.bottom - c, box.width() + 2 * c, box.height() + 2 * c), c,
+                c);
+            EXPECT_TRUE(piece.contains(room));
+            EXPECT_GE(rib.numberHeight, kSmallestRibNumberHeight);
+            EXPECT_LE(rib.numberHeight, kRibNumberHeight);
+            smaller += rib.numberHeight < kRibNumberHeight;
+
+            // The spar line: every part on material, all the material it crosses drawn.
+            double drawn = 0;
+            for (const MarkSegment& part : rib.sparMarks) {
+                EXPECT_NEAR(lengthOnMaterial(piece, part.from, part.to), lengthOf(part), 0.06);
+                drawn += lengthOf(part);
+            }
+            const QPointF low(rib.sparX, rib.sparLow), high(rib.sparX, rib.sparHigh);
+            EXPECT_NEAR(drawn, lengthOnMaterial(piece, low, high), 0.1);
+            EXPECT_LT(drawn, rib.sparHigh - rib.sparLow - 2);
+        }
+    }
+    EXPECT_GT(smaller, 0);
 }
 
 // The pages cover the whole virtual sheet with overlaps of at least 10 mm, and a rib too wide

@@ -44,7 +44,10 @@ void writeRibDxf(DxfEntityWriter& dxf, const SeriesRib& rib, const RibCut* cut, 
     dxf.line(15, b, c + 25, b);  // 5 mm beyond both ends of the chord
 
     // The spar line is part of the drawing whether or not the sheet shows it.
-    const double s = ox + c * double(job.params.sparPercent) / 100;
+    // With notches, the spar stands in the first of them (see SeriesRib::sparX).
+    const double s = job.features.sparNotches.empty()
+                         ? ox + c * double(job.params.sparPercent) / 100
+                         : ox + rib.sparX;
     dxf.line(s, b + 0.1 * c, s, b - 0.05 * c);
 
     dxf.setColour(QStringLiteral("7"));

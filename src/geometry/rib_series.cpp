@@ -1,6 +1,7 @@
 #include "geometry/rib_series.h"
 
 #include "geometry/features/apply_rib_features.h"
+#include "geometry/features/spar_notch.h"
 #include "geometry/geometry_texts.h"
 #include "geometry/rib_geometry.h"
 #include "geometry/sheeted_rib_outline.h"
@@ -85,7 +86,11 @@ RibSeries buildRibSeries(const AirfoilProfile& profile, const RibParameters& par
         // Equal sheeting on both surfaces is the plain outline, to the bit.
         computeSheetedRibOutline(profile, rib.shape.ribChord, rib.shape.thicknessFactor, upper,
                                  lower, rib.outline);
-        rib.sparX = double(rib.shape.ribChord) * double(params.sparPercent) / 100;
+        // With spar notches the spar stands in the first of them, wherever the panel's spar
+        // position says: a line elsewhere would run through a hole and mislead the builder.
+        rib.sparX = features.sparNotches.empty()
+                        ? double(rib.shape.ribChord) * double(params.sparPercent) / 100
+                        : notchCentre(features.sparNotches.front(), rib.shape.ribChord);
         requireFiniteRib(rib);
         if (series.hasPieces) {
             QStringList ribNotes;

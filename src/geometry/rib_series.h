@@ -17,7 +17,7 @@ struct SeriesRib {
     int number = 0;  // from 1, the root rib first
     RibShape shape;
     RibOutline outline;  // the surface, and the rib set in from it by each surface's sheeting
-    double sparX = 0;    // the spar station, mm from the leading edge
+    double sparX = 0;    // the spar station, mm from the leading edge (the first notch's, if any)
     RibCut piece;        // the part as it is cut, features included (see RibSeries::hasPieces)
 };
 

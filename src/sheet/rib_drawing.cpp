@@ -71,8 +71,10 @@ RibMetrics RibDrawer::draw(const SeriesRib& rib, int originX, int originY, const
     }
 
     if (style_.showSparLine) {
-        m.sparX =
-            std::trunc(double(chord) * double(style_.sparPercent) * perMm / 100 + m.leadingEdgeX);
+        m.sparX = style_.sparAtRibStation
+                      ? std::trunc(rib.sparX * perMm + m.leadingEdgeX)
+                      : std::trunc(double(chord) * double(style_.sparPercent) * perMm / 100 +
+                                   m.leadingEdgeX);
         drawSparAndNumber(m, rib.number, originY);
     }
     // The piece after the number, whose box would hide the edge of a hole beside the spar.

@@ -21,9 +21,10 @@ struct RibStyle {
     QColor skinColour;
     QColor ribColour;
     QColor gridColour;
-    bool showPoints = false;   // marks at the surface points
-    bool showSparLine = true;  // spar line and rib number
-    bool showGrid = true;      // the millimetre grid beside the chord line
+    bool showPoints = false;        // marks at the surface points
+    bool showSparLine = true;       // spar line and rib number
+    bool showGrid = true;           // the millimetre grid beside the chord line
+    bool sparAtRibStation = false;  // the spar line at each rib's own station (its first notch)
 };
 
 // Pixel values worked out for one rib. They are whole numbers; they are held as doubles because

@@ -91,6 +91,7 @@ void drawRibs(QImage& sheet, QSize size, const RibJob& job, const RibSeries& ser
     style.showPoints = job.look.showSheetPoints;
     style.showSparLine = job.look.showSparLine;
     style.showGrid = job.look.showGrid;
+    style.sparAtRibStation = !job.features.sparNotches.empty();
 
     std::optional<QPainter> painter;
     std::optional<RibDrawer> drawer;

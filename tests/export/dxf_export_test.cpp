@@ -279,6 +279,18 @@ TEST(DxfExport, SingleRoundingShowsInDerivedCoordinates) {
     EXPECT_EQ(ofType(other, "CIRCLE")[1].value("20"), "267.291595458984");
 }
 
+// With spar notches the spar line stands in the first notch, not at the panel's spar position,
+// so it never runs through a hole beside the notch.
+TEST(DxfExport, SparLineFollowsTheFirstNotch) {
+    RibSettings panel = singleRibPanel(false);
+    panel.features.sparNotches = {{25, false, 3, 1, NotchSide::Top},
+                                  {60, false, 3, 1, NotchSide::Top}};
+    const QList<Entity> lines =
+        ofType(entities(writeDxf(exampleAirfoil(), singleRib(), panel)), "LINE");
+    ASSERT_GE(lines.size(), 2);
+    EXPECT_EQ(lines[1].value("10"), "57.5");  // 20 + 25 % of 150, not 20 + 30 %
+}
+
 TEST(DxfExport, SkinAndDataPointSwitches) {
     // Skin 0: only the rib outline polyline, in colour 7; the marks stay on the surface points.
     RibParameters p = singleRib();

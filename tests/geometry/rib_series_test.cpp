@@ -48,6 +48,11 @@ TEST(RibSeries, MakesEveryRibWithItsOutlineSparAndPieceWhenAsked) {
     EXPECT_TRUE(featured.featured);
     EXPECT_TRUE(featured.hasPieces);
     EXPECT_GT(featured.ribs[0].piece.outer.size(), cut.ribs[0].piece.outer.size());
+    // The spar stands in the first notch, for every output that draws it.
+    EXPECT_EQ(featured.ribs[0].sparX, 45.0);
+    notched.sparNotches.front().position = 40;
+    EXPECT_EQ(buildRibSeries(wedge(), params, notched, SeriesPieces::WhenFeatured).ribs[2].sparX,
+              40.0);
 }
 
 // A job that cannot be made is refused while the series is made, naming the rib that fails.

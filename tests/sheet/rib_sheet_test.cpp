@@ -210,7 +210,8 @@ TEST(RibSheet, EveryWidthFromOneUpDrawsWithinTheSheet) {
 TEST(RibSheet, ANotchIsDrawnInTheRibColourAtItsDepth) {
     SheetRun run;
     run.panel.taperOn = false;
-    run.panel.showGrid = false;  // its lines lie 5 and 10 mm above the chord
+    run.panel.showGrid = false;      // its lines lie 5 and 10 mm above the chord
+    run.panel.showSparLine = false;  // with a notch it stands in the notch
     const auto topRibPixel = [&run] {
         const int x = run.layout.ribOriginX + int(75 * run.layout.pixelsPerMm);
         for (int y = 0; y < run.layout.ribOriginY; ++y)

@@ -167,6 +167,13 @@ QString noRoomForHolesNote() {
         "肉抜き穴の入る場所がありません。直径かまわりに残す幅を小さくしてください");
 }
 
+QString stockCutsNothingNote(const QString& feature, const QString& endMm) {
+    return QCoreApplication::translate(
+               "rw::geometry_texts",
+               "%1: リブは後縁から %2 mm 手前ですでに終わっているため、何も切りません")
+        .arg(feature, endMm);
+}
+
 QString ribsNoteText(const std::vector<int>& ribs, const QString& note) {
     QStringList runs;
     for (std::size_t i = 0; i < ribs.size();) {

@@ -45,6 +45,10 @@ QString lighteningHolesName();
 // What a rib feature tells without refusing the rib, and the line that gives a note with the
 // ribs it concerns (numbers from 1, ascending; runs are written as ranges).
 QString noRoomForHolesNote();
+// The trailing-edge stock lies wholly behind where the rib already ends (the sheeting has cut
+// the thin tail short): it cuts nothing. `endMm` is how far ahead of the trailing edge the rib
+// ends.
+QString stockCutsNothingNote(const QString& feature, const QString& endMm);
 QString ribsNoteText(const std::vector<int>& ribs, const QString& note);
 
 // Lines of the rib details' settings file that did not read and were left out, the rest being

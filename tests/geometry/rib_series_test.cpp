@@ -73,3 +73,24 @@ TEST(RibSeries, RefusesTheWholeSeriesAtTheFirstRibThatCannotBeCut) {
         EXPECT_EQ(e.text(), invalidOperationText());
     }
 }
+
+// A trailing-edge stock behind where thick sheeting already ends the rib cuts nothing: the series
+// says so, with the distance at which the rib ends, instead of exiting as if it had cut.
+TEST(RibSeries, AStockThatCutsNothingIsNoted) {
+    AirfoilProfile profile = wedge();
+    RibFeatures features;
+    features.upperSkin = features.lowerSkin = 1.5f;
+    features.trailingEdge = TrailingEdgeStock{TrailingEdgeCut::Flat, 2, 0, 0};
+    const RibSeries series =
+        buildRibSeries(profile, test::ribParameters(150, 100, 3), features, SeriesPieces::Always);
+    ASSERT_EQ(series.notes.size(), 1);
+    EXPECT_TRUE(series.notes[0].startsWith(QStringLiteral("リブ 1〜3")))
+        << series.notes[0].toStdString();
+    EXPECT_TRUE(series.notes[0].contains(QStringLiteral("後縁材の切り落とし")))
+        << series.notes[0].toStdString();
+    // A stock that does reach the rib cuts and says nothing.
+    features.trailingEdge.distance = 60;
+    EXPECT_TRUE(
+        buildRibSeries(profile, test::ribParameters(150, 100, 3), features, SeriesPieces::Always)
+            .notes.isEmpty());
+}

@@ -8,6 +8,7 @@
 #include "geometry/rib_features.h"
 #include "platform/errors.h"
 
+#include <cmath>
 #include <limits>
 
 namespace rw {
@@ -18,6 +19,13 @@ void cutTrailingEdgeStock(RibPiece& piece, const RibFeatures& features) {
     const int ribNumber = piece.ribNumber();
     const QString name = trailingEdgeName(stock);
     const double front = stockFront(stock, piece.ribChord());
+    // Thick sheeting ends a thin tail well ahead of the trailing edge; a stock behind that end
+    // changes nothing, which the builder should hear rather than find out at the bench.
+    if (front >= piece.span().back) {
+        const double end = std::round((piece.ribChord() - piece.span().back) * 10) / 10;
+        piece.addNote(stockCutsNothingNote(name, QString::number(end, 'f', 1)));
+        return;
+    }
     if (stock.cut == TrailingEdgeCut::Flat) {
         requirePositiveSizes({stock.distance}, ribNumber, name);
         piece.cutAway({piece.rectangle(front, piece.lowest() - kCutterOverreach,

@@ -109,6 +109,15 @@ void refuseSplitsRib(int ribNumber, const QString& feature) {
         QCoreApplication::translate("rw::geometry_texts", "切り欠くとリブが二つ以上に分かれます"));
 }
 
+void refuseThinWeb(int ribNumber, const QString& feature, const QString& widthMm,
+                   const QString& minimumMm) {
+    refuse(ribNumber, feature,
+           QCoreApplication::translate(
+               "rw::geometry_texts",
+               "残る材料の幅が %1 mm しかありません (最小 %2 mm、--min-web で変えられます)")
+               .arg(widthMm, minimumMm));
+}
+
 void refuseNothingLeft(int ribNumber, const QString& feature) {
     refuse(ribNumber, feature,
            QCoreApplication::translate("rw::geometry_texts", "切り取るとリブが残りません"));

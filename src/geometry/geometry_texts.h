@@ -33,6 +33,9 @@ QString lighteningHolesName();
 [[noreturn]] void refuseOutsideChord(int ribNumber, const QString& feature, double from, double to,
                                      double front, double back);
 [[noreturn]] void refuseSplitsRib(int ribNumber, const QString& feature);
+// `feature` leaves only `widthMm` of material across rib `ribNumber`, under the least web.
+[[noreturn]] void refuseThinWeb(int ribNumber, const QString& feature, const QString& widthMm,
+                                const QString& minimumMm);
 [[noreturn]] void refuseNothingLeft(int ribNumber, const QString& feature);
 [[noreturn]] void refuseNonPositiveSize(int ribNumber, const QString& feature);
 [[noreturn]] void refuseHoleDiameter(int ribNumber, double diameterPercent);

@@ -8,6 +8,8 @@ bool hasRibFeatures(const RibFeatures& features, float skinThickness) {
         others.upperSkin.reset();
     if (others.lowerSkin == skinThickness)
         others.lowerSkin.reset();
+    // A bound on what the cuts leave cuts nothing itself.
+    others.minimumWeb.reset();
     return !(others == RibFeatures{});
 }
 

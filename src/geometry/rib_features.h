@@ -19,6 +19,7 @@ struct RibFeatures {
     std::optional<float> lowerSkin;  // mm
     TrailingEdgeStock trailingEdge;
     LighteningHoles holes;
+    std::optional<double> minimumWeb;  // mm, kDefaultMinimumWeb unless set
     friend bool operator==(const RibFeatures&, const RibFeatures&) = default;
 };
 

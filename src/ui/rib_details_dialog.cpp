@@ -212,6 +212,8 @@ void RibDetailsDialog::accept() {
     bool taken = false;
     runHandlerGuarded(desktop_, [&] {
         RibFeatures features = readRibDetailsFields(fields(), separator_);
+        // The least web has no field here: it stays as the file or the command line set it.
+        features.minimumWeb = features_.minimumWeb;
         if (check_)
             check_(features);
         features_ = std::move(features);

@@ -44,6 +44,8 @@ TEST(RibSeries, MakesEveryRibWithItsOutlineSparAndPieceWhenAsked) {
     // A feature cuts every rib even when no output asked for pieces.
     RibFeatures notched;
     notched.sparNotches.push_back({30, false, 3, 0.5, NotchSide::Top});
+    // The tip rib is 1 mm thick under the notch: asked for, a thinner web than 1 mm is cut.
+    notched.minimumWeb = 0.1;
     const RibSeries featured = buildRibSeries(wedge(), params, notched, SeriesPieces::WhenFeatured);
     EXPECT_TRUE(featured.featured);
     EXPECT_TRUE(featured.hasPieces);
@@ -57,6 +59,20 @@ TEST(RibSeries, MakesEveryRibWithItsOutlineSparAndPieceWhenAsked) {
 
 // A job that cannot be made is refused while the series is made, naming the rib that fails.
 TEST(RibSeries, RefusesTheWholeSeriesAtTheFirstRibThatCannotBeCut) {
+    // A notch that leaves less than the least web (1 mm unless set) names the rib, the notch and
+    // the width left.
+    RibFeatures thin;
+    thin.sparNotches.push_back({30, false, 3, 0.5, NotchSide::Top});
+    RibParameters thinTip = test::ribParameters(150, 100, 3);
+    thinTip.tipThicknessFactor = 0.5;
+    try {
+        buildRibSeries(wedge(), thinTip, thin, SeriesPieces::WhenFeatured);
+        FAIL() << "a notch leaving 0.4 mm of rib was cut";
+    } catch (const RibwrightError& e) {
+        EXPECT_TRUE(e.text().startsWith(
+            QStringLiteral("リブ 3 の桁の切り欠き 1 (30%、上面): 残る材料の幅が 0.4")))
+            << e.what();
+    }
     RibFeatures deep;
     deep.sparNotches.push_back({30, false, 3, 50, NotchSide::Top});
     try {

@@ -107,7 +107,7 @@ TEST_F(RibDetails, AcceptedDetailsAreSavedUsedAndBackAtTheNextStart) {
     openSheetView();
     RibDetailsDialog* dialog = openDialog();
     ASSERT_NE(dialog, nullptr);
-    addNotch(dialog, "30", 0, "3", "3", 2);
+    addNotch(dialog, "30", 0, "3", "2", 2);
     addNotch(dialog, "45", 1, "2", "4", 1);
     addNotch(dialog, "60", 0, "9", "9", 0);
     press(notchRows(dialog).last(), "RemoveNotchButton");
@@ -120,20 +120,24 @@ TEST_F(RibDetails, AcceptedDetailsAreSavedUsedAndBackAtTheNextStart) {
     type(dialog, "HoleWebEdit", "2,5");
     const int beeps = desktop.beeps;
     press(dialog, "OkButton");
-    // Ribs 8 to 10 are too small for these holes: the redraw says so, once.
-    EXPECT_EQ(desktop.messages, QStringList{ribsNoteText({8, 9, 10}, noRoomForHolesNote())});
+    // Ribs 8 to 10 are too small for these holes, and the 1.5 mm sheeting already ends every
+    // rib ahead of the 5 mm stock: the redraw says both, once.
+    ASSERT_EQ(desktop.messages.size(), 1);
+    EXPECT_TRUE(desktop.messages[0].contains(ribsNoteText({8, 9, 10}, noRoomForHolesNote())));
+    EXPECT_TRUE(desktop.messages[0].startsWith(
+        QStringLiteral("リブ 1: 後縁材の切り落とし: リブは後縁から 9.0 mm")));
     EXPECT_TRUE(waitUntil([&] { return !window->findChild<RibDetailsDialog*>(); }));
     EXPECT_GT(desktop.beeps, beeps) << "the sheet is redrawn with the details";
 
     RibFeatures expected;
-    expected.sparNotches = {{30, false, 3, 3, NotchSide::Both},
+    expected.sparNotches = {{30, false, 3, 2, NotchSide::Both},
                             {45, true, 2, 4, NotchSide::Bottom}};
     expected.upperSkin = 1.5f;
     expected.trailingEdge = {TrailingEdgeCut::Flat, 5, 0, 0};
     expected.holes = {true, 50, 2.5};
     EXPECT_EQ(featuresInUse(), expected);
     EXPECT_EQ(readBytes(detailsFile()),
-              "Ribwright rib details 1\r\nspar-notch=30:3x3:both\r\n"
+              "Ribwright rib details 1\r\nspar-notch=30:3x2:both\r\n"
               "spar-notch=45mm:2x4:bottom\r\nupper-skin=1.5\r\nte-stock=5\r\nholes=50:2.5\r\n");
 
     window.reset();
@@ -184,7 +188,7 @@ TEST_F(RibDetails, BadValuesAreRefusedInTheDialog) {
         {"a unit typed into the position", [](auto* d) { addNotch(d, "120mm", 0, "3", "1", 0); },
          "桁の切り欠き 1 の位置「120mm」は数値ではありません"},
         {"a spar behind the cut end of rib 5 (127.8 mm chord)",
-         [](auto* d) { addNotch(d, "120", 1, "3", "1", 0); },
+         [](auto* d) { addNotch(d, "120", 1, "3", "0.2", 0); },
          "リブ 5 の桁の切り欠き 1 (前縁から 120 mm、上面): 前縁から 118.5〜121.5 mm "
          "の切り欠きがリブ"},
         {"a hole as high as the rib",

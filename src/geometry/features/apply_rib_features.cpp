@@ -1,6 +1,7 @@
 #include "geometry/features/apply_rib_features.h"
 
 #include "geometry/features/feature_units.h"
+#include "geometry/features/minimum_web.h"
 #include "geometry/features/rib_piece.h"
 
 namespace rw {
@@ -15,6 +16,9 @@ RibCut applyRibFeatures(const RibCut& contour, float ribChord, int ribNumber,
             if (unit.stage == stage && unit.isSet(features))
                 unit.apply(piece, features);
         }
+        // What the ends and slots leave must hold together; holes keep a web of their own.
+        if (stage == CutStage::Slots)
+            requireMinimumWeb(piece, features);
     }
     notes << piece.notes();
     return piece.cut();

@@ -81,4 +81,18 @@ QString holesOptionHelp() {
         .arg(shortestOptionNumber(kThinnestHoleWeb));
 }
 
+QString minimumWebOptionHelp() {
+    return QCoreApplication::translate(
+        "rw::feature_option_texts",
+        "Least material in mm a notch or a trailing-edge slot may leave across the rib (1 by "
+        "default).");
+}
+
+QString minimumWebOptionRefusedText(const QString& text) {
+    return QCoreApplication::translate(
+               "rw::feature_option_texts",
+               "--min-web takes the least width in mm, above 0, such as 1.5: %1")
+        .arg(text);
+}
+
 }  // namespace rw

@@ -20,5 +20,7 @@ QString upperSkinOptionHelp();
 QString lowerSkinOptionHelp();
 QString trailingEdgeStockOptionHelp();
 QString holesOptionHelp();
+QString minimumWebOptionHelp();
+QString minimumWebOptionRefusedText(const QString& text);
 
 }  // namespace rw

@@ -1,6 +1,7 @@
 #include "geometry/features/feature_units.h"
 
 #include "geometry/features/lightening_holes.h"
+#include "geometry/features/minimum_web.h"
 #include "geometry/features/sheeting.h"
 #include "geometry/features/spar_notch.h"
 #include "geometry/features/trailing_edge_stock.h"
@@ -10,7 +11,7 @@ namespace rw {
 const std::vector<RibFeatureUnit>& ribFeatureUnits() {
     static const std::vector<RibFeatureUnit> units = {
         sparNotchUnit(),         upperSkinUnit(),       lowerSkinUnit(),
-        trailingEdgeStockUnit(), lighteningHolesUnit(),
+        trailingEdgeStockUnit(), lighteningHolesUnit(), minimumWebUnit(),
     };
     return units;
 }

@@ -58,6 +58,7 @@ RibDetailsDialog::RibDetailsDialog(Desktop& desktop, QWidget* parent)
     layout->addWidget(buildSheetingGroup());
     layout->addWidget(buildTrailingEdgeGroup());
     layout->addWidget(buildHolesGroup());
+    layout->addWidget(buildMinimumWebGroup());
     layout->addWidget(buildButtons());
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -136,6 +137,17 @@ QWidget* RibDetailsDialog::buildHolesGroup() {
     return box;
 }
 
+QWidget* RibDetailsDialog::buildMinimumWebGroup() {
+    auto* layout = new QGridLayout;
+    QGroupBox* box = group(this, "MinimumWebGroup", ui_texts::minimumWebGroup(), layout);
+    minimumWebEdit_ = numberEdit(box, "MinimumWebEdit");
+    layout->addWidget(makeLabel(box, "MinimumWebLabel", QRect(), ui_texts::minimumWebLabel()), 0,
+                      0);
+    layout->addWidget(minimumWebEdit_, 0, 1);
+    layout->setColumnStretch(2, 1);
+    return box;
+}
+
 QWidget* RibDetailsDialog::buildButtons() {
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
@@ -175,6 +187,7 @@ void RibDetailsDialog::showFields(const RibDetailsFields& fields) {
     holesBox_->setChecked(fields.holesOn);
     holeDiameterEdit_->setText(fields.holeDiameter);
     holeWebEdit_->setText(fields.holeWeb);
+    minimumWebEdit_->setText(fields.minimumWeb);
     enableChosenFields();
 }
 
@@ -194,6 +207,7 @@ RibDetailsFields RibDetailsDialog::fields() const {
     fields.holesOn = holesBox_->isChecked();
     fields.holeDiameter = holeDiameterEdit_->text();
     fields.holeWeb = holeWebEdit_->text();
+    fields.minimumWeb = minimumWebEdit_->text();
     return fields;
 }
 
@@ -212,8 +226,6 @@ void RibDetailsDialog::accept() {
     bool taken = false;
     runHandlerGuarded(desktop_, [&] {
         RibFeatures features = readRibDetailsFields(fields(), separator_);
-        // The least web has no field here: it stays as the file or the command line set it.
-        features.minimumWeb = features_.minimumWeb;
         if (check_)
             check_(features);
         features_ = std::move(features);

@@ -41,6 +41,7 @@ class RibDetailsDialog : public QDialog {
     QWidget* buildSheetingGroup();
     QWidget* buildTrailingEdgeGroup();
     QWidget* buildHolesGroup();
+    QWidget* buildMinimumWebGroup();
     QWidget* buildButtons();
     void showFields(const RibDetailsFields& fields);
     RibDetailsFields fields() const;
@@ -65,6 +66,7 @@ class RibDetailsDialog : public QDialog {
     QCheckBox* holesBox_ = nullptr;
     QLineEdit* holeDiameterEdit_ = nullptr;
     QLineEdit* holeWebEdit_ = nullptr;
+    QLineEdit* minimumWebEdit_ = nullptr;
 };
 
 }  // namespace rw

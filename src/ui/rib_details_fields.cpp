@@ -1,5 +1,6 @@
 #include "ui/rib_details_fields.h"
 
+#include "geometry/features/minimum_web.h"
 #include "geometry/geometry_texts.h"
 #include "geometry/rib_features.h"
 #include "platform/errors.h"
@@ -136,6 +137,8 @@ RibDetailsFields ribDetailsFields(const RibFeatures& features, QChar separator) 
         fields.trailingEdgeLength = typed(stock.notchLength, separator);
         fields.trailingEdgeHeight = typed(stock.notchHeight, separator);
     }
+    if (features.minimumWeb)
+        fields.minimumWeb = typed(*features.minimumWeb, separator);
     fields.holesOn = features.holes.on;
     if (features.holes.on) {
         fields.holeDiameter = typed(features.holes.diameterPercent, separator);
@@ -154,6 +157,14 @@ RibFeatures readRibDetailsFields(const RibDetailsFields& fields, QChar separator
         readSkin(fields.lowerSkinOn, fields.lowerSkin, ui_texts::lowerSkinField(), separator);
     features.trailingEdge = readTrailingEdge(fields, separator);
     features.holes = readHoles(fields, separator);
+    if (!fields.minimumWeb.trimmed().isEmpty()) {
+        const QString web = optionNumber(fields.minimumWeb, separator, ui_texts::minimumWebGroup());
+        try {
+            features.minimumWeb = parseMinimumWebOption(web);
+        } catch (const RibwrightError&) {
+            refuse(ui_texts::minimumWebHint());
+        }
+    }
     return features;
 }
 

@@ -34,6 +34,7 @@ struct RibDetailsFields {
     bool holesOn = false;
     QString holeDiameter;  // percent of the local rib height
     QString holeWeb;       // mm
+    QString minimumWeb;    // mm; empty for the default
     friend bool operator==(const RibDetailsFields&, const RibDetailsFields&) = default;
 };
 

@@ -191,6 +191,20 @@ QString holeWebLabel() {
     return QCoreApplication::translate("rw::ui_texts", "穴のまわりに残す幅 (mm)");
 }
 
+QString minimumWebGroup() {
+    return QCoreApplication::translate("rw::ui_texts", "最小の残り幅");
+}
+
+QString minimumWebLabel() {
+    return QCoreApplication::translate("rw::ui_texts",
+                                       "切り欠きが残す材料の最小の幅 (mm、空欄は 1 mm)");
+}
+
+QString minimumWebHint() {
+    return QCoreApplication::translate("rw::ui_texts",
+                                       "最小の残り幅は 0 より大きい mm で入力してください");
+}
+
 QString resetButton() {
     return QCoreApplication::translate("rw::ui_texts", "すべて無しに戻す");
 }

@@ -55,6 +55,10 @@ QString stockHeightLabel();
 QString holesSwitch();
 QString holeDiameterLabel();
 QString holeWebLabel();
+// The least web a notch or a trailing-edge slot may leave: its group, label, field and hint.
+QString minimumWebGroup();
+QString minimumWebLabel();
+QString minimumWebHint();
 QString resetButton();
 QString okButton();
 QString cancelButton();

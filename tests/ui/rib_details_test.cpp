@@ -118,6 +118,7 @@ TEST_F(RibDetails, AcceptedDetailsAreSavedUsedAndBackAtTheNextStart) {
     press(dialog, "HolesBox");
     type(dialog, "HoleDiameterEdit", "50");
     type(dialog, "HoleWebEdit", "2,5");
+    type(dialog, "MinimumWebEdit", "0,8");
     const int beeps = desktop.beeps;
     press(dialog, "OkButton");
     // Ribs 8 to 10 are too small for these holes, and the 1.5 mm sheeting already ends every
@@ -135,10 +136,12 @@ TEST_F(RibDetails, AcceptedDetailsAreSavedUsedAndBackAtTheNextStart) {
     expected.upperSkin = 1.5f;
     expected.trailingEdge = {TrailingEdgeCut::Flat, 5, 0, 0};
     expected.holes = {true, 50, 2.5};
+    expected.minimumWeb = 0.8;
     EXPECT_EQ(featuresInUse(), expected);
     EXPECT_EQ(readBytes(detailsFile()),
               "Ribwright rib details 1\r\nspar-notch=30:3x2:both\r\n"
-              "spar-notch=45mm:2x4:bottom\r\nupper-skin=1.5\r\nte-stock=5\r\nholes=50:2.5\r\n");
+              "spar-notch=45mm:2x4:bottom\r\nupper-skin=1.5\r\nte-stock=5\r\nholes=50:2.5\r\n"
+              "min-web=0.8\r\n");
 
     window.reset();
     open();
@@ -154,6 +157,7 @@ TEST_F(RibDetails, AcceptedDetailsAreSavedUsedAndBackAtTheNextStart) {
     EXPECT_EQ(in<QLineEdit>(dialog, "UpperSkinEdit")->text(), "1,5");
     EXPECT_FALSE(in<QCheckBox>(dialog, "LowerSkinBox")->isChecked());
     EXPECT_EQ(in<QLineEdit>(dialog, "HoleWebEdit")->text(), "2,5");
+    EXPECT_EQ(in<QLineEdit>(dialog, "MinimumWebEdit")->text(), "0,8");
 
     // Back to all off, and the file says so.
     press(dialog, "ResetButton");

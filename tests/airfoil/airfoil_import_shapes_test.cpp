@@ -13,6 +13,8 @@
 #include <QStringDecoder>
 #include <QTemporaryDir>
 
+#include "import_corpus.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -21,17 +23,10 @@
 #include <sys/stat.h>
 
 using namespace rw;
+using rw::test::corpusBytes;
+using rw::test::corpusPath;
 
 namespace {
-
-QString corpusPath(const char* name) {
-    return QStringLiteral(RIBWRIGHT_TEST_DATA "/import/") + QLatin1String(name);
-}
-
-QByteArray corpusBytes(const char* name) {
-    QFile f(corpusPath(name));
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 AirfoilState parsed(const QString& text) {
     AirfoilState s;

@@ -9,23 +9,18 @@
 #include <QFile>
 #include <QStringDecoder>
 
+#include "import_corpus.h"
+
 #include <gtest/gtest.h>
 
 #include <clocale>
 #include <string>
 
 using namespace rw;
+using rw::test::corpusBytes;
+using rw::test::corpusPath;
 
 namespace {
-
-QString corpusPath(const char* name) {
-    return QStringLiteral(RIBWRIGHT_TEST_DATA "/import/") + QLatin1String(name);
-}
-
-QByteArray corpusBytes(const char* name) {
-    QFile f(corpusPath(name));
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 AirfoilState parsed(const QString& text, QChar sep = QLatin1Char('.')) {
     AirfoilState s;

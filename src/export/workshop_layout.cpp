@@ -187,13 +187,19 @@ NumberPlace placeRibNumber(const WorkshopRib& rib, double digits) {
                 rib.cut.outer.front().y()};
     for (const QPointF& p : rib.cut.outer) include(piece, p);
     constexpr double kStep = 0.25;
+    // Only a window around the usual place is searched: a number far from its spar helps nobody,
+    // and the grid of a rib metres long would not fit in memory.
+    constexpr double kReach = 30;  // mm
+    const MmBox window{
+        std::max(piece.left, usual.x() - kReach), std::max(piece.bottom, usual.y() - kReach),
+        std::min(piece.right, usual.x() + kReach), std::min(piece.top, usual.y() + kReach)};
     for (double height = kRibNumberHeight; height >= kSmallestRibNumberHeight - 1e-9;
          height -= 0.5) {
         std::vector<QPointF> places;
         // On whole steps of the rib's frame, so that the placed number stays a short decimal.
-        for (double x = std::ceil(piece.left / kStep) * kStep; x + digits * height <= piece.right;
+        for (double x = std::ceil(window.left / kStep) * kStep; x + digits * height <= window.right;
              x += kStep) {
-            for (double y = std::ceil(piece.bottom / kStep) * kStep; y + height <= piece.top;
+            for (double y = std::ceil(window.bottom / kStep) * kStep; y + height <= window.top;
                  y += kStep)
                 places.emplace_back(x, y);
         }

@@ -1,9 +1,10 @@
 #include "geometry/rib_series.h"
 
+#include "geometry/compute_rib_outline.h"
 #include "geometry/features/apply_rib_features.h"
 #include "geometry/features/spar_notch.h"
 #include "geometry/geometry_texts.h"
-#include "geometry/rib_geometry.h"
+#include "geometry/interpolate_rib.h"
 #include "geometry/sheeted_rib_outline.h"
 #include "platform/errors.h"
 

@@ -1,7 +1,8 @@
 #include "geometry/sheeted_rib_outline.h"
 
+#include "geometry/compute_rib_outline.h"
+#include "geometry/interpolate_rib.h"
 #include "geometry/offset_corner.h"
-#include "geometry/rib_geometry.h"
 
 #include <cmath>
 #include <utility>

@@ -102,14 +102,19 @@ TEST(QtDesktopDialogs, OpenDialogKeepsTheLastChosenName) {
     EXPECT_TRUE(answer.answered());
 }
 
+// An empty file in `folder`, for the save dialog to find existing; empty when it cannot be made.
+static QString emptyFileIn(const QTemporaryDir& folder, const char* name) {
+    const QString path = QDir(folder.path()).filePath(QLatin1String(name));
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) ? path : QString();
+}
+
 // The save dialog proposes the given name, adds no extension and asks nothing about an
 // existing file.
 TEST(QtDesktopDialogs, SaveDialogProposesTheNameAndOverwritesSilently) {
     QTemporaryDir folder;
-    const QString existing = QDir(folder.path()).filePath("FOIL 24_150.csv");
-    QFile file(existing);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
+    const QString existing = emptyFileIn(folder, "FOIL 24_150.csv");
+    ASSERT_FALSE(existing.isEmpty());
     QtDesktop desktop;
     ModalAnswer answer([&](QWidget* modal) {
         auto* dialog = qobject_cast<QFileDialog*>(modal);
@@ -131,10 +136,8 @@ TEST(QtDesktopDialogs, SaveDialogProposesTheNameAndOverwritesSilently) {
 // answer Yes chooses it, and the next request without the question is quiet again.
 TEST(QtDesktopDialogs, SaveDialogAsksBeforeReplacingWhenTold) {
     QTemporaryDir folder;
-    const QString existing = QDir(folder.path()).filePath("FOIL_A4.pdf");
-    QFile file(existing);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
+    const QString existing = emptyFileIn(folder, "FOIL_A4.pdf");
+    ASSERT_FALSE(existing.isEmpty());
     QtDesktop desktop;
     QStringList questions;
     QTimer answerer;

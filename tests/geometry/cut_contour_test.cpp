@@ -1,7 +1,8 @@
 // The cut contour over a family of generated sections: a simple, counter-clockwise polygon that
 // keeps the skin thickness inside the surface, trimmed at the crossing of a thin trailing edge.
 #include "geometry/clipper_units.h"
-#include "geometry/rib_geometry.h"
+#include "geometry/compute_rib_outline.h"
+#include "geometry/interpolate_rib.h"
 #include "outline_test_support.h"
 #include "platform/errors.h"
 

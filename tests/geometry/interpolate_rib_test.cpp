@@ -1,4 +1,5 @@
-#include "geometry/rib_geometry.h"
+#include "geometry/interpolate_rib.h"
+#include "geometry/compute_rib_outline.h"
 
 #include <gtest/gtest.h>
 

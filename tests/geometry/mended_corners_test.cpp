@@ -1,7 +1,8 @@
 // Surfaces with a vertical segment or a repeated point: every rib point is still set, finite and
 // the skin thickness inside the surface.
+#include "geometry/compute_rib_outline.h"
+#include "geometry/interpolate_rib.h"
 #include "geometry/offset_corner.h"
-#include "geometry/rib_geometry.h"
 #include "outline_test_support.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,8 @@
 // Over a family of generated sections, every rib point is the skin thickness inside the surface:
 // each interior point lies t to the left of both segments meeting at it, and the two end points
 // lie on their segment's moved line straight above or below the surface point.
-#include "geometry/rib_geometry.h"
+#include "geometry/compute_rib_outline.h"
+#include "geometry/interpolate_rib.h"
 #include "outline_test_support.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,9 @@
 // The rib outline lies inside the surface whichever way round the loop runs.
 #include "airfoil/airfoil_import.h"
 #include "airfoil/airfoil_parser.h"
+#include "geometry/compute_rib_outline.h"
+#include "geometry/interpolate_rib.h"
 #include "geometry/loop_orientation.h"
-#include "geometry/rib_geometry.h"
 #include "outline_test_support.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,9 @@
 // Rib features cut into the cut contour: notches where they belong on every rib of a taper, the
 // material they remove, holes that keep their web, valid polygons over a family of sections, and
 // refusals that say which rib and which feature.
+#include "geometry/compute_rib_outline.h"
+#include "geometry/interpolate_rib.h"
 #include "geometry/rib_cut.h"
-#include "geometry/rib_geometry.h"
 #include "geometry/rib_series.h"
 #include "geometry/sheeted_rib_outline.h"
 #include "outline_test_support.h"

@@ -1,4 +1,5 @@
-#include "geometry/rib_geometry.h"
+#include "geometry/compute_rib_outline.h"
+#include "geometry/interpolate_rib.h"
 #include "geometry/rib_series.h"
 #include "outline_test_support.h"
 #include "platform/errors.h"

@@ -1,5 +1,6 @@
 #include "sheet/rib_drawing.h"
-#include "geometry/rib_geometry.h"
+#include "geometry/compute_rib_outline.h"
+#include "geometry/interpolate_rib.h"
 #include "sheet/point_marker.h"
 #include "sheet/sheet_fonts.h"
 #include "sheet_test_support.h"

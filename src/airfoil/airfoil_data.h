@@ -18,6 +18,7 @@ struct AirfoilProfile {
     std::vector<float> x;
     std::vector<float> y;
     int pointCount() const { return int(x.size()); }
+    friend bool operator==(const AirfoilProfile&, const AirfoilProfile&) = default;
 };
 
 // The airfoil the program works on: the text as last taken from the text box or a file, its raw

@@ -14,6 +14,7 @@ namespace rw {
 struct OutputOptions {
     PaperSize paper = PaperSize::A4;  // the true-scale print
     QSizeF stock{600, 300};           // the laser files' stock sheet in mm: a common laser bed
+    bool plan = false;                // the print ends with the wing panel's building plan
 };
 
 // The stock as typed, WIDTHxHEIGHT in millimetres with '.' for decimals, each from 1 to 10000

@@ -5,6 +5,7 @@
 #include "geometry/rib_features.h"
 #include "geometry/rib_outline.h"
 #include "geometry/rib_parameters.h"
+#include "geometry/wing/wing_panel.h"
 
 #include <QStringList>
 
@@ -19,6 +20,12 @@ struct SeriesRib {
     RibOutline outline;  // the surface, and the rib set in from it by each surface's sheeting
     double sparX = 0;    // the spar station, mm from the leading edge (the first notch's, if any)
     RibCut piece;        // the part as it is cut, features included (see RibSeries::hasPieces)
+    // Where the wing panel places it (zero without a panel: the ribs then stand nowhere).
+    double station = 0;      // mm from the root
+    double leadingEdge = 0;  // mm behind the root's leading edge
+    double twist = 0;        // degrees, leading edge down positive
+    double blend = 0;        // share of the outer airfoil in its section
+    std::vector<double> notchCentres;  // each spar notch's centre, mm from the leading edge
 };
 
 // Every rib of the job, root to tip.
@@ -32,6 +39,9 @@ struct RibSeries {
     // What the features tell about the ribs without refusing them (no room for a hole), each
     // once with the ribs it concerns: for the user to read, not to stop on.
     QStringList notes;
+    // The wing panel the ribs were placed by; `panelSet` false (and `panel` empty) without one.
+    bool panelSet = false;
+    ResolvedPanel panel;
 };
 
 // Whether the ribs are also cut when no feature asks for it: the workshop files draw the piece.

@@ -15,6 +15,7 @@ RibJobRead readRibJob(const RibSettings& typed, const AirfoilState& airfoil,
     job.params = lastRead.params;
     job.look = lastRead.look;
     job.features = typed.features;
+    job.panel = typed.panel;
     job.titles = sheetTitles(airfoil.name, typed, lastRead.params);
     job.rootChordText = typed.rootChordText;
     job.tipChordText = typed.tipChordText;

@@ -17,6 +17,7 @@ struct RibJob {
     AirfoilState airfoil;
     RibParameters params;
     RibFeatures features;
+    WingPanel panel;
     SheetSettings look;  // colours, data points, spar line, grid
     SheetTitles titles;
     QString rootChordText;

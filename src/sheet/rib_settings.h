@@ -1,6 +1,7 @@
 #pragma once
 
 #include "geometry/rib_features.h"
+#include "geometry/wing/wing_panel.h"
 
 #include <QChar>
 #include <QColor>
@@ -31,6 +32,7 @@ struct RibSettings {
     QColor gridColour;
     QChar decimalSeparator = QLatin1Char('.');  // the user's locale's, for the typed numbers
     RibFeatures features;  // notches, sheeting, stock and holes; all off unless the user sets them
+    WingPanel panel;       // planform, stations, tip airfoil; unset: ribs evenly root to tip
 };
 
 // How the sheet and the drawing look, read in the same pass as the rib parameters.

@@ -1,0 +1,1 @@
+#include "geometry/wing/airfoil_blend.h"

@@ -1,0 +1,1 @@
+#include "geometry/wing/planform_table.h"

@@ -1,0 +1,113 @@
+#pragma once
+
+#include "airfoil/airfoil_data.h"
+
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+namespace rw {
+
+// How the chord and the leading edge run along the half-span.
+enum class PlanformKind {
+    Straight,    // root to tip chord of the rib panel, the leading edge swept by `sweep`
+    Elliptical,  // chord = root · sqrt(1 − (y / span)²), never below the least tip chord
+    Table,       // the sections of a table, linear between them
+};
+
+// One row of a planform table, measured from the root section.
+struct PlanformSection {
+    double span = 0;         // mm from the root section
+    double chord = 0;        // mm
+    double leadingEdge = 0;  // mm behind the root's leading edge
+    double twist = 0;        // degrees, leading edge down positive
+    QString airfoilFile;     // as the table names it, empty for the panel's own airfoil
+    std::optional<AirfoilProfile> airfoil;  // that file, read with the table
+    friend bool operator==(const PlanformSection&, const PlanformSection&) = default;
+};
+
+// Where the ribs stand along the span.
+enum class StationKind {
+    Count,  // `count` ribs evenly from root to tip (0: the rib panel's count)
+    Every,  // every `every` mm from the root, the tip rib always there
+    List,   // at `positions`, mm from the root, increasing
+};
+
+struct RibStations {
+    StationKind kind = StationKind::Count;
+    int count = 0;
+    double every = 0;
+    std::vector<double> positions;
+    friend bool operator==(const RibStations&, const RibStations&) = default;
+};
+
+// The wing panel the ribs are cut for. Nothing set (the default) is today's series: N ribs whose
+// chords step evenly from root to tip, all of one airfoil.
+struct WingPanel {
+    std::optional<double> halfSpan;  // mm; a table gives its own when unset
+    PlanformKind planform = PlanformKind::Straight;
+    double sweep = 0;        // mm, the tip's leading edge behind the root's
+    double minTipChord = 0;  // mm, the elliptical tip's least chord
+    QString tablePath;       // the planform table as given, for the settings and the messages
+    std::vector<PlanformSection> sections;  // read from tablePath, root first
+    RibStations stations;
+    QString tipAirfoilPath;                    // as given, empty for none
+    std::optional<AirfoilProfile> tipAirfoil;  // read from tipAirfoilPath
+    QString tipAirfoilName;                    // its title, for the rib table and the plan
+    friend bool operator==(const WingPanel&, const WingPanel&) = default;
+};
+
+// True when anything of the panel is set: the series then takes its ribs from it.
+bool isWingPanelSet(const WingPanel& panel);
+
+// One rib as the panel places it.
+struct PanelRib {
+    int number = 0;          // from 1, the root rib first
+    double station = 0;      // mm from the root
+    double fraction = 0;     // station / span: 0 at the root, 1 at the tip
+    double chord = 0;        // mm
+    double leadingEdge = 0;  // mm behind the root's leading edge
+    double twist = 0;        // degrees, leading edge down positive
+    double blend = 0;        // share of the outer airfoil in the section, 0 to 1
+    AirfoilProfile section;  // the blended airfoil in chord units, in the profile's loop order
+};
+
+// A line drawn over the planform, in mm: x along the span from the root, y backwards from the
+// root's leading edge.
+struct PlanPoint {
+    double x = 0;
+    double y = 0;
+};
+using PlanLine = std::vector<PlanPoint>;
+
+// The panel made concrete for one job: every rib, and the outlines the building plan draws.
+struct ResolvedPanel {
+    double span = 0;  // mm
+    std::vector<PanelRib> ribs;
+    PlanLine leadingEdge;   // root to tip, fine enough to draw an ellipse smoothly
+    PlanLine trailingEdge;  // root to tip
+};
+
+// Chord and leading edge of the planform at `y` mm from the root.
+struct PlanformPlace {
+    double chord = 0;
+    double leadingEdge = 0;
+    double twist = 0;
+};
+PlanformPlace planformAt(const WingPanel& panel, double span, double rootChord, double tipChord,
+                         double y);
+
+// The stations in mm from the root, root first. `ribCount` is the rib panel's count, used by
+// StationKind::Count with count 0. Throws RibwrightError when they cannot be placed (a list that
+// does not increase, a station outside the span, more than kMaxRibCount ribs).
+std::vector<double> ribStations(const RibStations& stations, double span, int ribCount);
+
+// Places the ribs of the panel for a rib panel with the given root and tip chords and rib count,
+// blending `rootAirfoil` into the tip airfoil (or each table section's airfoil). Throws
+// RibwrightError, in the user's words, when the panel cannot be made (no span for stations by
+// spacing, a chord of zero, an airfoil that cannot be blended).
+ResolvedPanel resolveWingPanel(const WingPanel& panel, const AirfoilProfile& rootAirfoil,
+                               double rootChord, double tipChord, int ribCount);
+
+}  // namespace rw

@@ -1,0 +1,1 @@
+#include "geometry/wing/wing_panel_options.h"

@@ -73,10 +73,9 @@ QString stationOutsideSpanText(double station, double span) {
         .arg(mm(station), mm(span));
 }
 
-QString tooManyRibsText(int count, int most) {
+QString tooManyRibsText(int most) {
     return QCoreApplication::translate("rw::wing_texts",
-                                       "リブが %1 枚になります。%2 枚までにしてください")
-        .arg(count)
+                                       "リブが %1 枚を超えます。リブの数か間隔を見直してください")
         .arg(most);
 }
 

@@ -18,7 +18,7 @@ QString panelLengthTooSmallText(const QString& option, const QString& text, doub
 QString spanNeededText();
 QString spanBeyondTableText(double span, double tableSpan);
 QString stationOutsideSpanText(double station, double span);
-QString tooManyRibsText(int count, int most);
+QString tooManyRibsText(int most);
 QString chordTooSmallText(int ribNumber, double chord);
 QString ellipticalChordTooSmallText(int ribNumber, double chord);
 QString airfoilWithoutLeadingEdgeText();

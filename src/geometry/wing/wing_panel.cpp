@@ -6,6 +6,8 @@
 #include "geometry/wing/wing_texts.h"
 #include "platform/errors.h"
 
+#include <QDir>
+
 #include <algorithm>
 #include <cmath>
 
@@ -79,7 +81,8 @@ double panelSpan(const WingPanel& panel) {
     if (panel.planform != PlanformKind::Table)
         return panel.halfSpan.value_or(0);
     if (panel.sections.size() < 2)
-        throw RibwrightError(planformTableRefusedText(panel.tablePath, tableTooFewSectionsText()));
+        throw RibwrightError(planformTableRefusedText(QDir::toNativeSeparators(panel.tablePath),
+                                                      tableTooFewSectionsText()));
     const double tableSpan = panel.sections.back().span;
     if (panel.halfSpan && *panel.halfSpan > tableSpan)
         throw RibwrightError(spanBeyondTableText(*panel.halfSpan, tableSpan));

@@ -2,9 +2,12 @@
 
 #include "geometry/features/option_numbers.h"
 #include "geometry/rib_parameters.h"
+#include "geometry/wing/planform_table.h"
+#include "geometry/wing/section_airfoil.h"
 #include "geometry/wing/wing_texts.h"
 #include "platform/errors.h"
 
+#include <QDir>
 #include <QStringList>
 
 #include <cmath>
@@ -106,6 +109,23 @@ double parsePanelLength(const QString& text, const char* option, double least) {
     if (!(value >= least))
         throw RibwrightError(panelLengthTooSmallText(name, text, least));
     return value;
+}
+
+void loadWingPanelFiles(WingPanel& panel) {
+    if (panel.planform == PlanformKind::Table)
+        panel.sections = readPlanformTablePath(panel.tablePath);
+    if (panel.tipAirfoilPath.isEmpty())
+        return;
+    try {
+        SectionAirfoil tip = readSectionAirfoil(panel.tipAirfoilPath);
+        panel.tipAirfoil = std::move(tip.profile);
+        panel.tipAirfoilName = tip.title;
+    } catch (const FileError&) {
+        throw;  // its text names the file already
+    } catch (const RibwrightError& error) {
+        throw RibwrightError(
+            tipAirfoilRefusedText(QDir::toNativeSeparators(panel.tipAirfoilPath), error.text()));
+    }
 }
 
 }  // namespace rw

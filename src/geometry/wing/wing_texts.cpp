@@ -116,6 +116,10 @@ QString tableTooFewSectionsText() {
     return QCoreApplication::translate("rw::wing_texts", "断面が 2 つ以上必要です");
 }
 
+QString tableTooManySectionsText(int most) {
+    return QCoreApplication::translate("rw::wing_texts", "断面は %1 までにしてください").arg(most);
+}
+
 QString tableSpanNotIncreasingText(int line) {
     return QCoreApplication::translate("rw::wing_texts",
                                        "%1 行目: 翼幅位置が前の行より大きくありません")

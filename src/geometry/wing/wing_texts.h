@@ -27,6 +27,7 @@ QString airfoilWithoutLeadingEdgeText();
 QString tableLineRefusedText(int line, const QString& text);
 QString tableColumnMissingText(const QString& column);
 QString tableTooFewSectionsText();
+QString tableTooManySectionsText(int most);
 QString tableSpanNotIncreasingText(int line);
 QString tableChordRefusedText(int line);
 QString tableAirfoilRefusedText(int line, const QString& file, const QString& detail);

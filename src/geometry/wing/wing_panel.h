@@ -83,13 +83,17 @@ using PlanLine = std::vector<PlanPoint>;
 
 // The panel made concrete for one job: every rib, and the outlines the building plan draws.
 struct ResolvedPanel {
-    double span = 0;  // mm
+    // mm; 0 when the panel has no span (no --span, no table): its ribs are then placed by
+    // fraction alone, all at station 0, and the edges are left empty, there being nothing to draw.
+    double span = 0;
     std::vector<PanelRib> ribs;
     PlanLine leadingEdge;   // root to tip, fine enough to draw an ellipse smoothly
-    PlanLine trailingEdge;  // root to tip
+    PlanLine trailingEdge;  // root to tip: the leading edge plus the chord
 };
 
-// Chord and leading edge of the planform at `y` mm from the root.
+// Chord, leading edge and twist of the planform at `y` mm from the root; `span` 0 reads the root.
+// The rib panel's root and tip chords shape a straight planform (and the root an elliptical one);
+// a table ignores them.
 struct PlanformPlace {
     double chord = 0;
     double leadingEdge = 0;
@@ -98,9 +102,11 @@ struct PlanformPlace {
 PlanformPlace planformAt(const WingPanel& panel, double span, double rootChord, double tipChord,
                          double y);
 
-// The stations in mm from the root, root first. `ribCount` is the rib panel's count, used by
-// StationKind::Count with count 0. Throws RibwrightError when they cannot be placed (a list that
-// does not increase, a station outside the span, more than kMaxRibCount ribs).
+// The stations in mm from the root, root first, the last one the tip for Count and Every.
+// `ribCount` is the rib panel's count, used by StationKind::Count with count 0. `span` 0 (unknown)
+// puts counted stations all at 0 and refuses Every and List. Throws RibwrightError when they cannot
+// be placed (a list that does not increase, a station outside the span, more than kMaxRibCount
+// ribs).
 std::vector<double> ribStations(const RibStations& stations, double span, int ribCount);
 
 // Places the ribs of the panel for a rib panel with the given root and tip chords and rib count,

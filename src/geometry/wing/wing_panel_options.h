@@ -10,6 +10,7 @@ namespace rw {
 // RibwrightError naming its option (--stations, --planform, ...) when the text does not read.
 
 // "12" (evenly, root to tip), "every:75" (every 75 mm, the tip always), "0,120,260,400" (mm).
+// A blank text is the default (the rib panel's count) and formats back to blank.
 RibStations parseStationsOption(const QString& text);
 QString formatStationsOption(const RibStations& stations);
 
@@ -22,7 +23,8 @@ PlanformChoice parsePlanformOption(const QString& text);
 QString formatPlanformOption(PlanformKind kind, const QString& tablePath);
 
 // A length in mm for --span, --sweep, --min-tip-chord: '.' decimals, within the sizes a wing
-// panel has (span from 1 mm, sweep of either sign, least tip chord from 0). `option` names it.
+// panel has (span from 1 mm, sweep of either sign, least tip chord from 0). `option` names it;
+// values below `least` are refused. At most six digits before the '.', a '-' sign allowed.
 double parsePanelLength(const QString& text, const char* option, double least);
 
 // Reads the table and the tip airfoil the panel names, so that a panel read from text is ready

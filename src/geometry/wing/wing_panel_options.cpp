@@ -114,8 +114,12 @@ double parsePanelLength(const QString& text, const char* option, double least) {
 void loadWingPanelFiles(WingPanel& panel) {
     if (panel.planform == PlanformKind::Table)
         panel.sections = readPlanformTablePath(panel.tablePath);
-    if (panel.tipAirfoilPath.isEmpty())
+    if (panel.tipAirfoilPath.isEmpty()) {
+        // A tip airfoil read for an earlier path must not outlive it.
+        panel.tipAirfoil.reset();
+        panel.tipAirfoilName.clear();
         return;
+    }
     try {
         SectionAirfoil tip = readSectionAirfoil(panel.tipAirfoilPath);
         panel.tipAirfoil = std::move(tip.profile);

@@ -272,11 +272,31 @@ const std::vector<ControlSpec>& settingsColumnControls() {
          marked(QT_TRANSLATE_NOOP(
              "rw::control_table",
              "桁の切り欠き、上面・下面のSKIN材厚さ、後縁材、肉抜き穴を設定します"))},
+        // Just above the rib details, under the help panel: the panel the ribs are cut for.
+        {"WingPanelButton",
+         K::Button,
+         "Panel2",
+         {13, 401, 90, 25},
+         marked(QT_TRANSLATE_NOOP("rw::control_table", "翼平面...")),
+         marked(QT_TRANSLATE_NOOP(
+             "rw::control_table",
+             "半翼幅、平面形 (テーパー・楕円・表)、後退、リブ位置、翼端翼型を設定します"))},
+        // Above the root chord: says why the chords are greyed while a planform table sets them.
+        {"WingTableNote", K::Label, "Panel2", {132, 12, 104, 14}, QString(), QString()},
+        // The rib table follows the export buttons, in the room above 戻る.
+        {"RibTableButton",
+         K::Button,
+         "Panel2",
+         {112, 460, 121, 24},
+         marked(QT_TRANSLATE_NOOP("rw::control_table", "リブ表 (CSV)")),
+         marked(QT_TRANSLATE_NOOP(
+             "rw::control_table",
+             "リブごとの番号、翼根からの位置、翼弦長、前縁の位置、翼型の表をCSVで出力します"))},
         // The workshop files, below everything the column had before.
         {"GroupBox4",
          K::GroupBox,
          "Panel2",
-         {10, 526, 226, 116},
+         {10, 526, 226, 138},
          marked(QT_TRANSLATE_NOOP("rw::control_table", "原寸出力"))},
         {"PaperLabel",
          K::Label,
@@ -319,6 +339,15 @@ const std::vector<ControlSpec>& settingsColumnControls() {
          marked(QT_TRANSLATE_NOOP("rw::control_table", "DXF (レーザー用)")),
          marked(QT_TRANSLATE_NOOP("rw::control_table",
                                   "レーザー加工機用のDXFを出力します。mm単位、CUT層とMARK層です"))},
+        // Under the paper and the stock, across the group: it adds to the print only.
+        {"PlanBox",
+         K::CheckBox,
+         "GroupBox4",
+         {12, 114, 200, 17},
+         marked(QT_TRANSLATE_NOOP("rw::control_table", "組立図も出力")),
+         marked(
+             QT_TRANSLATE_NOOP("rw::control_table", "PDFの最後に翼平面の組立図 (原寸) を付けます")),
+         false},
     };
     return rows;
 }

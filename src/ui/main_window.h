@@ -18,7 +18,10 @@ class AirfoilView;
 class PanelWidget;
 class RibDetailsDialog;
 class RibPanel;
+class WingPanelDialog;
 struct RibFeatures;
+struct WingPanel;
+struct WingPanelBasis;
 
 // The program's one window. It shows either the airfoil view or the rib sheet view (the sheet
 // with its settings column), holds the state every action leaves behind, and carries out what
@@ -97,6 +100,12 @@ class MainWindow : public QWidget {
     void checkRibDetails(const RibFeatures& features) const;
     void takeRibDetails(const RibFeatures& features);
 
+    // The wing panel: remembered in the data folder, set in its dialog (wing_panel_actions.cpp).
+    void loadWingPanel();
+    void editWingPanel();
+    WingPanelBasis wingPanelBasis() const;
+    void takeWingPanel(const WingPanel& panel);
+
     Desktop& desktop_;
     DataFolders folders_;
     WindowState state_;
@@ -116,6 +125,7 @@ class MainWindow : public QWidget {
     QScrollArea* settingsScroll_ = nullptr;  // the settings column, scrolled when too short
     RibPanel* ribPanel_ = nullptr;
     QPointer<RibDetailsDialog> ribDetailsDialog_;  // while it is open
+    QPointer<WingPanelDialog> wingPanelDialog_;    // while it is open
 };
 
 }  // namespace rw

@@ -5,6 +5,7 @@
 #include "platform/errors.h"
 #include "ui/control_factory.h"
 #include "ui/ui_texts.h"
+#include "ui/wing_panel_texts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -76,6 +77,9 @@ void RibPanel::buildControls() {
     paperList_ = control<QComboBox>("PaperList");
     stockEdit_ = control<QLineEdit>("StockEdit");
     ribDetailsButton_ = control<QPushButton>("RibDetailsButton");
+    wingPanelButton_ = control<QPushButton>("WingPanelButton");
+    chordsByTableNote_ = control<QLabel>("WingTableNote");
+    planBox_ = control<QCheckBox>("PlanBox");
     for (const OutputFormatRow& format : outputFormats())
         exportButtons_.emplace_back(control<QPushButton>(format.exportButton), format.id);
 }
@@ -128,9 +132,11 @@ void RibPanel::connectControls() {
     connect(backButton_, &QPushButton::clicked, this, &RibPanel::backRequested);
     connect(helpPanel_, &PanelWidget::clicked, this, &RibPanel::helpRequested);
     connect(ribDetailsButton_, &QPushButton::clicked, this, &RibPanel::ribDetailsRequested);
+    connect(wingPanelButton_, &QPushButton::clicked, this, &RibPanel::wingPanelRequested);
 }
 
-// The tip controls belong to the taper; the tip thickness stays usable without it.
+// The tip controls belong to the taper; the tip thickness stays usable without it. A wing panel
+// may decide the chords or the rib count itself (applyWingPanel).
 void RibPanel::applyTaper() {
     const bool taper = taperBox_->isChecked();
     for (QWidget* tipControl :
@@ -138,6 +144,34 @@ void RibPanel::applyTaper() {
           static_cast<QWidget*>(ribCountLabel_), static_cast<QWidget*>(ribCountList_)}) {
         tipControl->setEnabled(taper);
     }
+    applyWingPanel();
+}
+
+void RibPanel::setWingPanel(const WingPanel& panel) {
+    wingPanel_ = panel;
+    applyTaper();
+}
+
+// A table gives every chord, and stations other than an even count of the column's ribs give
+// the ribs: those fields are greyed, what they hold is kept for when the panel lets go of them.
+void RibPanel::applyWingPanel() {
+    const bool byTable = isWingPanelSet(wingPanel_) && wingPanel_.planform == PlanformKind::Table;
+    const RibStations& stations = wingPanel_.stations;
+    const bool byStations =
+        isWingPanelSet(wingPanel_) && !(stations.kind == StationKind::Count && stations.count == 0);
+    const bool taper = taperBox_->isChecked();
+    rootChordEdit_->setEnabled(!byTable);
+    tipChordEdit_->setEnabled(taper && !byTable);
+    tipChordLabel_->setEnabled(taper && !byTable);
+    ribCountList_->setEnabled(taper && !byStations);
+    ribCountLabel_->setEnabled(taper && !byStations);
+    const QString chordsHint = byTable ? wing_panel_texts::chordsByTableHint() : QString();
+    for (QWidget* chord :
+         {static_cast<QWidget*>(rootChordEdit_), static_cast<QWidget*>(tipChordEdit_)}) {
+        chord->setToolTip(chordsHint);
+    }
+    chordsByTableNote_->setText(byTable ? wing_panel_texts::chordsByTableNote() : QString());
+    ribCountList_->setToolTip(byStations ? wing_panel_texts::ribCountByStationsHint() : QString());
 }
 
 // The picker opens with whatever colour was last chosen in it, not the swatch's own colour.
@@ -160,6 +194,7 @@ OutputOptions RibPanel::outputOptions() const {
     if (!stock)
         throw RibwrightError(ui_texts::badStockSize(stockEdit_->text()));
     options.stock = *stock;
+    options.plan = planBox_->isChecked();
     return options;
 }
 
@@ -183,6 +218,7 @@ RibSettings RibPanel::snapshot() const {
     panel.gridColour = gridSwatch_->colour();
     panel.decimalSeparator = desktop_.decimalSeparator();
     panel.features = features_;
+    panel.panel = wingPanel_;
     return panel;
 }
 

@@ -33,6 +33,10 @@ class RibPanel : public PanelWidget {
     // The rib details set in their dialog; the snapshot carries them to the engine.
     const RibFeatures& features() const { return features_; }
     void setFeatures(const RibFeatures& features) { features_ = features; }
+    // The wing panel set in its dialog. Where it decides the chords or the rib count, those
+    // fields are greyed and say why.
+    const WingPanel& wingPanel() const { return wingPanel_; }
+    void setWingPanel(const WingPanel& panel);
 
   signals:
     void redrawRequested();
@@ -40,12 +44,14 @@ class RibPanel : public PanelWidget {
     void backRequested();
     void helpRequested();
     void ribDetailsRequested();
+    void wingPanelRequested();
 
   private:
     void buildControls();
     void fillDropDownLists();
     void connectControls();
     void applyTaper();
+    void applyWingPanel();
     void chooseSwatchColour(PanelWidget* swatch);
     template <typename Control>
     Control* control(const char* name) const;
@@ -76,7 +82,11 @@ class RibPanel : public PanelWidget {
     QComboBox* paperList_ = nullptr;
     QLineEdit* stockEdit_ = nullptr;
     QPushButton* ribDetailsButton_ = nullptr;
+    QPushButton* wingPanelButton_ = nullptr;
+    QLabel* chordsByTableNote_ = nullptr;
+    QCheckBox* planBox_ = nullptr;
     RibFeatures features_;
+    WingPanel wingPanel_;
     // Each export button with the format it writes.
     std::vector<std::pair<QPushButton*, OutputFormat>> exportButtons_;
 };

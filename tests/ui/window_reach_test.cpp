@@ -134,8 +134,9 @@ TEST_F(WindowReach, EveryControlIsOnScreenAtTheNormalSize) {
         const QRect place(now->mapTo(window.get(), QPoint(0, 0)), now->size());
         EXPECT_TRUE(client.contains(place)) << now->objectName().toStdString();
     });
-    for (const char* name : {"PaperList", "StockEdit", "PdfButton", "SvgButton", "CutDxfButton",
-                             "Button4", "RibDetailsButton"}) {
+    for (const char* name :
+         {"PaperList", "StockEdit", "PdfButton", "SvgButton", "CutDxfButton", "Button4",
+          "RibDetailsButton", "WingPanelButton", "RibTableButton", "PlanBox"}) {
         EXPECT_TRUE(reached.count(name)) << name;
     }
     // The scroll bar takes its room from the sheet, not from the column.

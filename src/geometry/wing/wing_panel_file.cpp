@@ -1,1 +1,146 @@
 #include "geometry/wing/wing_panel_file.h"
+
+#include "geometry/features/option_numbers.h"
+#include "geometry/geometry_texts.h"
+#include "geometry/wing/wing_panel_options.h"
+#include "platform/atomic_file.h"
+#include "platform/errors.h"
+#include "platform/text_trim.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <limits>
+#include <new>
+#include <set>
+
+namespace rw {
+namespace {
+
+// The first line names the file's kind and version in the file's own form, so a later version
+// can tell an earlier file.
+const char kFirstKey[] = "ribwright-wing-panel";
+const QByteArray kFirstLine = QByteArray(kFirstKey) + "=1";
+
+const std::set<QString>& knownKeys() {
+    static const std::set<QString> keys{QStringLiteral("span"),     QStringLiteral("planform"),
+                                        QStringLiteral("sweep"),    QStringLiteral("min-tip-chord"),
+                                        QStringLiteral("stations"), QStringLiteral("tip-airfoil")};
+    return keys;
+}
+
+// Reads the value of one of the known keys into `panel`; false when it does not read.
+bool applyValue(const QString& key, const QString& value, WingPanel& panel) {
+    try {
+        if (key == QLatin1String("span")) {
+            panel.halfSpan = parsePanelLength(value, "--span", 1);
+        } else if (key == QLatin1String("planform")) {
+            const PlanformChoice choice = parsePlanformOption(value);
+            panel.planform = choice.kind;
+            panel.tablePath = choice.tablePath;
+        } else if (key == QLatin1String("sweep")) {
+            panel.sweep = parsePanelLength(value, "--sweep", std::numeric_limits<double>::lowest());
+        } else if (key == QLatin1String("min-tip-chord")) {
+            panel.minTipChord = parsePanelLength(value, "--min-tip-chord", 0);
+        } else if (key == QLatin1String("stations")) {
+            panel.stations = parseStationsOption(value);
+        } else if (key == QLatin1String("tip-airfoil")) {
+            panel.tipAirfoilPath = value;
+            return !value.isEmpty();
+        }
+    } catch (const RibwrightError&) {
+        return false;
+    }
+    return true;
+}
+
+// Lines as any editor may have saved them: after a byte-order mark, ended by CR LF, LF or CR.
+QStringList linesOf(QByteArray bytes) {
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes.remove(0, 3);
+    bytes.replace("\r\n", "\n");
+    bytes.replace('\r', '\n');
+    return QString::fromUtf8(bytes).split(QLatin1Char('\n'));
+}
+
+WingPanelFileRead readText(const QByteArray& bytes) {
+    WingPanelFileRead read;
+    const QStringList lines = linesOf(bytes);
+    std::set<QString> keysSeen;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString line = lines[i].trimmed();
+        const qsizetype equals = line.indexOf(QLatin1Char('='));
+        const QString key = line.left(equals).trimmed();
+        // The first line is written anew with this version's number.
+        if (line.isEmpty() || (i == 0 && key == QLatin1String(kFirstKey)))
+            continue;
+        if (equals > 0 && !knownKeys().count(key)) {
+            read.unknownLines.append(lines[i]);
+            continue;
+        }
+        // A value given twice is a file edited by hand: the first one stands. A value that does
+        // not read leaves the panel as it was.
+        WingPanel attempt = read.panel;
+        if (equals > 0 && !keysSeen.count(key) &&
+            applyValue(key, line.mid(equals + 1).trimmed(), attempt)) {
+            keysSeen.insert(key);
+            read.panel = std::move(attempt);
+        } else {
+            read.problems.append(badLineText(int(i + 1), shortenedToken(line)));
+        }
+    }
+    return read;
+}
+
+QByteArray fileText(const WingPanel& panel, const QStringList& unknownLines) {
+    QStringList lines{QString::fromLatin1(kFirstLine)};
+    const WingPanel defaults;
+    if (panel.halfSpan)
+        lines << QStringLiteral("span=") + shortestOptionNumber(*panel.halfSpan);
+    if (panel.planform != defaults.planform)
+        lines << QStringLiteral("planform=") +
+                     formatPlanformOption(panel.planform, panel.tablePath);
+    if (panel.sweep != defaults.sweep)
+        lines << QStringLiteral("sweep=") + shortestOptionNumber(panel.sweep);
+    if (panel.minTipChord != defaults.minTipChord)
+        lines << QStringLiteral("min-tip-chord=") + shortestOptionNumber(panel.minTipChord);
+    if (!(panel.stations == defaults.stations))
+        lines << QStringLiteral("stations=") + formatStationsOption(panel.stations);
+    if (!panel.tipAirfoilPath.isEmpty())
+        lines << QStringLiteral("tip-airfoil=") + panel.tipAirfoilPath;
+    lines << unknownLines;
+    return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
+}
+
+}  // namespace
+
+QString wingPanelFilePath(const DataFolders& folders) {
+    return folders.dataDir + QDir::separator() + QStringLiteral("wingpanel.txt");
+}
+
+WingPanelFileRead readWingPanelFile(const QString& path) {
+    if (!QFileInfo::exists(path))
+        return {};
+    try {
+        return readText(readSmallRegularFile(path, kWingPanelFileLimit));
+    } catch (const FileError& error) {
+        // The reason is the first line; the caller shows the path once.
+        return {WingPanel{}, {error.text().section(QLatin1Char('\n'), 0, 0)}, {}};
+    } catch (const std::bad_alloc&) {
+        return {WingPanel{}, {outOfMemoryText()}, {}};
+    }
+}
+
+void writeWingPanelFile(const QString& path, const WingPanel& panel,
+                        const QStringList& unknownLines) {
+    // Writing into a FIFO would wait for a reader, and a device is no place for settings.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile() && !info.isDir()) {
+        throw FileError(notARegularFileText() + QLatin1Char('\n') + QDir::toNativeSeparators(path),
+                        fileErrorCodeFromErrno(ENODEV), path, notARegularFileText());
+    }
+    writeFileAtomically(path, fileText(panel, unknownLines));
+}
+
+}  // namespace rw

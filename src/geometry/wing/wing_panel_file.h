@@ -1,6 +1,7 @@
 #pragma once
 
 #include "geometry/wing/wing_panel.h"
+#include "platform/data_folders.h"
 
 #include <QString>
 #include <QStringList>
@@ -17,8 +18,15 @@ struct WingPanelFileRead {
     QStringList unknownLines;  // kept as they were, written back on save
 };
 
+QString wingPanelFilePath(const DataFolders& folders);
+
+// A handful of lines is all the file ever holds; a larger one is not read at all.
+constexpr qint64 kWingPanelFileLimit = 64 * 1024;
+
+// A missing file gives the defaults and no problem (the first run).
 WingPanelFileRead readWingPanelFile(const QString& path);
-// Writes atomically. Throws FileError.
+// Writes atomically. Throws FileError, also when something other than a regular file stands at
+// `path`.
 void writeWingPanelFile(const QString& path, const WingPanel& panel,
                         const QStringList& unknownLines);
 

@@ -1,0 +1,241 @@
+#include "ui/wing_panel_dialog.h"
+
+#include "desktop/desktop.h"
+#include "geometry/wing/wing_panel_options.h"
+#include "platform/errors.h"
+#include "ui/control_factory.h"
+#include "ui/handler_guard.h"
+#include "ui/ui_texts.h"
+#include "ui/wing_panel_texts.h"
+
+#include <QComboBox>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace rw {
+namespace {
+
+constexpr int kNumberWidth = 64;
+constexpr int kPathWidth = 300;
+
+QLineEdit* edit(QWidget* parent, const char* name, int width) {
+    QLineEdit* field = makeEdit(parent, name, QRect(), QString());
+    field->setMinimumWidth(width);
+    return field;
+}
+
+QLabel* label(QWidget* parent, const char* name, const QString& caption) {
+    return makeLabel(parent, name, QRect(), caption);
+}
+
+// The planform list's entries, in the order of PlanformKind.
+constexpr PlanformKind kPlanforms[] = {PlanformKind::Straight, PlanformKind::Elliptical,
+                                       PlanformKind::Table};
+
+}  // namespace
+
+WingPanelDialog::WingPanelDialog(Desktop& desktop, WingPanelBasis basis, QWidget* parent)
+    : QDialog(parent),
+      desktop_(desktop),
+      separator_(desktop.decimalSeparator()),
+      basis_(std::move(basis)) {
+    setObjectName(QStringLiteral("WingPanelDialog"));
+    setWindowTitle(wing_panel_texts::dialogTitle());
+    // A dialog is a window of its own and takes nothing from the main window unasked.
+    if (parent) {
+        setFont(parent->font());
+        setPalette(parent->palette());
+    }
+    setAutoFillBackground(true);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(buildFields());
+    QLabel* note = label(this, "SparNote", wing_panel_texts::sparNote());
+    note->setWordWrap(true);
+    layout->addWidget(note);
+    drawing_ = new WingPanelDrawing(this);
+    drawing_->setBasis(basis_);
+    layout->addWidget(drawing_, 1);
+    layout->addWidget(buildButtons());
+
+    for (QLineEdit* field : {halfSpanEdit_, sweepEdit_, minTipChordEdit_, tableEdit_, stationsEdit_,
+                             tipAirfoilEdit_}) {
+        connect(field, &QLineEdit::textChanged, this, [this] { redraw(); });
+    }
+    connect(planformList_, &QComboBox::currentIndexChanged, this, [this] {
+        enableChosenFields();
+        redraw();
+    });
+    showFields(WingPanelFields{});
+}
+
+QWidget* WingPanelDialog::buildFields() {
+    auto* layout = new QGridLayout;
+    QGroupBox* box = makeGroupBox(this, "WingPanelGroup", QRect(), wing_panel_texts::panelGroup());
+    layout->setContentsMargins(10, 16, 10, 8);
+    box->setLayout(layout);
+
+    halfSpanEdit_ = edit(box, "HalfSpanEdit", kNumberWidth);
+    halfSpanEdit_->setPlaceholderText(wing_panel_texts::halfSpanPlaceholder());
+    planformList_ = new QComboBox(box);
+    planformList_->setObjectName(QStringLiteral("PlanformList"));
+    planformList_->addItems({wing_panel_texts::straightChoice(),
+                             wing_panel_texts::ellipticalChoice(),
+                             wing_panel_texts::tableChoice()});
+    sweepEdit_ = edit(box, "SweepEdit", kNumberWidth);
+    minTipChordEdit_ = edit(box, "MinTipChordEdit", kNumberWidth);
+    tableEdit_ = edit(box, "TableEdit", kPathWidth);
+    tableBrowseButton_ =
+        makeButton(box, "TableBrowseButton", QRect(), wing_panel_texts::browseButton());
+    stationsEdit_ = edit(box, "StationsEdit", kPathWidth);
+    stationsEdit_->setPlaceholderText(wing_panel_texts::stationsPlaceholder());
+    tipAirfoilEdit_ = edit(box, "TipAirfoilEdit", kPathWidth);
+    tipAirfoilEdit_->setPlaceholderText(wing_panel_texts::tipAirfoilPlaceholder());
+    QPushButton* tipBrowse =
+        makeButton(box, "TipAirfoilBrowseButton", QRect(), wing_panel_texts::browseButton());
+
+    layout->addWidget(label(box, "HalfSpanLabel", wing_panel_texts::halfSpanLabel()), 0, 0);
+    layout->addWidget(halfSpanEdit_, 0, 1);
+    layout->addWidget(label(box, "SweepLabel", wing_panel_texts::sweepLabel()), 0, 2);
+    layout->addWidget(sweepEdit_, 0, 3);
+    layout->addWidget(label(box, "PlanformLabel", wing_panel_texts::planformLabel()), 1, 0);
+    layout->addWidget(planformList_, 1, 1);
+    layout->addWidget(label(box, "MinTipChordLabel", wing_panel_texts::minTipChordLabel()), 1, 2);
+    layout->addWidget(minTipChordEdit_, 1, 3);
+    layout->addWidget(label(box, "TableLabel", wing_panel_texts::tableLabel()), 2, 0);
+    layout->addWidget(tableEdit_, 2, 1, 1, 3);
+    layout->addWidget(tableBrowseButton_, 2, 4);
+    layout->addWidget(label(box, "StationsLabel", wing_panel_texts::stationsLabel()), 3, 0);
+    layout->addWidget(stationsEdit_, 3, 1, 1, 3);
+    layout->addWidget(label(box, "TipAirfoilLabel", wing_panel_texts::tipAirfoilLabel()), 4, 0);
+    layout->addWidget(tipAirfoilEdit_, 4, 1, 1, 3);
+    layout->addWidget(tipBrowse, 4, 4);
+    layout->setColumnStretch(3, 1);
+
+    connect(tableBrowseButton_, &QPushButton::clicked, this,
+            [this] { browse(tableEdit_, wing_panel_texts::tableFileFilter()); });
+    connect(tipBrowse, &QPushButton::clicked, this,
+            [this] { browse(tipAirfoilEdit_, ui_texts::airfoilFileFilter()); });
+    return box;
+}
+
+QWidget* WingPanelDialog::buildButtons() {
+    auto* row = new QWidget(this);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 4, 0, 0);
+    QPushButton* reset = makeButton(row, "ResetButton", QRect(), ui_texts::resetButton());
+    QPushButton* ok = makeButton(row, "OkButton", QRect(), ui_texts::okButton());
+    QPushButton* cancel = makeButton(row, "CancelButton", QRect(), ui_texts::cancelButton());
+    for (QPushButton* button : {reset, ok, cancel}) button->setMinimumWidth(77);
+    ok->setDefault(true);
+    layout->addWidget(reset);
+    layout->addStretch();
+    layout->addWidget(ok);
+    layout->addWidget(cancel);
+    connect(reset, &QPushButton::clicked, this, [this] { showFields(WingPanelFields{}); });
+    connect(ok, &QPushButton::clicked, this, &WingPanelDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &WingPanelDialog::reject);
+    return row;
+}
+
+void WingPanelDialog::setPanel(const WingPanel& panel) {
+    panel_ = panel;
+    filesRead_ = panel;
+    showFields(wingPanelFields(panel, separator_));
+}
+
+void WingPanelDialog::showFields(const WingPanelFields& fields) {
+    // One redraw for the whole set, not one per field.
+    const QSignalBlocker blocker(planformList_);
+    for (QLineEdit* field : {halfSpanEdit_, sweepEdit_, minTipChordEdit_, tableEdit_, stationsEdit_,
+                             tipAirfoilEdit_}) {
+        field->blockSignals(true);
+    }
+    halfSpanEdit_->setText(fields.halfSpan);
+    planformList_->setCurrentIndex(
+        int(std::find(std::begin(kPlanforms), std::end(kPlanforms), fields.planform) -
+            std::begin(kPlanforms)));
+    sweepEdit_->setText(fields.sweep);
+    minTipChordEdit_->setText(fields.minTipChord);
+    tableEdit_->setText(fields.tablePath);
+    stationsEdit_->setText(fields.stations);
+    tipAirfoilEdit_->setText(fields.tipAirfoilPath);
+    for (QLineEdit* field : {halfSpanEdit_, sweepEdit_, minTipChordEdit_, tableEdit_, stationsEdit_,
+                             tipAirfoilEdit_}) {
+        field->blockSignals(false);
+    }
+    enableChosenFields();
+    redraw();
+}
+
+WingPanelFields WingPanelDialog::fields() const {
+    WingPanelFields fields;
+    fields.halfSpan = halfSpanEdit_->text();
+    fields.planform = kPlanforms[std::clamp(planformList_->currentIndex(), 0, 2)];
+    fields.sweep = sweepEdit_->text();
+    fields.minTipChord = minTipChordEdit_->text();
+    fields.tablePath = tableEdit_->text();
+    fields.stations = stationsEdit_->text();
+    fields.tipAirfoilPath = tipAirfoilEdit_->text();
+    return fields;
+}
+
+// A table gives its own leading edge and chords; the least tip chord only bounds the ellipse.
+void WingPanelDialog::enableChosenFields() {
+    const PlanformKind kind = fields().planform;
+    tableEdit_->setEnabled(kind == PlanformKind::Table);
+    tableBrowseButton_->setEnabled(kind == PlanformKind::Table);
+    sweepEdit_->setEnabled(kind != PlanformKind::Table);
+    minTipChordEdit_->setEnabled(kind == PlanformKind::Elliptical);
+}
+
+void WingPanelDialog::browse(QLineEdit* edit, const QString& filter) {
+    const QString current = edit->text().trimmed();
+    const QString folder = current.isEmpty() ? QString() : QFileInfo(current).absolutePath();
+    if (const std::optional<QString> path = desktop_.chooseFileToOpen({QString(), folder, filter}))
+        edit->setText(*path);
+}
+
+WingPanel WingPanelDialog::readPanel(bool fresh) {
+    WingPanel panel = readWingPanelFields(fields(), separator_);
+    if (!fresh && panel.tablePath == filesRead_.tablePath &&
+        panel.tipAirfoilPath == filesRead_.tipAirfoilPath) {
+        panel.sections = filesRead_.sections;
+        panel.tipAirfoil = filesRead_.tipAirfoil;
+        panel.tipAirfoilName = filesRead_.tipAirfoilName;
+        return panel;
+    }
+    loadWingPanelFiles(panel);
+    filesRead_ = panel;
+    return panel;
+}
+
+void WingPanelDialog::redraw() {
+    try {
+        drawing_->showPanel(readPanel(false));
+    } catch (const RibwrightError& error) {
+        drawing_->showMessage(error.text());
+    }
+}
+
+void WingPanelDialog::accept() {
+    bool taken = false;
+    runHandlerGuarded(desktop_, [&] {
+        // The files are read again: they may have changed since the drawing read them.
+        WingPanel panel = readPanel(true);
+        if (isWingPanelSet(panel)) {
+            resolveWingPanel(panel, basis_.rootAirfoil, basis_.rootChord, basis_.tipChord,
+                             basis_.ribCount);
+        }
+        panel_ = std::move(panel);
+        taken = true;
+    });
+    if (taken)
+        QDialog::accept();
+}
+
+}  // namespace rw

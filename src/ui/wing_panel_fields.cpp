@@ -1,0 +1,85 @@
+#include "ui/wing_panel_fields.h"
+
+#include "geometry/features/option_numbers.h"
+#include "geometry/wing/wing_panel_options.h"
+#include "platform/errors.h"
+#include "ui/ui_texts.h"
+#include "ui/wing_panel_texts.h"
+
+#include <limits>
+
+namespace rw {
+namespace {
+
+QString typedLength(double value, QChar separator) {
+    return shortestOptionNumber(value).replace(QLatin1Char('.'), separator);
+}
+
+// A length typed with the locale's separator, read in the command line's form so the window
+// takes exactly what the command line takes. Empty gives `empty`.
+double readLength(const QString& typed, QChar separator, const QString& field, const char* option,
+                  double least, double empty) {
+    const QString text = typed.trimmed();
+    if (text.isEmpty())
+        return empty;
+    QString dotted = text;
+    dotted.replace(separator, QLatin1Char('.'));
+    bool isNumber = false;
+    dotted.toDouble(&isNumber);
+    if (!isNumber)
+        throw RibwrightError(ui_texts::notANumber(field, text));
+    try {
+        return parsePanelLength(dotted, option, least);
+    } catch (const RibwrightError&) {
+        throw RibwrightError(wing_panel_texts::outOfRange(field, text));
+    }
+}
+
+}  // namespace
+
+WingPanelFields wingPanelFields(const WingPanel& panel, QChar separator) {
+    WingPanelFields fields;
+    if (panel.halfSpan)
+        fields.halfSpan = typedLength(*panel.halfSpan, separator);
+    fields.planform = panel.planform;
+    if (panel.sweep != 0)
+        fields.sweep = typedLength(panel.sweep, separator);
+    if (panel.minTipChord != 0)
+        fields.minTipChord = typedLength(panel.minTipChord, separator);
+    fields.tablePath = panel.tablePath;
+    if (!(panel.stations == RibStations{}))
+        fields.stations = formatStationsOption(panel.stations);
+    fields.tipAirfoilPath = panel.tipAirfoilPath;
+    return fields;
+}
+
+WingPanel readWingPanelFields(const WingPanelFields& fields, QChar separator) {
+    WingPanel panel;
+    if (!fields.halfSpan.trimmed().isEmpty()) {
+        panel.halfSpan = readLength(fields.halfSpan, separator, wing_panel_texts::halfSpanField(),
+                                    "--span", 1, 0);
+    }
+    panel.planform = fields.planform;
+    panel.sweep = readLength(fields.sweep, separator, wing_panel_texts::sweepField(), "--sweep",
+                             std::numeric_limits<double>::lowest(), 0);
+    panel.minTipChord = readLength(fields.minTipChord, separator,
+                                   wing_panel_texts::minTipChordField(), "--min-tip-chord", 0, 0);
+    // With another planform the table field's text is only left over from an earlier choice.
+    panel.tablePath = fields.tablePath.trimmed();
+    if (panel.planform == PlanformKind::Table && panel.tablePath.isEmpty())
+        throw RibwrightError(ui_texts::missingValue(wing_panel_texts::tableField()));
+    if (panel.planform != PlanformKind::Table)
+        panel.tablePath.clear();
+    const QString stations = fields.stations.trimmed();
+    if (!stations.isEmpty()) {
+        try {
+            panel.stations = parseStationsOption(stations);
+        } catch (const RibwrightError&) {
+            throw RibwrightError(wing_panel_texts::badStations(stations));
+        }
+    }
+    panel.tipAirfoilPath = fields.tipAirfoilPath.trimmed();
+    return panel;
+}
+
+}  // namespace rw

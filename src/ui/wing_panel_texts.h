@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The wing panel dialog's captions and messages, and the notes the settings column shows while
+// the panel decides one of its fields.
+namespace rw::wing_panel_texts {
+
+QString dialogTitle();
+QString panelGroup();
+QString halfSpanLabel();
+QString halfSpanPlaceholder();
+QString planformLabel();
+QString straightChoice();
+QString ellipticalChoice();
+QString tableChoice();
+QString sweepLabel();
+QString minTipChordLabel();
+QString tableLabel();
+QString browseButton();
+QString stationsLabel();
+QString stationsPlaceholder();
+QString tipAirfoilLabel();
+QString tipAirfoilPlaceholder();
+QString sparNote();
+QString tableFileFilter();
+
+// The fields as the refusals name them.
+QString halfSpanField();
+QString sweepField();
+QString minTipChordField();
+QString tableField();
+QString outOfRange(const QString& field, const QString& typed);
+QString badStations(const QString& typed);
+
+// The settings column while a table gives the chords, or the stations give the rib count.
+QString chordsByTableNote();
+QString chordsByTableHint();
+QString ribCountByStationsHint();
+
+// The kept panel could not be read whole at start; `problems` one per line.
+QString fileProblems(const QString& nativePath, const QStringList& problems);
+
+}  // namespace rw::wing_panel_texts

@@ -1,0 +1,191 @@
+// The wing panel dialog: opened from the settings column, drawing the panel as it is typed,
+// remembered in the data folder and handed to the engine; a planform table greys the chords.
+#include "window_fixture.h"
+
+#include "geometry/wing/wing_panel_file.h"
+#include "ui/rib_panel.h"
+#include "ui/wing_panel_dialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace rw::test {
+namespace {
+
+class WingPanelWindow : public WindowTest {
+  protected:
+    WingPanelDialog* openDialog() {
+        click("WingPanelButton");
+        auto* dialog = window->findChild<WingPanelDialog*>();
+        EXPECT_NE(dialog, nullptr);
+        return dialog;
+    }
+
+    template <typename Control = QWidget>
+    static Control* in(const QWidget* parent, const char* name) {
+        auto* control = parent->findChild<Control*>(QLatin1String(name));
+        EXPECT_NE(control, nullptr) << name;
+        return control;
+    }
+
+    static void type(const QWidget* parent, const char* field, const QString& text) {
+        auto* edit = in<QLineEdit>(parent, field);
+        edit->clear();
+        edit->insert(text);
+    }
+
+    static void press(const QWidget* parent, const char* button) {
+        in<QAbstractButton>(parent, button)->click();
+        settle();
+    }
+
+    void closeDialog(const WingPanelDialog* dialog, const char* button) {
+        press(dialog, button);
+        ASSERT_TRUE(waitUntil([&] { return !window->findChild<WingPanelDialog*>(); }));
+    }
+
+    RibPanel* panel() const { return window->findChild<RibPanel*>(); }
+
+    static QImage drawn(WingPanelDialog* dialog) {
+        return dialog->findChild<QWidget*>("WingPanelDrawing")->grab().toImage();
+    }
+
+    static std::vector<double> stations(const WingPanelDialog* dialog) {
+        std::vector<double> at;
+        if (const auto& resolved = dialog->drawing().resolved()) {
+            for (const PanelRib& rib : resolved->ribs) at.push_back(rib.station);
+        }
+        return at;
+    }
+};
+
+// Typed with the locale's comma, kept in the file with points, used by the next draw and shown
+// again by the next start.
+TEST_F(WingPanelWindow, AcceptedPanelIsSavedUsedAndBackAtTheNextStart) {
+    desktop.separator = QLatin1Char(',');
+    open();
+    openSheetView();
+    WingPanelDialog* dialog = openDialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->windowTitle(), "翼平面");
+    type(dialog, "HalfSpanEdit", "450,5");
+    in<QComboBox>(dialog, "PlanformList")->setCurrentIndex(1);
+    type(dialog, "MinTipChordEdit", "40");
+    type(dialog, "StationsEdit", "every:75");
+    closeDialog(dialog, "OkButton");
+
+    WingPanel expected;
+    expected.halfSpan = 450.5;
+    expected.planform = PlanformKind::Elliptical;
+    expected.minTipChord = 40;
+    expected.stations = {StationKind::Every, 0, 75, {}};
+    EXPECT_EQ(panel()->snapshot().panel, expected);
+    EXPECT_EQ(readBytes(wingPanelFilePath(folders)),
+              "ribwright-wing-panel=1\r\nspan=450.5\r\nplanform=elliptical\r\n"
+              "min-tip-chord=40\r\nstations=every:75\r\n");
+
+    window.reset();
+    open();
+    EXPECT_TRUE(desktop.messages.isEmpty()) << desktop.messages.join('|').toStdString();
+    EXPECT_EQ(panel()->snapshot().panel, expected);
+    openSheetView();
+    dialog = openDialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(in<QLineEdit>(dialog, "HalfSpanEdit")->text(), "450,5");
+    EXPECT_EQ(in<QComboBox>(dialog, "PlanformList")->currentIndex(), 1);
+    EXPECT_EQ(in<QLineEdit>(dialog, "StationsEdit")->text(), "every:75");
+    EXPECT_FALSE(in(dialog, "TableEdit")->isEnabled());
+
+    // A field that does not read is named, and nothing is taken.
+    type(dialog, "SweepEdit", "abc");
+    desktop.messages.clear();
+    press(dialog, "OkButton");
+    ASSERT_EQ(desktop.messages.size(), 1);
+    EXPECT_EQ(desktop.messages.front(), "後退「abc」は数値ではありません");
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(panel()->snapshot().panel, expected);
+
+    // Back to nothing set: the file says so and the window is as it always was.
+    press(dialog, "ResetButton");
+    closeDialog(dialog, "OkButton");
+    EXPECT_EQ(panel()->snapshot().panel, WingPanel{});
+    EXPECT_EQ(readBytes(wingPanelFilePath(folders)), "ribwright-wing-panel=1\r\n");
+}
+
+// Every change of the sweep or the stations is drawn at once; a panel that cannot be made shows
+// its refusal in the drawing's place.
+TEST_F(WingPanelWindow, TheDrawingFollowsTheFields) {
+    open();
+    openSheetView();
+    WingPanelDialog* dialog = openDialog();
+    ASSERT_NE(dialog, nullptr);
+    type(dialog, "HalfSpanEdit", "400");
+    type(dialog, "StationsEdit", "5");
+    EXPECT_EQ(stations(dialog), (std::vector<double>{0, 100, 200, 300, 400}));
+    const QImage straight = drawn(dialog);
+
+    type(dialog, "SweepEdit", "60");
+    ASSERT_TRUE(dialog->drawing().resolved());
+    EXPECT_DOUBLE_EQ(dialog->drawing().resolved()->ribs.back().leadingEdge, 60);
+    const QImage swept = drawn(dialog);
+    EXPECT_NE(swept, straight);
+
+    type(dialog, "StationsEdit", "0,50,400");
+    EXPECT_EQ(stations(dialog), (std::vector<double>{0, 50, 400}));
+    EXPECT_NE(drawn(dialog), swept);
+
+    type(dialog, "StationsEdit", "0,500");
+    EXPECT_FALSE(dialog->drawing().resolved());
+    EXPECT_FALSE(dialog->drawing().message().isEmpty());
+    closeDialog(dialog, "CancelButton");
+    EXPECT_EQ(panel()->snapshot().panel, WingPanel{});
+}
+
+// While a table gives the chords, the chord fields are greyed and say why; stations that are not
+// a count grey the rib count. Without the panel every field is as it always was.
+TEST_F(WingPanelWindow, ATableGreysTheChords) {
+    const QString table = dir.filePath(QStringLiteral("planform.csv"));
+    writeBytes(table, "0,200,0\n300,150,20\n500,80,60\n");
+    open();
+    openSheetView();
+    WingPanelDialog* dialog = openDialog();
+    ASSERT_NE(dialog, nullptr);
+    in<QComboBox>(dialog, "PlanformList")->setCurrentIndex(2);
+    desktop.openAnswers = {table};
+    press(dialog, "TableBrowseButton");
+    EXPECT_EQ(in<QLineEdit>(dialog, "TableEdit")->text(), table);
+    type(dialog, "StationsEdit", "every:100");
+    ASSERT_TRUE(dialog->drawing().resolved()) << dialog->drawing().message().toStdString();
+    EXPECT_DOUBLE_EQ(dialog->drawing().resolved()->ribs.front().chord, 200);
+    closeDialog(dialog, "OkButton");
+
+    EXPECT_FALSE(find("Edit2")->isEnabled());
+    EXPECT_FALSE(find("Edit3")->isEnabled());
+    EXPECT_FALSE(find("ComboBox2")->isEnabled());
+    EXPECT_FALSE(find("Edit2")->toolTip().isEmpty());
+    EXPECT_EQ(find<QLabel>("WingTableNote")->text(), "翼平面の表による");
+    EXPECT_EQ(panel()->snapshot().panel.sections.size(), 3u);
+
+    dialog = openDialog();
+    ASSERT_NE(dialog, nullptr);
+    press(dialog, "ResetButton");
+    closeDialog(dialog, "OkButton");
+    for (const char* field : {"Edit2", "Edit3", "ComboBox2"}) {
+        EXPECT_TRUE(find(field)->isEnabled()) << field;
+        EXPECT_TRUE(find(field)->toolTip().isEmpty()) << field;
+    }
+    EXPECT_TRUE(find<QLabel>("WingTableNote")->text().isEmpty());
+}
+
+TEST_F(WingPanelWindow, ThePlanBoxAsksThePrintForThePlan) {
+    open();
+    openSheetView();
+    EXPECT_FALSE(panel()->outputOptions().plan);
+    find<QCheckBox>("PlanBox")->click();
+    EXPECT_TRUE(panel()->outputOptions().plan);
+}
+
+}  // namespace
+}  // namespace rw::test

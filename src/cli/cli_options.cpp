@@ -1,6 +1,7 @@
 #include "cli/cli_options.h"
 
 #include "cli/cli_texts.h"
+#include "cli/panel_options.h"
 #include "export/image_format.h"
 #include "geometry/features/feature_units.h"
 #include "geometry/rib_features.h"
@@ -161,6 +162,8 @@ CliParseResult parseCliArguments(const QStringList& arguments, QChar decimalSepa
     parser.addOptions({outDir, name, paper, stock, all, asPasted});
     const FeatureOptions featureOptions;
     for (const auto& [unit, option] : featureOptions.options) parser.addOption(option);
+    const PanelOptions panelOptions;
+    for (const QCommandLineOption& option : panelOptions.all()) parser.addOption(option);
     // Not the parser's own help option: that one also offers --help-all for the toolkit's
     // options, which the exporter does not take.
     const QCommandLineOption help({"h", "help"}, cli_texts::helpDescription());
@@ -214,6 +217,7 @@ CliParseResult parseCliArguments(const QStringList& arguments, QChar decimalSepa
     p.showGrid = !parser.isSet(noGrid);
     try {
         p.features = readFeatureOptions(parser, featureOptions);
+        p.panel = panelOptions.read(parser);
     } catch (const RibwrightError& e) {
         return usageError(e.text());
     }
@@ -247,6 +251,7 @@ CliParseResult parseCliArguments(const QStringList& arguments, QChar decimalSepa
         return usageError(cli_texts::badStock(parser.value(stock)));
     }
     o.outputs.stock = *stockSize;
+    o.outputs.plan = parser.isSet(panelOptions.plan);
     o.allWithOutDir = parser.isSet(all);
     if (o.allWithOutDir && o.outDir.isEmpty())
         return usageError(cli_texts::allNeedsOutDir());

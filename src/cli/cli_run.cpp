@@ -1,20 +1,23 @@
 #include "cli/cli_run.h"
 
+#include "sheet/job_series.h"
+
 #include "airfoil/airfoil_file.h"
 #include "airfoil/airfoil_import.h"
 #include "airfoil/airfoil_parser.h"
 #include "airfoil/airfoil_read.h"
 #include "airfoil/airfoil_texts.h"
+#include "airfoil/long_title.h"
 #include "cli/batch_files.h"
 #include "cli/cli_texts.h"
 #include "cli/file_identity.h"
-#include "airfoil/long_title.h"
 #include "cli/output_targets.h"
 #include "cli/text_encoding_check.h"
 #include "cli/writable_targets.h"
 #include "export/output_formats.h"
 #include "export/output_name.h"
 #include "geometry/rib_series.h"
+#include "geometry/wing/wing_panel_options.h"
 #include "platform/errors.h"
 #include "sheet/rib_job.h"
 #include "sheet/rib_sheet.h"
@@ -104,10 +107,10 @@ int runOneFile(const CliOptions& options, const QString& airfoilFile, BatchFiles
         targets = outputTargets(options, run.stem);
         // Every rib is made (and cut, where an output or a feature needs it) once, here: a rib
         // that cannot be made refuses the whole run before anything is written.
+        run.series = buildJobSeries(run.job, anyNeedsPieces(formatsOf(targets))
+                                                 ? SeriesPieces::Always
+                                                 : SeriesPieces::WhenFeatured);
         const RibJob& job = run.job;
-        run.series = buildRibSeries(
-            job.airfoil.profile, job.params, job.features,
-            anyNeedsPieces(formatsOf(targets)) ? SeriesPieces::Always : SeriesPieces::WhenFeatured);
         for (const QString& note : run.series.notes) err << note << '\n';
         // Every export of the window redraws the sheet first, so a setting the drawing refuses
         // (a root chord of 0) refuses every file here too.
@@ -160,9 +163,25 @@ int runOneFile(const CliOptions& options, const QString& airfoilFile, BatchFiles
 
 }  // namespace
 
-int runCli(const CliOptions& options, CliStream& out, CliStream& err) {
+int runCli(const CliOptions& given, CliStream& out, CliStream& err) {
+    // The panel's table and tip airfoil are read once for every airfoil of the batch.
+    CliOptions options = given;
+    try {
+        loadWingPanelFiles(options.panel.panel);
+    } catch (const FileError& e) {
+        err << e.text() << '\n';
+        return kFileError;
+    } catch (const RibwrightError& e) {
+        return refuse(err, e.text());
+    }
     BatchFiles batch;
     batch.inputs = options.airfoilFiles;
+    // The files the panel read are inputs too: no output may write over them.
+    for (const QString& path :
+         {options.panel.panel.tablePath, options.panel.panel.tipAirfoilPath}) {
+        if (!path.isEmpty())
+            batch.inputs << path;
+    }
     if (options.airfoilFiles.size() == 1)
         return runOneFile(options, options.airfoilFiles.front(), batch, out, err);
     // A batch goes on past a file that fails; each message names its file, and the status is

@@ -147,6 +147,50 @@ QString allDescription() {
         "rw::cli_texts", "With --out-dir, also write STEM.pdf, STEM.svg and STEM_cut.dxf.");
 }
 
+QString spanDescription() {
+    return QCoreApplication::translate(
+        "rw::cli_texts",
+        "Half-span of the wing panel in mm: the ribs then stand at stations along it.");
+}
+
+QString planformDescription() {
+    return QCoreApplication::translate(
+        "rw::cli_texts",
+        "Planform: straight (root to tip chord, swept by --sweep), elliptical (the quarter-chord "
+        "line straight, then swept), or a CSV table of sections (see the help page).");
+}
+
+QString sweepDescription() {
+    return QCoreApplication::translate(
+        "rw::cli_texts", "How far the tip's leading edge lies behind the root's, in mm.");
+}
+
+QString minTipChordDescription() {
+    return QCoreApplication::translate(
+        "rw::cli_texts", "Least chord of an elliptical tip in mm, so the tip rib can be cut.");
+}
+
+QString stationsDescription() {
+    return QCoreApplication::translate(
+        "rw::cli_texts",
+        "Where the ribs stand: N evenly from root to tip, every:MM (the tip rib always there), "
+        "or a list of positions in mm such as 0,120,260,400.");
+}
+
+QString tipAirfoilDescription() {
+    return QCoreApplication::translate(
+        "rw::cli_texts",
+        "Airfoil file of the tip: each rib's section is blended from the root airfoil by its "
+        "place along the span.");
+}
+
+QString planDescription() {
+    return QCoreApplication::translate(
+        "rw::cli_texts",
+        "End the PDF with the building plan: the panel from above at 1:1, edges, rib stations "
+        "and spars (needs --span or a planform table).");
+}
+
 QString asPastedDescription() {
     return QCoreApplication::translate(
         "rw::cli_texts",

@@ -47,6 +47,13 @@ QString nameDescription();
 QString paperDescription();
 QString stockDescription();
 QString allDescription();
+QString spanDescription();
+QString planformDescription();
+QString sweepDescription();
+QString minTipChordDescription();
+QString stationsDescription();
+QString tipAirfoilDescription();
+QString planDescription();
 QString asPastedDescription();
 QString helpDescription();
 

@@ -16,7 +16,8 @@ OutputTargets outputTargets(const CliOptions& options, const QString& stem) {
         const auto given = options.outputPaths.find(format.id);
         if (given != options.outputPaths.end()) {
             targets.push_back({format.id, given->second, {}});
-        } else if (!options.outDir.isEmpty() && (format.inPlainOutDir || options.allWithOutDir)) {
+        } else if (!options.outDir.isEmpty() &&
+                   (format.inPlainOutDir || (options.allWithOutDir && format.inAll))) {
             targets.push_back({format.id, dir.filePath(stem + format.extension), {}});
         }
     }

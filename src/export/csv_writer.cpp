@@ -38,12 +38,13 @@ void writeCsvHeader(TextLineWriter& file, const QString& airfoilName, const RibP
 }
 
 // Block of one rib: surface in columns B and C, rib outline in E and F, a lone blank in D.
-void writeRibCsv(TextLineWriter& file, const SeriesRib& rib, int pointCount) {
+void writeRibCsv(TextLineWriter& file, const SeriesRib& rib) {
     file.writeLine(QStringLiteral("RIB # ") + QString::number(rib.number) +
                    QStringLiteral(",Surface,,,Rib Outline"));
     file.writeLine(QStringLiteral(",X,Y,,X,Y"));
     const RibOutline& o = rib.outline;
-    for (int i = 0; i < pointCount; ++i) {
+    // Each rib has its own points: a rib blended towards a tip airfoil is resampled.
+    for (std::size_t i = 0; i < o.surfaceX.size(); ++i) {
         file.writeLine(QLatin1Char(',') + num(o.surfaceX[i]) + QLatin1Char(',') +
                        num(o.surfaceY[i]) + QStringLiteral(", ,") + num(o.ribX[i]) +
                        QLatin1Char(',') + num(o.ribY[i]));
@@ -57,8 +58,7 @@ void writeRibCsv(TextLineWriter& file, const SeriesRib& rib, int pointCount) {
 void writeCsv(QIODevice& out, const RibJob& job, const RibSeries& series) {
     TextLineWriter file(out);
     writeCsvHeader(file, job.airfoil.name, job.params);
-    for (const SeriesRib& rib : series.ribs)
-        writeRibCsv(file, rib, job.airfoil.profile.pointCount());
+    for (const SeriesRib& rib : series.ribs) writeRibCsv(file, rib);
 }
 
 }  // namespace rw

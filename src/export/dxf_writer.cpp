@@ -109,10 +109,11 @@ void writeDxf(QIODevice& out, const RibJob& job, const RibSeries& series,
     DxfEntityWriter dxf(file, attributes);
     dxf.header(0, 0, 210, 300);
     dxf.entitiesStart();
-    const int pointCount = job.airfoil.profile.pointCount();
     for (const SeriesRib& rib : series.ribs) {
         requireDxfRibInRange(rib, job.params.rootChord);
-        writeRibDxf(dxf, rib, series.featured ? &rib.piece : nullptr, pointCount,
+        // Each rib has its own points: a rib blended towards a tip airfoil is resampled.
+        writeRibDxf(dxf, rib, series.featured ? &rib.piece : nullptr,
+                    int(rib.outline.surfaceX.size()),
                     dxfRibOriginY(rib.number, job.params.rootChord), job);
     }
     writeTitleBlock(dxf, job);

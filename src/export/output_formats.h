@@ -15,7 +15,7 @@
 namespace rw {
 
 // Every kind of file Ribwright writes.
-enum class OutputFormat { Image, Csv, Dxf, Pdf, LaserSvg, CutDxf };
+enum class OutputFormat { Image, Csv, Dxf, Pdf, LaserSvg, CutDxf, RibTable };
 
 // Everything one output reads: the job, its ribs, the output options, the drawn sheet (for the
 // image) and the drawing attributes one DXF export hands to the next.
@@ -51,7 +51,8 @@ struct OutputFormatRow {
     // Writes the file atomically, and the further stock sheets beside it; returns every path
     // written, in order (none for an image path of another kind than .png or .jpg).
     QStringList (*save)(const QString& path, const OutputSource& source);
-    bool stockSheets;  // writes one file per stock sheet, the further ones as stockSheetPath
+    bool stockSheets;   // writes one file per stock sheet, the further ones as stockSheetPath
+    bool inAll = true;  // --out-dir --all writes it
 };
 
 // The rows in the order a run writes them: the image first (encoding it takes the most memory,

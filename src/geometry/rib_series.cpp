@@ -68,34 +68,122 @@ class NoteGathering {
     std::vector<std::pair<QString, std::vector<int>>> notes_;
 };
 
+// Where one rib stands and what it is made of, before it is outlined and cut.
+struct RibPlace {
+    RibShape shape;
+    const AirfoilProfile* section = nullptr;
+    double fraction = 0;  // from root (0) to tip (1)
+    double station = 0;
+    double leadingEdge = 0;
+    double twist = 0;
+    double blend = 0;
+};
+
+// Today's series: chords stepping evenly from root to tip, one airfoil, no stations.
+std::vector<RibPlace> evenRibs(const AirfoilProfile& profile, const RibParameters& params) {
+    std::vector<RibPlace> places(std::size_t(std::max(params.ribCount, 0)));
+    for (int k = 1; k <= params.ribCount; ++k) {
+        RibPlace& place = places[std::size_t(k - 1)];
+        place.shape = interpolateRib(k, params);
+        place.section = &profile;
+        place.fraction = params.ribCount > 1 ? double(k - 1) / double(params.ribCount - 1) : 0;
+    }
+    return places;
+}
+
+std::vector<RibPlace> panelRibs(const ResolvedPanel& panel, const RibParameters& params) {
+    std::vector<RibPlace> places;
+    places.reserve(panel.ribs.size());
+    const bool series = panel.ribs.size() > 1;
+    for (const PanelRib& rib : panel.ribs) {
+        RibPlace& place = places.emplace_back();
+        place.shape.ribChord = float(rib.chord);
+        place.shape.thicknessFactor =
+            series ? double(float(params.rootThicknessFactor -
+                                  (params.rootThicknessFactor - params.tipThicknessFactor) *
+                                      rib.fraction))
+                   : params.rootThicknessFactor;
+        place.section = &rib.section;
+        place.fraction = rib.fraction;
+        place.station = rib.station;
+        place.leadingEdge = rib.leadingEdge;
+        place.twist = rib.twist;
+        place.blend = rib.blend;
+    }
+    return places;
+}
+
+// The ends of a straight spar: the panel's root and tip, or the first and last rib.
+SparLineEnds sparLineEnds(const ResolvedPanel& panel, bool panelSet, const RibParameters& params) {
+    if (!panelSet)
+        return {0, params.rootChord, 0, params.tipChord};
+    if (panel.span > 0 && !panel.leadingEdge.empty() && !panel.trailingEdge.empty()) {
+        const PlanPoint& rootLe = panel.leadingEdge.front();
+        const PlanPoint& tipLe = panel.leadingEdge.back();
+        return {rootLe.y, panel.trailingEdge.front().y - rootLe.y, tipLe.y,
+                panel.trailingEdge.back().y - tipLe.y};
+    }
+    const PanelRib& root = panel.ribs.front();
+    const PanelRib& tip = panel.ribs.back();
+    return {root.leadingEdge, root.chord, tip.leadingEdge, tip.chord};
+}
+
+bool hasStraightSpar(const RibFeatures& features) {
+    return std::any_of(features.sparNotches.begin(), features.sparNotches.end(),
+                       [](const SparNotch& notch) { return notch.straightLine; });
+}
+
 }  // namespace
 
 RibSeries buildRibSeries(const AirfoilProfile& profile, const RibParameters& params,
-                         const RibFeatures& features, SeriesPieces pieces) {
+                         const RibFeatures& features, const WingPanel& panel, SeriesPieces pieces) {
     RibSeries series;
+    series.panelSet = isWingPanelSet(panel);
+    if (series.panelSet) {
+        series.panel = resolveWingPanel(panel, profile, params.rootChord, params.tipChord,
+                                        params.taperOn ? params.ribCount : 1);
+    }
+    const std::vector<RibPlace> places =
+        series.panelSet ? panelRibs(series.panel, params) : evenRibs(profile, params);
+    const bool straightSpar = hasStraightSpar(features) && !places.empty();
+    const SparLineEnds ends =
+        straightSpar ? sparLineEnds(series.panel, series.panelSet, params) : SparLineEnds{};
     series.featured = hasRibFeatures(features, params.skinThickness);
     series.hasPieces = series.featured || pieces == SeriesPieces::Always;
     const float upper = upperSkinThickness(features, params.skinThickness);
     const float lower = lowerSkinThickness(features, params.skinThickness);
-    if (params.ribCount > 0)
-        series.ribs.reserve(std::size_t(params.ribCount));
+    series.ribs.reserve(places.size());
     NoteGathering notes;
-    for (int k = 1; k <= params.ribCount; ++k) {
+    RibFeatures placedFeatures = features;
+    for (const RibPlace& place : places) {
         SeriesRib& rib = series.ribs.emplace_back();
-        rib.number = k;
-        rib.shape = interpolateRib(k, params);
+        rib.number = int(series.ribs.size());
+        rib.shape = place.shape;
+        rib.station = place.station;
+        rib.leadingEdge = place.leadingEdge;
+        rib.twist = place.twist;
+        rib.blend = place.blend;
         // Equal sheeting on both surfaces is the plain outline, to the bit.
-        computeSheetedRibOutline(profile, rib.shape.ribChord, rib.shape.thicknessFactor, upper,
-                                 lower, rib.outline);
+        computeSheetedRibOutline(*place.section, rib.shape.ribChord, rib.shape.thicknessFactor,
+                                 upper, lower, rib.outline);
+        // A straight spar crosses each rib at its own place: the notches of this rib stand there.
+        if (straightSpar) {
+            for (std::size_t i = 0; i < features.sparNotches.size(); ++i) {
+                placedFeatures.sparNotches[i] =
+                    placeSparLine(features.sparNotches[i], ends, place.fraction, place.leadingEdge);
+            }
+        }
+        for (const SparNotch& notch : placedFeatures.sparNotches)
+            rib.notchCentres.push_back(notchCentre(notch, rib.shape.ribChord));
         // With spar notches the spar stands in the first of them, wherever the panel's spar
         // position says: a line elsewhere would run through a hole and mislead the builder.
-        rib.sparX = features.sparNotches.empty()
+        rib.sparX = rib.notchCentres.empty()
                         ? double(rib.shape.ribChord) * double(params.sparPercent) / 100
-                        : notchCentre(features.sparNotches.front(), rib.shape.ribChord);
+                        : rib.notchCentres.front();
         requireFiniteRib(rib);
         if (series.hasPieces) {
             QStringList ribNotes;
-            rib.piece = cutPiece(rib, upper, lower, features, series.featured, ribNotes);
+            rib.piece = cutPiece(rib, upper, lower, placedFeatures, series.featured, ribNotes);
             notes.add(rib.number, ribNotes);
         }
     }

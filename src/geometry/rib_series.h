@@ -21,10 +21,10 @@ struct SeriesRib {
     double sparX = 0;    // the spar station, mm from the leading edge (the first notch's, if any)
     RibCut piece;        // the part as it is cut, features included (see RibSeries::hasPieces)
     // Where the wing panel places it (zero without a panel: the ribs then stand nowhere).
-    double station = 0;      // mm from the root
-    double leadingEdge = 0;  // mm behind the root's leading edge
-    double twist = 0;        // degrees, leading edge down positive
-    double blend = 0;        // share of the outer airfoil in its section
+    double station = 0;                // mm from the root
+    double leadingEdge = 0;            // mm behind the root's leading edge
+    double twist = 0;                  // degrees, leading edge down positive
+    double blend = 0;                  // share of the outer airfoil in its section
     std::vector<double> notchCentres;  // each spar notch's centre, mm from the leading edge
 };
 
@@ -49,10 +49,18 @@ enum class SeriesPieces { WhenFeatured, Always };
 
 // Makes ribs 1 to params.ribCount of the job: chord and thickness from root to tip, the outline
 // with the sheeting, the spar station and, when features are set or `pieces` asks, the cut
-// piece. Every rib is checked while it is made, so a job that cannot be made throws before any
-// output sees a rib: a point that is not finite in single precision (the invalid-operation
-// fault), a feature that cannot be cut (RibwrightError naming the rib and the feature).
+// piece. With a wing panel set, the panel decides the ribs instead: their number, stations,
+// chords and blended sections; the thickness changes apply on top by span. Every rib is checked
+// while it is made, so a job that cannot be made throws before any output sees a rib: a point that
+// is not finite in single precision (the invalid-operation fault), a feature that cannot be cut
+// (RibwrightError naming the rib and the feature).
 RibSeries buildRibSeries(const AirfoilProfile& profile, const RibParameters& params,
-                         const RibFeatures& features, SeriesPieces pieces);
+                         const RibFeatures& features, const WingPanel& panel, SeriesPieces pieces);
+
+// The series of ribs evenly from root to tip, with no wing panel.
+inline RibSeries buildRibSeries(const AirfoilProfile& profile, const RibParameters& params,
+                                const RibFeatures& features, SeriesPieces pieces) {
+    return buildRibSeries(profile, params, features, WingPanel{}, pieces);
+}
 
 }  // namespace rw

@@ -70,6 +70,25 @@ double seriesReach(const AirfoilProfile& profile, const RibParameters& params, f
            fonts.labelMetrics.height() + 20 + 8;
 }
 
+// The same bound for the ribs of a wing panel, whose sections and chords need not lie between
+// the root's and the tip's: measured on the ribs themselves.
+double panelReach(const RibSeries& series, float skin, float perMm, const SheetFonts& fonts) {
+    double height = 0;
+    for (const SeriesRib& rib : series.ribs) {
+        for (float y : rib.outline.surfaceY) height = std::max(height, std::fabs(double(y)));
+    }
+    return (height + 16 * std::fabs(double(skin)) + 10) * std::fabs(double(perMm)) +
+           fonts.labelMetrics.height() + 20 + 8;
+}
+
+// The longest chord of a panel's ribs: the ribs are drawn with their trailing edges lined up
+// under the longest.
+float longestChord(const RibSeries& series, float rootChord) {
+    float longest = rootChord;
+    for (const SeriesRib& rib : series.ribs) longest = std::max(longest, rib.shape.ribChord);
+    return longest;
+}
+
 // Ribs in the antialiased pass. Returns normally or throws the floating-point fault of the
 // scale, before any rib is drawn.
 void drawRibs(QImage& sheet, QSize size, const RibJob& job, const RibSeries& series,
@@ -79,11 +98,14 @@ void drawRibs(QImage& sheet, QSize size, const RibJob& job, const RibSeries& ser
         params.taperOn ? int(series.ribs.size()) : std::min<int>(1, series.ribs.size());
     if (count < 1)
         return;
-    layout.pixelsPerMm = sheetPixelsPerMm(size.width(), params.rootChord, layout.sheetScale);
+    const float scaleChord =
+        series.panelSet ? longestChord(series, float(params.rootChord)) : float(params.rootChord);
+    layout.pixelsPerMm = sheetPixelsPerMm(
+        size.width(), series.panelSet ? double(scaleChord) : params.rootChord, layout.sheetScale);
 
     RibStyle style;
     style.pixelsPerMm = layout.pixelsPerMm;
-    style.rootChord = float(params.rootChord);
+    style.rootChord = scaleChord;
     style.sparPercent = params.sparPercent;
     style.skinColour = job.look.skinColour;
     style.ribColour = job.look.ribColour;
@@ -101,7 +123,9 @@ void drawRibs(QImage& sheet, QSize size, const RibJob& job, const RibSeries& ser
         drawer.emplace(*painter, sheet, style, fonts);
     }
 
-    const double reach = seriesReach(job.airfoil.profile, params, layout.pixelsPerMm, fonts);
+    const double reach = series.panelSet
+                             ? panelReach(series, params.skinThickness, layout.pixelsPerMm, fonts)
+                             : seriesReach(job.airfoil.profile, params, layout.pixelsPerMm, fonts);
     for (int k = 1; k <= count && k <= kMaxDrawnRibs; ++k) {
         const RibPlacement place = params.taperOn ? placeSeriesRib(k, size) : placeSingleRib(size);
         // Rows only go further down from here on.

@@ -4,6 +4,7 @@
 #include "export/output_name.h"
 #include "export/paper_size.h"
 #include "export/stale_sheets.h"
+#include "sheet/job_series.h"
 #include "ui/main_window.h"
 #include "ui/rib_panel.h"
 #include "ui/ui_texts.h"
@@ -60,9 +61,8 @@ void MainWindow::exportSheet(OutputFormat id) {
     state_.lastFiles[id] = *path;
     const RibJob& job = drawn.job;
     if (!drawn.series || (format.needsPieces && !drawn.series->hasPieces)) {
-        drawn.series =
-            buildRibSeries(job.airfoil.profile, job.params, job.features,
-                           format.needsPieces ? SeriesPieces::Always : SeriesPieces::WhenFeatured);
+        drawn.series = buildJobSeries(
+            drawn.job, format.needsPieces ? SeriesPieces::Always : SeriesPieces::WhenFeatured);
     }
     const OutputSource source{job, *drawn.series, options, state_.sheetBitmap,
                               state_.carried.dxfAttributes};

@@ -1,8 +1,8 @@
 // The rib details: loaded from the data folder at start, set in their dialog, saved when it is
 // accepted, and handed to the engine with the rest of the settings column.
 #include "geometry/rib_features_file.h"
-#include "geometry/rib_series.h"
 #include "platform/errors.h"
+#include "sheet/job_series.h"
 #include "sheet/rib_job.h"
 #include "ui/main_window.h"
 #include "ui/rib_details_dialog.h"
@@ -54,7 +54,8 @@ void MainWindow::checkRibDetails(const RibFeatures& features) const {
     }
     if (!read.proceed)
         return;
-    buildRibSeries(state_.airfoil.profile, read.job.params, features, SeriesPieces::WhenFeatured);
+    read.job.features = features;
+    buildJobSeries(read.job, SeriesPieces::WhenFeatured);
 }
 
 // The features are in use from now on even when the file cannot be written; the user is told,

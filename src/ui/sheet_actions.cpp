@@ -1,5 +1,6 @@
 // Drawing the rib sheet from the settings column.
 #include "platform/errors.h"
+#include "sheet/job_series.h"
 #include "sheet/rib_sheet.h"
 #include "ui/main_window.h"
 #include "ui/rib_panel.h"
@@ -29,14 +30,13 @@ SheetJob MainWindow::drawRibSheet() {
             desktop_.showMessage(read.message);
         return drawn;
     }
-    const RibJob& job = drawn.job;
     try {
-        drawn.series = buildRibSeries(job.airfoil.profile, job.params, job.features,
-                                      SeriesPieces::WhenFeatured);
+        drawn.series = buildJobSeries(drawn.job, SeriesPieces::WhenFeatured);
     } catch (const RibwrightError&) {
         clearSheet();
         throw;
     }
+    const RibJob& job = drawn.job;
     try {
         rw::drawRibSheet(state_.sheetBitmap, sheetImage_->size(), job, *drawn.series);
     } catch (const RibwrightError&) {

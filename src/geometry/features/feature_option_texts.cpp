@@ -12,7 +12,9 @@ QString sparNotchOptionRefusedText(const QString& text) {
     return QCoreApplication::translate(
                "rw::feature_option_texts",
                "--spar-notch takes POS:WIDTHxDEPTH[:top|bottom|both] in mm, POS in % of the chord "
-               "or in mm from the leading edge with an mm suffix, such as 30:3x6:top or 45mm:3x6; "
+               "or in mm from the leading edge with an mm suffix, or ROOT/TIP for a straight spar, "
+               "such "
+               "as 30:3x6:top, 45mm:3x6 or 50mm/30mm:3x6; "
                "not '%1'")
         .arg(text);
 }
@@ -52,7 +54,9 @@ QString sparNotchOptionHelp() {
     return QCoreApplication::translate(
                "rw::feature_option_texts",
                "Spar notch POS:WIDTHxDEPTH[:top|bottom|both], square to the chord: POS in % of "
-               "the chord (45mm: from the leading edge), WIDTH and DEPTH in mm, top by default. "
+               "the chord (45mm: from the leading edge; ROOT/TIP such as 50mm/30mm: a straight "
+               "spar "
+               "from the root rib to the tip rib), WIDTH and DEPTH in mm, top by default. "
                "Repeatable, up to %1 on a rib.")
         .arg(kMaxSparNotches);
 }

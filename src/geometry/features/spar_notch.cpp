@@ -67,8 +67,9 @@ void cutSparNotches(RibPiece& piece, const RibFeatures& features) {
 
 SparNotch parseSparNotchOption(const QString& text) {
     const QString number = optionNumberPattern();
-    const auto match = matchWholeOption(number + QStringLiteral("\\s*(%|mm)?\\s*:\\s*") + number +
-                                            QStringLiteral("\\s*x\\s*") + number +
+    const auto match = matchWholeOption(number + QStringLiteral("\\s*(%|mm)?(?:\\s*/\\s*") +
+                                            number + QStringLiteral("\\s*(%|mm)?)?\\s*:\\s*") +
+                                            number + QStringLiteral("\\s*x\\s*") + number +
                                             QStringLiteral("(?:\\s*:\\s*(top|bottom|both))?"),
                                         text);
     if (!match.hasMatch())
@@ -76,28 +77,57 @@ SparNotch parseSparNotchOption(const QString& text) {
     SparNotch notch;
     notch.position = capturedNumber(match, 1);
     notch.positionInMm = match.captured(2).compare(QLatin1String("mm"), Qt::CaseInsensitive) == 0;
-    notch.width = capturedNumber(match, 3);
-    notch.depth = capturedNumber(match, 4);
-    const QString side = match.captured(5).toLower();
+    notch.straightLine = match.capturedLength(3) > 0;
+    if (notch.straightLine) {
+        notch.tipPosition = capturedNumber(match, 3);
+        notch.tipPositionInMm =
+            match.captured(4).compare(QLatin1String("mm"), Qt::CaseInsensitive) == 0;
+    }
+    notch.width = capturedNumber(match, 5);
+    notch.depth = capturedNumber(match, 6);
+    const QString side = match.captured(7).toLower();
     notch.side = side == QLatin1String("bottom") ? NotchSide::Bottom
                  : side == QLatin1String("both") ? NotchSide::Both
                                                  : NotchSide::Top;
-    if (!(notch.width > 0 && notch.depth > 0) || (!notch.positionInMm && notch.position > 100))
+    if (!(notch.width > 0 && notch.depth > 0) || (!notch.positionInMm && notch.position > 100) ||
+        (notch.straightLine && !notch.tipPositionInMm && notch.tipPosition > 100))
         throw RibwrightError(sparNotchOptionRefusedText(text));
     return notch;
 }
 
 QString formatSparNotchOption(const SparNotch& notch) {
     static const char* const sides[] = {"top", "bottom", "both"};
+    const auto place = [](double position, bool inMm) {
+        return shortestOptionNumber(position) + (inMm ? QStringLiteral("mm") : QString());
+    };
+    QString position = place(notch.position, notch.positionInMm);
+    if (notch.straightLine)
+        position += QLatin1Char('/') + place(notch.tipPosition, notch.tipPositionInMm);
     return QStringLiteral("%1%2:%3x%4:%5")
-        .arg(shortestOptionNumber(notch.position),
-             notch.positionInMm ? QStringLiteral("mm") : QString(),
-             shortestOptionNumber(notch.width), shortestOptionNumber(notch.depth),
-             QLatin1String(sides[int(notch.side)]));
+        .arg(position, QString(), shortestOptionNumber(notch.width),
+             shortestOptionNumber(notch.depth), QLatin1String(sides[int(notch.side)]));
 }
 
 double notchCentre(const SparNotch& notch, float ribChord) {
     return notch.positionInMm ? notch.position : double(ribChord) * notch.position / 100;
+}
+
+SparNotch placeSparLine(const SparNotch& notch, const SparLineEnds& ends, double fraction,
+                        double ribLeadingEdge) {
+    if (!notch.straightLine)
+        return notch;
+    const auto behindRoot = [](double position, bool inMm, double leadingEdge, double chord) {
+        return leadingEdge + (inMm ? position : chord * position / 100);
+    };
+    const double root =
+        behindRoot(notch.position, notch.positionInMm, ends.rootLeadingEdge, ends.rootChord);
+    const double tip =
+        behindRoot(notch.tipPosition, notch.tipPositionInMm, ends.tipLeadingEdge, ends.tipChord);
+    SparNotch placed = notch;
+    placed.straightLine = false;
+    placed.positionInMm = true;
+    placed.position = root + (tip - root) * fraction - ribLeadingEdge;
+    return placed;
 }
 
 void cutSparNotchRegions(RibPiece& piece, const std::vector<SparNotch>& notches) {

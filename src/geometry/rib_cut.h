@@ -4,6 +4,7 @@
 
 #include <QPointF>
 
+#include <utility>
 #include <vector>
 
 namespace rw {
@@ -18,6 +19,9 @@ using MmRing = std::vector<QPointF>;
 struct RibCut {
     MmRing outer;
     std::vector<MmRing> holes;
+    // Lines the features ask to be engraved on the piece (where a jig tab is cut off after
+    // building), each from its first point to its second, in the same frame.
+    std::vector<std::pair<QPointF, QPointF>> marks;
     bool empty() const { return outer.empty(); }
 };
 

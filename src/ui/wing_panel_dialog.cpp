@@ -80,7 +80,6 @@ QWidget* WingPanelDialog::buildFields() {
     box->setLayout(layout);
 
     halfSpanEdit_ = edit(box, "HalfSpanEdit", kNumberWidth);
-    halfSpanEdit_->setPlaceholderText(wing_panel_texts::halfSpanPlaceholder());
     planformList_ = new QComboBox(box);
     planformList_->setObjectName(QStringLiteral("PlanformList"));
     planformList_->addItems({wing_panel_texts::straightChoice(),
@@ -191,6 +190,8 @@ void WingPanelDialog::enableChosenFields() {
     tableBrowseButton_->setEnabled(kind == PlanformKind::Table);
     sweepEdit_->setEnabled(kind != PlanformKind::Table);
     minTipChordEdit_->setEnabled(kind == PlanformKind::Elliptical);
+    halfSpanEdit_->setPlaceholderText(
+        kind == PlanformKind::Table ? wing_panel_texts::halfSpanPlaceholder() : QString());
 }
 
 void WingPanelDialog::browse(QLineEdit* edit, const QString& filter) {

@@ -1,6 +1,7 @@
 #include "ui/wing_panel_drawing.h"
 
 #include "platform/errors.h"
+#include "ui/wing_panel_texts.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -104,6 +105,12 @@ void WingPanelDrawing::paintEvent(QPaintEvent*) {
         painter.drawText(room, Qt::AlignCenter | Qt::TextWordWrap, message_);
         return;
     }
+    // Without a span every rib stands at the root: there is no planform to show.
+    if (!(resolved_->span > 0)) {
+        painter.setPen(Qt::darkGray);
+        painter.drawText(room, Qt::AlignCenter | Qt::TextWordWrap, wing_panel_texts::noSpanNote());
+        return;
+    }
     const ResolvedPanel& panel = *resolved_;
     const PlanScale scale = fitted(panel, room);
 
@@ -120,6 +127,9 @@ void WingPanelDrawing::paintEvent(QPaintEvent*) {
     painter.setBrush(Qt::NoBrush);
     const QFontMetrics metrics(font());
     // Numbers that would crowd each other are left out, the tip's always shown.
+    const QString tipNumber = QString::number(panel.ribs.back().number);
+    const double tipNumberLeft =
+        scale.at({panel.ribs.back().station, 0}).x() - metrics.horizontalAdvance(tipNumber) / 2.0;
     double lastNumberRight = -1e9;
     for (std::size_t i = 0; i < panel.ribs.size(); ++i) {
         const PanelRib& rib = panel.ribs[i];
@@ -129,7 +139,9 @@ void WingPanelDrawing::paintEvent(QPaintEvent*) {
         const QString number = QString::number(rib.number);
         const double width = metrics.horizontalAdvance(number);
         const bool last = i + 1 == panel.ribs.size();
-        if (front.x() - width / 2 > lastNumberRight + 2 || last) {
+        const bool room = front.x() - width / 2 > lastNumberRight + 2 &&
+                          front.x() + width / 2 < tipNumberLeft - 2;
+        if (room || last) {
             painter.drawText(QPointF(front.x() - width / 2, back.y() + metrics.ascent() + 2),
                              number);
             lastNumberRight = front.x() + width / 2;

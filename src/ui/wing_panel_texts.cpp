@@ -84,6 +84,11 @@ QString tableFileFilter() {
                                        "翼平面の表|*.csv;*.txt|すべてのファイル|*");
 }
 
+QString noSpanNote() {
+    return QCoreApplication::translate("rw::wing_panel_texts",
+                                       "半翼幅を入力すると、ここに翼平面を描きます");
+}
+
 QString halfSpanField() {
     return QCoreApplication::translate("rw::wing_panel_texts", "半翼幅");
 }

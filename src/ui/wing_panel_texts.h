@@ -25,6 +25,8 @@ QString tipAirfoilLabel();
 QString tipAirfoilPlaceholder();
 QString sparNote();
 QString tableFileFilter();
+// In the drawing's place while the panel has no span to draw it along.
+QString noSpanNote();
 
 // The fields as the refusals name them.
 QString halfSpanField();

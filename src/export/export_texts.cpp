@@ -113,4 +113,34 @@ QString tooManyPrintedPages(const QString& pages, int limit) {
         .arg(limit);
 }
 
+QString printedPlanPageLabel(int page, int pageCount, int row, int column) {
+    //: On each page of the building plan: page of the plan's pages, row and column in the tiling.
+    return QCoreApplication::translate("rw::export_texts", "組立図 ページ %1/%2, 行 %3 列 %4")
+        .arg(page)
+        .arg(pageCount)
+        .arg(row)
+        .arg(column);
+}
+
+QString printedPlanTitle(const QString& spanMm, int ribCount) {
+    //: Under the calibration bars of the building plan: the half span in mm and the rib count.
+    return QCoreApplication::translate("rw::export_texts",
+                                       "組立図 (上から見た原寸) / 半翼幅 %1 mm / リブ %2 枚")
+        .arg(spanMm)
+        .arg(ribCount);
+}
+
+QString buildingPlanNeedsSpan() {
+    return QCoreApplication::translate("rw::export_texts", "組立図には半翼幅が必要です (--span)");
+}
+
+QString tooManyBuildingPlanPages(const QString& pages, int limit) {
+    return QCoreApplication::translate(
+               "rw::export_texts",
+               "組立図が %1 ページになり、上限の %2 ページを超えます。半翼幅を見直すか、"
+               "大きな用紙にしてください")
+        .arg(pages)
+        .arg(limit);
+}
+
 }  // namespace rw::export_texts

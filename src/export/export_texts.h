@@ -23,6 +23,13 @@ QString ribDoesNotFitStock(int ribNumber, const QString& ribWidth, const QString
 // A print of `pages` pages (a whole number, as text) is refused: at most `limit` are printed.
 QString tooManyPrintedPages(const QString& pages, int limit);
 
+// The building plan after the rib pages: its page label and title (the half span in mm, as
+// text), its refusal without a span, and a plan of more than `limit` pages.
+QString printedPlanPageLabel(int page, int pageCount, int row, int column);
+QString printedPlanTitle(const QString& spanMm, int ribCount);
+QString buildingPlanNeedsSpan();
+QString tooManyBuildingPlanPages(const QString& pages, int limit);
+
 // The command line's option of each output, for its usage text.
 QString imageOptionHelp();
 QString csvOptionHelp();

@@ -1,5 +1,6 @@
 #include "export/output_formats.h"
 
+#include "export/building_plan.h"
 #include "export/csv_writer.h"
 #include "export/cut_dxf_writer.h"
 #include "export/export_texts.h"
@@ -23,9 +24,13 @@ void checkDrawing(const OutputSource& source) {
 }
 
 // The print refuses what the workshop ribs refuse (a rib with no material left to cut) and a
-// plan of more pages than a print may take.
+// plan of more pages than a print may take; with the building plan, a series without a wing
+// panel's span and a plan of too many pages.
 void checkPrint(const OutputSource& source) {
-    planPrint(buildWorkshopRibs(source.series), portraitPaperSize(source.options.paper));
+    const QSizeF paper = portraitPaperSize(source.options.paper);
+    planPrint(buildWorkshopRibs(source.series), paper);
+    if (source.options.plan)
+        planSheetPrint(layOutBuildingPlan(source.series).sheetSize, paper);
 }
 
 // The nesting refuses a rib larger than the stock.
@@ -64,7 +69,8 @@ QStringList saveDrawing(const QString& path, const OutputSource& source) {
 
 QStringList savePrint(const QString& path, const OutputSource& source) {
     writeFileAtomically(path, [&](QIODevice& out) {
-        writeTrueScalePdf(source.job, source.series, source.options.paper, out);
+        writeTrueScalePdf(source.job, source.series, source.options.paper, out,
+                          source.options.plan);
     });
     return {path};
 }

@@ -95,4 +95,28 @@ PrintPlan planPrint(const std::vector<WorkshopRib>& ribs, QSizeF portraitPaper) 
     return best.plan;
 }
 
+PrintPlan planSheetPrint(QSizeF sheet, QSizeF portraitPaper) {
+    PrintPlan best;
+    double fewestPages = std::numeric_limits<double>::infinity();
+    for (bool landscape : {false, true}) {
+        PrintPlan plan;
+        plan.paper = landscape ? portraitPaper.transposed() : portraitPaper;
+        plan.landscape = landscape;
+        const QRectF tile = plan.tileOnPage();
+        const double columns = tilesFor(sheet.width(), tile.width());
+        const double rows = tilesFor(sheet.height(), tile.height());
+        if (columns * rows < fewestPages) {
+            fewestPages = columns * rows;
+            plan.columns = int(std::min(columns, double(PrintPlan::kMaxPages) + 1));
+            plan.rows = int(std::min(rows, double(PrintPlan::kMaxPages) + 1));
+            best = plan;
+        }
+    }
+    if (fewestPages > PrintPlan::kMaxPages) {
+        throw RibwrightError(export_texts::tooManyBuildingPlanPages(
+            QString::number(fewestPages, 'f', 0), PrintPlan::kMaxPages));
+    }
+    return best;
+}
+
 }  // namespace rw

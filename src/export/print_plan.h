@@ -44,4 +44,9 @@ struct PrintPlan {
 // PrintPlan::kMaxPages pages; call it before any file is written to refuse such a print early.
 PrintPlan planPrint(const std::vector<WorkshopRib>& ribs, QSizeF portraitPaper);
 
+// The tiling of a drawing already laid out on a sheet of `sheet` millimetres (the building plan,
+// whose layout stays empty): the orientation of `paper` that takes the fewer pages, portrait on a
+// tie. Throws RibwrightError stating the limit when it takes more than PrintPlan::kMaxPages.
+PrintPlan planSheetPrint(QSizeF sheet, QSizeF portraitPaper);
+
 }  // namespace rw

@@ -10,9 +10,10 @@ namespace rw {
 
 // Writes every rib of `series` at 1:1 as a vector PDF, tiled over pages of `paper` (portrait or
 // landscape, whichever takes fewer pages) with overlaps, alignment marks, page labels and a
-// calibration bar on the first page. Throws RibwrightError as buildWorkshopRibs does, or when the
-// device fails.
+// calibration bar on the first page. With `withBuildingPlan` the wing panel's building plan
+// follows on pages of its own (see layOutBuildingPlan). Throws RibwrightError as
+// buildWorkshopRibs, planPrint and layOutBuildingPlan do, or when the device fails.
 void writeTrueScalePdf(const RibJob& job, const RibSeries& series, PaperSize paper,
-                       QIODevice& device);
+                       QIODevice& device, bool withBuildingPlan = false);
 
 }  // namespace rw

@@ -6,6 +6,7 @@
 #include "panel/control_table.h"
 #include "ui/panel_widget.h"
 #include "ui/rib_details_dialog.h"
+#include "ui/wing_panel_dialog.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -106,6 +107,17 @@ TEST_F(TranslatedTexts, RibDetailsDialogShowsOnlyTranslatedTexts) {
     expectAllMarked(dialog, false);
     dialog->findChild<QAbstractButton*>(QStringLiteral("AddNotchButton"))->click();
     settle();
+    EXPECT_TRUE(isOurs(dialog->windowTitle()));
+    expectAllMarked(dialog, false);
+    dialog->reject();
+}
+
+TEST_F(TranslatedTexts, WingPanelDialogShowsOnlyTranslatedTexts) {
+    open();
+    openSheetView();
+    click(QStringLiteral("WingPanelButton"));
+    auto* dialog = window->findChild<WingPanelDialog*>();
+    ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(isOurs(dialog->windowTitle()));
     expectAllMarked(dialog, false);
     dialog->reject();

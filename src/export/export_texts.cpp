@@ -61,6 +61,13 @@ QString csvOptionHelp() {
     return QCoreApplication::translate("rw::export_texts", "Write the CSV file.");
 }
 
+QString ribTableOptionHelp() {
+    return QCoreApplication::translate(
+        "rw::export_texts",
+        "Write the rib table: one CSV row per rib with its station, chord, leading-edge offset, "
+        "blend, twist and spar notch places (not part of --all).");
+}
+
 QString dxfOptionHelp() {
     return QCoreApplication::translate("rw::export_texts", "Write the DXF file.");
 }

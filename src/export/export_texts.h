@@ -33,6 +33,7 @@ QString tooManyBuildingPlanPages(const QString& pages, int limit);
 // The command line's option of each output, for its usage text.
 QString imageOptionHelp();
 QString csvOptionHelp();
+QString ribTableOptionHelp();
 QString dxfOptionHelp();
 QString pdfOptionHelp();
 QString svgOptionHelp();

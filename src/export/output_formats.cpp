@@ -7,6 +7,7 @@
 #include "export/image_format.h"
 #include "export/laser_svg_writer.h"
 #include "export/print_plan.h"
+#include "export/rib_table_writer.h"
 #include "export/sheet_image.h"
 #include "export/true_scale_pdf_writer.h"
 #include "export/workshop_layout.h"
@@ -75,6 +76,11 @@ QStringList savePrint(const QString& path, const OutputSource& source) {
     return {path};
 }
 
+QStringList saveRibTable(const QString& path, const OutputSource& source) {
+    writeFileAtomically(path, [&](QIODevice& out) { writeRibTable(out, source.series); });
+    return {path};
+}
+
 QStringList sheetPaths(const QString& path, int sheetCount) {
     QStringList paths;
     for (int sheet = 0; sheet < sheetCount; ++sheet) paths << stockSheetPath(path, sheet);
@@ -135,6 +141,11 @@ std::vector<OutputFormatRow> makeRows() {
         {F::CutDxf, "cut-dxf", cutDxfOptionHelp, QStringLiteral("_cut.dxf"), false, true,
          "CutDxfButton", nullptr, QStringLiteral("DXF|*.dxf"), kAllFiles, &DataFolders::dxfDir,
          openDxfQuestion, false, checkStock, stockSheetPaths, saveCutDxf, true},
+        // The builder's notes on the panel: asked for by name, never part of a whole folder.
+        {F::RibTable, "rib-table", ribTableOptionHelp, QStringLiteral("_ribs.csv"), false, false,
+         "RibTableButton", nullptr, QStringLiteral("CSV|*.csv"), kAllFiles,
+         &DataFolders::spreadsheetDir, openSpreadsheetQuestion, false, checkNothing, onePath,
+         saveRibTable, false, false},
     };
 }
 

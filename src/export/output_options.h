@@ -25,7 +25,6 @@ struct OutputOptions {
     int copies = 1;                       // sets of ribs on the stock (labels tell them apart)
     double gap = 5;                       // mm between parts and from the stock's edge
     bool nest = false;                    // fill the stock bottom-left, every other rib turned
-    bool wholeRibsInPrint = false;        // lay the print out so no rib crosses a page seam
 };
 
 // The stock as typed, WIDTHxHEIGHT in millimetres with '.' for decimals, each from 1 to 10000

@@ -145,11 +145,13 @@ void writeCutDxf(const WorkshopLayout& layout, int sheet, QIODevice& device) {
         closedPolyline(dxf, rib, rib.cut.outer, h);
         markLine(dxf, rib, QPointF(0, 0), QPointF(rib.chord, 0), h);
         for (const MarkSegment& part : rib.sparMarks) markLine(dxf, rib, part.from, part.to, h);
+        for (const auto& [from, to] : rib.cut.marks) markLine(dxf, rib, from, to, h);
         dxf.pair(0, "TEXT");
         dxf.pair(8, "MARK");
-        dxf.point(drawingPoint(rib, rib.numberAt, h));
+        const QPointF label = labelOnSheet(rib);
+        dxf.point(QPointF(label.x(), h - label.y()));
         dxf.number(40, rib.numberHeight);
-        dxf.pair(1, QString::number(rib.ribNumber));
+        dxf.pair(1, rib.label);
     }
     dxf.pair(0, "ENDSEC");
     dxf.pair(0, "EOF");

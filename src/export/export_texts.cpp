@@ -53,6 +53,20 @@ QString ribDoesNotFitStock(int ribNumber, const QString& ribWidth, const QString
         .arg(ribWidth, ribHeight, stockWidth, stockHeight);
 }
 
+QString gapNarrowerThanKerf(const QString& gapMm, const QString& kerfMm) {
+    return QCoreApplication::translate(
+               "rw::export_texts",
+               "部品の間隔 %1 mm がカーフ幅 %2 mm より狭いため、隣の部品と切り口がつながります")
+        .arg(gapMm, kerfMm);
+}
+
+QString stockUsed(int sheets, int percent) {
+    //: After nesting: number of stock sheets used, and parts' area over the sheets' area.
+    return QCoreApplication::translate("rw::export_texts", "材料 %1 枚, 使用率 %2 %")
+        .arg(sheets)
+        .arg(percent);
+}
+
 QString imageOptionHelp() {
     return QCoreApplication::translate("rw::export_texts", "Write the sheet image (.png or .jpg).");
 }

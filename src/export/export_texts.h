@@ -19,6 +19,10 @@ QString printedPageLabel(int page, int pageCount, int row, int column);
 QString ribTooThinToCut(int ribNumber);
 QString ribDoesNotFitStock(int ribNumber, const QString& ribWidth, const QString& ribHeight,
                            const QString& stockWidth, const QString& stockHeight);
+// A part gap (mm, as text) narrower than the kerf would let neighbours' cuts run together.
+QString gapNarrowerThanKerf(const QString& gapMm, const QString& kerfMm);
+// After nesting: how many stock sheets the parts take and what share of their area they use.
+QString stockUsed(int sheets, int percent);
 
 // A print of `pages` pages (a whole number, as text) is refused: at most `limit` are printed.
 QString tooManyPrintedPages(const QString& pages, int limit);

@@ -44,8 +44,12 @@ void line(SvgText& svg, const WorkshopRib& rib, QPointF from, QPointF to) {
     svg.add("\"/>\n");
 }
 
+// Unique in the file: copies of a set are told apart by their count.
 QString ribId(const WorkshopRib& rib) {
-    return QStringLiteral("rib-%1").arg(rib.ribNumber);
+    QString id = QStringLiteral("rib-") + rib.label;
+    if (rib.copy > 0)
+        id += QLatin1Char('-') + QString::number(rib.copy + 1);
+    return id;
 }
 
 void cutLayer(SvgText& svg, const WorkshopLayout& layout, int sheet) {
@@ -81,8 +85,9 @@ void markLayer(SvgText& svg, const WorkshopLayout& layout, int sheet) {
         svg.add("<g id=\"" + ribId(rib) + "-mark\">\n");
         line(svg, rib, QPointF(0, 0), QPointF(rib.chord, 0));
         for (const MarkSegment& part : rib.sparMarks) line(svg, rib, part.from, part.to);
+        for (const auto& [from, to] : rib.cut.marks) line(svg, rib, from, to);
         svg.add("<text x=\"");
-        const QPointF at = rib.onSheet(rib.numberAt);
+        const QPointF at = labelOnSheet(rib);
         svg.number(at.x());
         svg.add("\" y=\"");
         svg.number(at.y());
@@ -90,7 +95,7 @@ void markLayer(SvgText& svg, const WorkshopLayout& layout, int sheet) {
         svg.number(rib.numberHeight);
         svg.add("\" fill=\"");
         svg.add(kMarkColour);
-        svg.add("\" stroke=\"none\">" + QString::number(rib.ribNumber) + "</text>\n</g>\n");
+        svg.add("\" stroke=\"none\">" + rib.label + "</text>\n</g>\n");
     }
     svg.add("</g>\n");
 }

@@ -34,9 +34,9 @@ void checkPrint(const OutputSource& source) {
         planSheetPrint(layOutBuildingPlan(source.series).sheetSize, paper);
 }
 
-// The nesting refuses a rib larger than the stock.
+// The stock layout refuses a rib larger than the stock and a gap narrower than the kerf.
 void checkStock(const OutputSource& source) {
-    layoutOnStock(source.job, source.series, source.options.stock);
+    layoutOnStock(source.job, source.series, source.options);
 }
 
 QStringList onePath(const QString& path, const OutputSource&) {
@@ -88,7 +88,7 @@ QStringList sheetPaths(const QString& path, int sheetCount) {
 }
 
 QStringList stockSheetPaths(const QString& path, const OutputSource& source) {
-    const WorkshopLayout layout = layoutOnStock(source.job, source.series, source.options.stock);
+    const WorkshopLayout layout = layoutOnStock(source.job, source.series, source.options);
     return sheetPaths(path, layout.sheetCount);
 }
 
@@ -96,7 +96,7 @@ QStringList stockSheetPaths(const QString& path, const OutputSource& source) {
 using StockSheetWriter = void (*)(const WorkshopLayout&, int, QIODevice&);
 QStringList saveStockSheets(const QString& path, const OutputSource& source,
                             StockSheetWriter writeSheet) {
-    const WorkshopLayout layout = layoutOnStock(source.job, source.series, source.options.stock);
+    const WorkshopLayout layout = layoutOnStock(source.job, source.series, source.options);
     const QStringList paths = sheetPaths(path, layout.sheetCount);
     QStringList written;
     for (int sheet = 0; sheet < layout.sheetCount; ++sheet) {

@@ -1,6 +1,9 @@
 #include "export/workshop_layout.h"
 
 #include "export/export_texts.h"
+#include "export/kerf_offset.h"
+#include "export/number_format.h"
+#include "export/stock_nesting.h"
 #include "geometry/clipper_units.h"
 #include "platform/errors.h"
 #include "platform/text_trim.h"
@@ -166,6 +169,10 @@ bool crossesMarks(const WorkshopRib& rib, const MmBox& box) {
     constexpr double kLineClearance = 0.25;
     if (nearBox(QPointF(0, 0), QPointF(rib.chord, 0), box, kLineClearance))
         return true;
+    if (std::any_of(rib.cut.marks.begin(), rib.cut.marks.end(), [&](const auto& mark) {
+            return nearBox(mark.first, mark.second, box, kLineClearance);
+        }))
+        return true;
     return std::any_of(rib.sparMarks.begin(), rib.sparMarks.end(), [&](const MarkSegment& part) {
         return nearBox(part.from, part.to, box, kLineClearance);
     });
@@ -251,6 +258,27 @@ std::vector<MarkSegment> clippedToPiece(const RibCut& cut, QPointF from, QPointF
     return parts;
 }
 
+// Puts the label where it fits on the piece and sizes the footprint around everything drawn.
+void placeLabel(WorkshopRib& rib, const QString& label) {
+    rib.label = label;
+    // A generous box for the characters: each narrower than the text height.
+    const double characters = label.size();
+    const NumberPlace number = placeRibNumber(rib, characters);
+    rib.numberAt = number.at;
+    rib.numberHeight = number.height;
+
+    // The chord line runs from the leading edge to the trailing edge at y = 0.
+    MmBox box{0, 0, double(rib.chord), 0};
+    for (const QPointF& p : rib.surface) include(box, p);
+    for (const QPointF& p : rib.cut.outer) include(box, p);
+    for (const auto& [from, to] : rib.cut.marks) {
+        include(box, from);
+        include(box, to);
+    }
+    include(box, rib.numberAt + QPointF(characters * rib.numberHeight, rib.numberHeight));
+    rib.footprint = box;
+}
+
 WorkshopRib workshopRib(const SeriesRib& current, bool featured) {
     WorkshopRib rib;
     rib.ribNumber = current.number;
@@ -271,19 +299,29 @@ WorkshopRib workshopRib(const SeriesRib& current, bool featured) {
     const QPointF sparLow(rib.sparX, rib.sparLow), sparHigh(rib.sparX, rib.sparHigh);
     rib.sparMarks = featured ? clippedToPiece(rib.cut, sparLow, sparHigh, rib.ribNumber)
                              : std::vector<MarkSegment>{{sparLow, sparHigh}};
-    // A generous box for the digits: each narrower than the text height.
-    const double digits = QString::number(rib.ribNumber).size();
-    const NumberPlace number = placeRibNumber(rib, digits);
-    rib.numberAt = number.at;
-    rib.numberHeight = number.height;
-
-    // The chord line runs from the leading edge to the trailing edge at y = 0.
-    MmBox box{0, 0, double(rib.chord), 0};
-    for (const QPointF& p : rib.surface) include(box, p);
-    for (const QPointF& p : rib.cut.outer) include(box, p);
-    include(box, rib.numberAt + QPointF(digits * rib.numberHeight, rib.numberHeight));
-    rib.footprint = box;
+    placeLabel(rib, QString::number(rib.ribNumber));
     return rib;
+}
+
+// The label of a rib of one side's set.
+QString sideLabel(RibSides side, int ribNumber) {
+    const QString number = QString::number(ribNumber);
+    switch (side) {
+        case RibSides::Left:
+            return QLatin1Char('L') + number;
+        case RibSides::Right:
+            return QLatin1Char('R') + number;
+        default:
+            return number;
+    }
+}
+
+// The gap keeps the grown contours of neighbours apart only while it is at least the kerf.
+void checkGapAndKerf(const OutputOptions& options) {
+    if (options.gap < options.kerf) {
+        throw RibwrightError(export_texts::gapNarrowerThanKerf(formatGeneralNumber(options.gap),
+                                                               formatGeneralNumber(options.kerf)));
+    }
 }
 
 QString sizeText(double mm) {
@@ -293,13 +331,40 @@ QString sizeText(double mm) {
 }  // namespace
 
 MmBox ribNumberBox(const WorkshopRib& rib) {
-    return numberBox(rib.numberAt, QString::number(rib.ribNumber).size(), rib.numberHeight);
+    return numberBox(rib.numberAt, rib.label.size(), rib.numberHeight);
+}
+
+QPointF labelOnSheet(const WorkshopRib& rib) {
+    if (!rib.turned)
+        return rib.onSheet(rib.numberAt);
+    const MmBox box = ribNumberBox(rib);
+    return rib.onSheet(QPointF(box.right, box.top));
 }
 
 std::vector<WorkshopRib> buildWorkshopRibs(const RibSeries& series) {
     std::vector<WorkshopRib> ribs;
     ribs.reserve(series.ribs.size());
     for (const SeriesRib& rib : series.ribs) ribs.push_back(workshopRib(rib, series.featured));
+    return ribs;
+}
+
+std::vector<WorkshopRib> buildWorkshopRibs(const RibSeries& series, const OutputOptions& options) {
+    std::vector<WorkshopRib> once = buildWorkshopRibs(series);
+    std::vector<RibSides> sides{options.sides};
+    if (options.sides == RibSides::Both)
+        sides = {RibSides::Right, RibSides::Left};
+    std::vector<WorkshopRib> ribs;
+    ribs.reserve(once.size() * sides.size() * std::max(options.copies, 1));
+    for (const RibSides side : sides) {
+        std::vector<WorkshopRib> set = once;
+        if (side != RibSides::One) {
+            for (WorkshopRib& rib : set) placeLabel(rib, sideLabel(side, rib.ribNumber));
+        }
+        for (int copy = 0; copy < std::max(options.copies, 1); ++copy) {
+            for (WorkshopRib& rib : set) rib.copy = copy;
+            ribs.insert(ribs.end(), set.begin(), set.end());
+        }
+    }
     return ribs;
 }
 
@@ -347,6 +412,33 @@ WorkshopLayout layoutOnStock(const RibJob& job, const RibSeries& series, QSizeF 
     options.width = stock.width();
     options.height = stock.height();
     WorkshopLayout layout = placeInRows(buildWorkshopRibs(series), options);
+    layout.airfoilName = trimControl(job.airfoil.name);
+    return layout;
+}
+
+WorkshopLayout layoutOnStock(const RibJob& job, const RibSeries& series,
+                             const OutputOptions& options) {
+    checkGapAndKerf(options);
+    std::vector<WorkshopRib> ribs = buildWorkshopRibs(series, options);
+    // The label was placed on the nominal piece: the engraving stays where the drawing has it.
+    if (options.kerf > 0) {
+        for (WorkshopRib& rib : ribs) {
+            rib.cut = grownByKerf(rib.cut, options.kerf, rib.ribNumber);
+            const double half = options.kerf / 2;
+            rib.footprint = {rib.footprint.left - half, rib.footprint.bottom - half,
+                             rib.footprint.right + half, rib.footprint.top + half};
+        }
+    }
+    WorkshopLayout layout;
+    if (options.nest) {
+        layout = nestOnStock(std::move(ribs), options.stock, options.gap);
+    } else {
+        RowOptions rows;
+        rows.width = options.stock.width();
+        rows.height = options.stock.height();
+        rows.gap = options.gap;
+        layout = placeInRows(std::move(ribs), rows);
+    }
     layout.airfoilName = trimControl(job.airfoil.name);
     return layout;
 }

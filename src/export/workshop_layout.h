@@ -1,5 +1,6 @@
 #pragma once
 
+#include "export/output_options.h"
 #include "geometry/rib_series.h"
 #include "sheet/rib_job.h"
 
@@ -43,13 +44,21 @@ struct WorkshopRib {
     double sparLow = 0, sparHigh = 0;  // where the surface crosses the spar station
     // The spar line as engraved: with features, only the parts on the piece.
     std::vector<MarkSegment> sparMarks;
-    QPointF numberAt;  // left end of the rib number's base line
+    // What is engraved where the number goes: the number itself, or with the side of the wing
+    // in front ("R3", "L3").
+    QString label;
+    int copy = 0;      // which copy of its set, from 0
+    QPointF numberAt;  // left end of the label's base line
     double numberHeight = kRibNumberHeight;
     MmBox footprint;  // what is drawn for the rib, before any caption
 
     int sheet = 0;      // which stock sheet (0 for the print's single virtual sheet)
     QPointF placement;  // where the rib frame's origin lies on the sheet (mm, sheet y down)
+    // Turned by half a turn on the sheet: the chord, and so the grain, keeps its direction.
+    bool turned = false;
     QPointF onSheet(QPointF ribPoint) const {
+        if (turned)
+            return {placement.x() - ribPoint.x(), placement.y() + ribPoint.y()};
         return {placement.x() + ribPoint.x(), placement.y() - ribPoint.y()};
     }
 };
@@ -63,12 +72,20 @@ struct WorkshopLayout {
     std::vector<WorkshopRib> ribs;
 };
 
-// The box the rib number of `rib` is kept to: a generous one, each digit as wide as it is high.
+// The box the label of `rib` is kept to: a generous one, each character as wide as it is high.
 MmBox ribNumberBox(const WorkshopRib& rib);
+
+// Where the label's base line starts on the sheet. The text stays upright on a turned rib, so it
+// starts at the other corner of its box.
+QPointF labelOnSheet(const WorkshopRib& rib);
 
 // Every rib of `series`, which holds the cut pieces, in its own frame. Throws RibwrightError
 // naming the rib when a skin leaves no material to cut.
 std::vector<WorkshopRib> buildWorkshopRibs(const RibSeries& series);
+
+// The ribs of `series` once per side and copy the options ask for, in that order (both sides:
+// the right set, then the left), each labelled with its side; the label keeps to its piece.
+std::vector<WorkshopRib> buildWorkshopRibs(const RibSeries& series, const OutputOptions& options);
 
 // How rows are filled: left to right while a rib fits the width, then a new row; a row that
 // does not fit the height starts the next sheet.
@@ -87,6 +104,12 @@ WorkshopLayout placeInRows(std::vector<WorkshopRib> ribs, const RowOptions& opti
 // All ribs nested on stock sheets of `stock` millimetres; ribs that do not fit one sheet go on
 // the next.
 WorkshopLayout layoutOnStock(const RibJob& job, const RibSeries& series, QSizeF stock);
+
+// The ribs of every side and copy on the options' stock, in rows or nested, each cut contour
+// grown by half the kerf. Throws RibwrightError for a gap narrower than the kerf and as the rows
+// and the nesting do.
+WorkshopLayout layoutOnStock(const RibJob& job, const RibSeries& series,
+                             const OutputOptions& options);
 
 // The file of stock sheet `sheet` (from 0): the path itself for the first, the stem with "-2",
 // "-3", … before the extension for the others.

@@ -3,6 +3,8 @@
 #include "cli/cli_texts.h"
 #include "cli/panel_options.h"
 #include "export/image_format.h"
+#include "export/laser_options.h"
+#include "export/number_format.h"
 #include "geometry/features/feature_units.h"
 #include "geometry/rib_features.h"
 #include "panel/control_table.h"
@@ -59,6 +61,56 @@ std::optional<QSize> parseSheetSize(const QString& text) {
         return std::nullopt;
     }
     return size;
+}
+
+// Millimetres as typed, with '.' for decimals whatever the locale, from 0 to `largest`.
+std::optional<double> parseMillimetres(const QString& text, double largest) {
+    static const QRegularExpression pattern(QStringLiteral("^\\d{1,4}(?:\\.\\d+)?$"));
+    if (!pattern.match(text.trimmed()).hasMatch())
+        return std::nullopt;
+    const double mm = text.trimmed().toDouble();
+    if (mm > largest)
+        return std::nullopt;
+    return mm;
+}
+
+// The laser shop's options into `outputs`; the usage error naming the option, or empty.
+QString readLaserOptions(const QCommandLineParser& parser, const QCommandLineOption& kerf,
+                         const QCommandLineOption& sides, const QCommandLineOption& copies,
+                         const QCommandLineOption& gap, const QCommandLineOption& nest,
+                         OutputOptions& outputs) {
+    if (parser.isSet(kerf)) {
+        const auto mm = parseMillimetres(parser.value(kerf), kMaxKerf);
+        if (!mm)
+            return cli_texts::badKerf(parser.value(kerf));
+        outputs.kerf = *mm;
+    }
+    if (parser.isSet(sides)) {
+        const auto named = ribSidesNamed(parser.value(sides));
+        if (!named)
+            return cli_texts::badSides(parser.value(sides));
+        outputs.sides = *named;
+    }
+    if (parser.isSet(copies)) {
+        static const QRegularExpression whole(QStringLiteral("^\\d{1,3}$"));
+        const QString text = parser.value(copies).trimmed();
+        const int count = whole.match(text).hasMatch() ? text.toInt() : 0;
+        if (count < 1 || count > kMaxCopies)
+            return cli_texts::badCopies(parser.value(copies));
+        outputs.copies = count;
+    }
+    if (parser.isSet(gap)) {
+        const auto mm = parseMillimetres(parser.value(gap), kMaxPartGap);
+        if (!mm)
+            return cli_texts::badGap(parser.value(gap));
+        outputs.gap = *mm;
+    }
+    if (outputs.gap < outputs.kerf) {
+        return cli_texts::gapBelowKerf(formatGeneralNumber(outputs.gap),
+                                       formatGeneralNumber(outputs.kerf));
+    }
+    outputs.nest = parser.isSet(nest);
+    return {};
 }
 
 // The toolkit's own options. The exporter hands none of them to the toolkit (it always draws off
@@ -154,12 +206,17 @@ CliParseResult parseCliArguments(const QStringList& arguments, QChar decimalSepa
     const OutputOptions outputDefaults;
     const QCommandLineOption stock("stock", cli_texts::stockDescription(), "WxH",
                                    formatStockSize(outputDefaults.stock));
+    const QCommandLineOption kerf("kerf", cli_texts::kerfDescription(), "MM");
+    const QCommandLineOption sides("sides", cli_texts::sidesDescription(), "both|left|right");
+    const QCommandLineOption copies("copies", cli_texts::copiesDescription(), "N");
+    const QCommandLineOption gap("gap", cli_texts::gapDescription(), "MM");
+    const QCommandLineOption nest("nest", cli_texts::nestDescription());
     const QCommandLineOption all("all", cli_texts::allDescription());
     const QCommandLineOption asPasted("as-pasted", cli_texts::asPastedDescription());
     parser.addOptions({rootChord, tipChord, ribs, noTaper, skin, spar, rootThickness, tipThickness,
                        points, noSparLine, noGrid, sheet});
     for (const auto& [format, option] : outputPaths.options) parser.addOption(option);
-    parser.addOptions({outDir, name, paper, stock, all, asPasted});
+    parser.addOptions({outDir, name, paper, stock, kerf, sides, copies, gap, nest, all, asPasted});
     const FeatureOptions featureOptions;
     for (const auto& [unit, option] : featureOptions.options) parser.addOption(option);
     const PanelOptions panelOptions;
@@ -251,6 +308,9 @@ CliParseResult parseCliArguments(const QStringList& arguments, QChar decimalSepa
         return usageError(cli_texts::badStock(parser.value(stock)));
     }
     o.outputs.stock = *stockSize;
+    if (const QString refused = readLaserOptions(parser, kerf, sides, copies, gap, nest, o.outputs);
+        !refused.isEmpty())
+        return usageError(refused);
     o.outputs.plan = parser.isSet(panelOptions.plan);
     o.allWithOutDir = parser.isSet(all);
     if (o.allWithOutDir && o.outDir.isEmpty())

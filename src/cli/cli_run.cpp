@@ -16,6 +16,7 @@
 #include "cli/writable_targets.h"
 #include "export/output_formats.h"
 #include "export/output_name.h"
+#include "export/stock_usage.h"
 #include "geometry/rib_series.h"
 #include "geometry/wing/wing_panel_options.h"
 #include "platform/errors.h"
@@ -123,6 +124,11 @@ int runOneFile(const CliOptions& options, const QString& airfoilFile, BatchFiles
         if (const int apart = checkFilesApart(targets, batch, err); apart != kWritten)
             return apart;
         checkFilesWritable(plannedFiles(targets), options.outDir);
+        // What the nesting made of the stock, before the files it is told for.
+        if (options.outputs.nest && std::any_of(targets.begin(), targets.end(), [](const auto& t) {
+                return outputFormat(t.format).stockSheets;
+            }))
+            err << stockUsageLine(run.job, run.series, options.outputs) << '\n';
     } catch (const FileError& e) {
         err << e.text() << '\n';  // names the path
         return kFileError;

@@ -142,6 +142,38 @@ QString stockDescription() {
     return QCoreApplication::translate("rw::cli_texts", "Stock sheet of the laser files in mm.");
 }
 
+QString kerfDescription() {
+    return QCoreApplication::translate(
+        "rw::cli_texts",
+        "Width the laser burns away, 0 to 2 mm: the laser files cut half of it outside each "
+        "part, so the parts come out at their drawn size.");
+}
+
+QString sidesDescription() {
+    return QCoreApplication::translate(
+        "rw::cli_texts",
+        "Ribs for both wings, the left or the right one, labelled R3, L3 (default: one set "
+        "numbered as the series).");
+}
+
+QString copiesDescription() {
+    return QCoreApplication::translate("rw::cli_texts",
+                                       "Sets of ribs on the stock, 1 to 50 (default 1).");
+}
+
+QString gapDescription() {
+    return QCoreApplication::translate(
+        "rw::cli_texts",
+        "Gap between parts and from the stock's edge in mm, at least the kerf (default 5).");
+}
+
+QString nestDescription() {
+    return QCoreApplication::translate(
+        "rw::cli_texts",
+        "Nest the ribs on the stock instead of rows: bottom-left, every other rib turned half "
+        "round; the stock used is told on stderr.");
+}
+
 QString allDescription() {
     return QCoreApplication::translate(
         "rw::cli_texts", "With --out-dir, also write STEM.pdf, STEM.svg and STEM_cut.dxf.");
@@ -246,6 +278,37 @@ QString badStock(const QString& typed) {
                                        "--stock takes WIDTHxHEIGHT in millimetres, each from 1 to "
                                        "10000, such as 600x300: %1")
         .arg(typed);
+}
+
+QString badKerf(const QString& typed) {
+    return QCoreApplication::translate("rw::cli_texts",
+                                       "--kerf takes millimetres from 0 to 2, such as 0.2: %1")
+        .arg(typed);
+}
+
+QString badSides(const QString& typed) {
+    return QCoreApplication::translate("rw::cli_texts", "--sides takes both, left or right: %1")
+        .arg(typed);
+}
+
+QString badCopies(const QString& typed) {
+    return QCoreApplication::translate("rw::cli_texts",
+                                       "--copies takes a whole number from 1 to 50: %1")
+        .arg(typed);
+}
+
+QString badGap(const QString& typed) {
+    return QCoreApplication::translate("rw::cli_texts",
+                                       "--gap takes millimetres from 0 to 100, such as 5: %1")
+        .arg(typed);
+}
+
+QString gapBelowKerf(const QString& gap, const QString& kerf) {
+    return QCoreApplication::translate(
+               "rw::cli_texts",
+               "--gap %1 is narrower than --kerf %2: the cuts of neighbouring parts would run "
+               "together")
+        .arg(gap, kerf);
 }
 
 QString nothingToWrite(const QString& pathOptions) {

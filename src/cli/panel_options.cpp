@@ -2,6 +2,7 @@
 
 #include "cli/cli_texts.h"
 #include "geometry/wing/wing_panel_options.h"
+#include "geometry/wing/wing_texts.h"
 
 namespace rw::cli {
 
@@ -16,10 +17,12 @@ PanelOptions::PanelOptions()
                QStringLiteral("N|every:MM|LIST")),
       tipAirfoil(QStringLiteral("tip-airfoil"), cli_texts::tipAirfoilDescription(),
                  QStringLiteral("FILE")),
-      plan(QStringLiteral("plan"), cli_texts::planDescription()) {}
+      plan(QStringLiteral("plan"), cli_texts::planDescription()),
+      washout(QStringLiteral("washout"), washoutDescription(), QStringLiteral("DEG")),
+      pivot(QStringLiteral("pivot"), pivotDescription(), QStringLiteral("PCT")) {}
 
 std::vector<QCommandLineOption> PanelOptions::all() const {
-    return {span, planform, sweep, minTipChord, stations, tipAirfoil, plan};
+    return {span, planform, sweep, minTipChord, stations, tipAirfoil, plan, washout, pivot};
 }
 
 WingPanel PanelOptions::read(const QCommandLineParser& parser) const {
@@ -39,6 +42,10 @@ WingPanel PanelOptions::read(const QCommandLineParser& parser) const {
         panel.stations = parseStationsOption(parser.value(stations));
     if (parser.isSet(tipAirfoil))
         panel.tipAirfoilPath = parser.value(tipAirfoil);
+    if (parser.isSet(washout))
+        panel.washout = parseWashoutOption(parser.value(washout));
+    if (parser.isSet(pivot))
+        panel.pivot = parsePivotOption(parser.value(pivot));
     return panel;
 }
 

@@ -10,7 +10,8 @@
 namespace rw::cli {
 
 // The wing panel's options: --span, --planform, --sweep, --min-tip-chord, --stations,
-// --tip-airfoil. The files they name are read once the command line is known to be good.
+// --tip-airfoil, --washout, --pivot. The files they name are read once the command line is known to
+// be good.
 struct PanelOptions {
     QCommandLineOption span;
     QCommandLineOption planform;
@@ -19,6 +20,8 @@ struct PanelOptions {
     QCommandLineOption stations;
     QCommandLineOption tipAirfoil;
     QCommandLineOption plan;
+    QCommandLineOption washout;
+    QCommandLineOption pivot;
     PanelOptions();
     std::vector<QCommandLineOption> all() const;
     // Throws RibwrightError naming the option whose text does not read.

@@ -200,7 +200,9 @@ std::vector<double> listedStations(const RibStations& given, double span) {
 }  // namespace
 
 bool isWingPanelSet(const WingPanel& panel) {
-    return !(panel == WingPanel{});
+    WingPanel turning = panel;
+    turning.pivot = kDefaultTwistPivot;
+    return !(turning == WingPanel{});
 }
 
 PlanformPlace planformAt(const WingPanel& panel, double span, double rootChord, double tipChord,
@@ -232,6 +234,7 @@ ResolvedPanel resolveWingPanel(const WingPanel& panel, const AirfoilProfile& roo
                                double rootChord, double tipChord, int ribCount) {
     ResolvedPanel resolved;
     resolved.span = panelSpan(panel);
+    resolved.pivot = panel.pivot;
     const std::vector<double> stations = ribStations(panel.stations, resolved.span, ribCount);
     const bool byCount = panel.stations.kind == StationKind::Count;
     const int count = int(stations.size());
@@ -255,7 +258,7 @@ ResolvedPanel resolveWingPanel(const WingPanel& panel, const AirfoilProfile& roo
                     : float(rootChord);
         checkChord(panel, k, rib.chord);
         rib.leadingEdge = place.leadingEdge;
-        rib.twist = place.twist;
+        rib.twist = place.twist + panel.washout * rib.fraction;
         airfoils.place(rib);
         resolved.ribs.push_back(std::move(rib));
     }

@@ -27,6 +27,9 @@ struct PlanformSection {
     friend bool operator==(const PlanformSection&, const PlanformSection&) = default;
 };
 
+// The quarter chord, where a washout is usually set about.
+constexpr double kDefaultTwistPivot = 25;  // % of the chord
+
 // Where the ribs stand along the span.
 enum class StationKind {
     Count,  // `count` ribs evenly from root to tip (0: the rib panel's count)
@@ -55,10 +58,16 @@ struct WingPanel {
     QString tipAirfoilPath;                    // as given, empty for none
     std::optional<AirfoilProfile> tipAirfoil;  // read from tipAirfoilPath
     QString tipAirfoilName;                    // its title, for the rib table and the plan
+    // Degrees the tip rib is twisted leading edge down (positive) beyond the table's twist; the
+    // ribs between take their share by span fraction. It turns the ribs, it never reshapes them.
+    double washout = 0;
+    // Where each rib turns when twisted, % of its chord from the leading edge.
+    double pivot = kDefaultTwistPivot;
     friend bool operator==(const WingPanel&, const WingPanel&) = default;
 };
 
-// True when anything of the panel is set: the series then takes its ribs from it.
+// True when anything of the panel is set: the series then takes its ribs from it. A pivot alone
+// turns nothing and does not count.
 bool isWingPanelSet(const WingPanel& panel);
 
 // One rib as the panel places it.
@@ -68,7 +77,7 @@ struct PanelRib {
     double fraction = 0;     // station / span: 0 at the root, 1 at the tip
     double chord = 0;        // mm
     double leadingEdge = 0;  // mm behind the root's leading edge
-    double twist = 0;        // degrees, leading edge down positive
+    double twist = 0;        // degrees, leading edge down positive: the table's and the washout's
     double blend = 0;        // share of the outer airfoil in the section, 0 to 1
     AirfoilProfile section;  // the blended airfoil in chord units, in the profile's loop order
 };
@@ -86,6 +95,7 @@ struct ResolvedPanel {
     // mm; 0 when the panel has no span (no --span, no table): its ribs are then placed by
     // fraction alone, all at station 0, and the edges are left empty, there being nothing to draw.
     double span = 0;
+    double pivot = kDefaultTwistPivot;  // % of each chord the ribs are twisted about
     std::vector<PanelRib> ribs;
     PlanLine leadingEdge;   // root to tip, fine enough to draw an ellipse smoothly
     PlanLine trailingEdge;  // root to tip: the leading edge plus the chord

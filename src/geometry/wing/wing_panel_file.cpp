@@ -26,7 +26,8 @@ const QByteArray kFirstLine = QByteArray(kFirstKey) + "=1";
 const std::set<QString>& knownKeys() {
     static const std::set<QString> keys{QStringLiteral("span"),     QStringLiteral("planform"),
                                         QStringLiteral("sweep"),    QStringLiteral("min-tip-chord"),
-                                        QStringLiteral("stations"), QStringLiteral("tip-airfoil")};
+                                        QStringLiteral("stations"), QStringLiteral("tip-airfoil"),
+                                        QStringLiteral("washout"),  QStringLiteral("pivot")};
     return keys;
 }
 
@@ -48,6 +49,10 @@ bool applyValue(const QString& key, const QString& value, WingPanel& panel) {
         } else if (key == QLatin1String("tip-airfoil")) {
             panel.tipAirfoilPath = value;
             return !value.isEmpty();
+        } else if (key == QLatin1String("washout")) {
+            panel.washout = parseWashoutOption(value);
+        } else if (key == QLatin1String("pivot")) {
+            panel.pivot = parsePivotOption(value);
         }
     } catch (const RibwrightError&) {
         return false;
@@ -109,6 +114,10 @@ QByteArray fileText(const WingPanel& panel, const QStringList& unknownLines) {
         lines << QStringLiteral("stations=") + formatStationsOption(panel.stations);
     if (!panel.tipAirfoilPath.isEmpty())
         lines << QStringLiteral("tip-airfoil=") + panel.tipAirfoilPath;
+    if (panel.washout != defaults.washout)
+        lines << QStringLiteral("washout=") + formatTwistOption(panel.washout);
+    if (panel.pivot != defaults.pivot)
+        lines << QStringLiteral("pivot=") + formatTwistOption(panel.pivot);
     lines << unknownLines;
     return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
 }

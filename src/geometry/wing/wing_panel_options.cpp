@@ -11,9 +11,13 @@
 #include <QStringList>
 
 #include <cmath>
+#include <optional>
 
 namespace rw {
 namespace {
+
+// Beyond this a rib twisted on the board no longer reads as a washout but as a mistake.
+constexpr double kMostWashout = 20;  // degrees
 
 RibStations parseStationList(const QString& text) {
     RibStations stations;
@@ -30,6 +34,18 @@ RibStations parseStationList(const QString& text) {
     if (stations.positions.size() < 2)
         throw RibwrightError(stationsListRefusedText(text));
     return stations;
+}
+
+// A signed '.' number within [least, most]; nullopt when the text is no such number.
+std::optional<double> boundedNumber(const QString& text, double least, double most) {
+    const auto match = matchWholeOption(QStringLiteral("(-?)\\s*") + optionNumberPattern(), text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    const double magnitude = capturedNumber(match, 2);
+    const double value = match.captured(1).isEmpty() ? magnitude : -magnitude;
+    if (!(value >= least && value <= most))
+        return std::nullopt;
+    return value;
 }
 
 }  // namespace
@@ -109,6 +125,25 @@ double parsePanelLength(const QString& text, const char* option, double least) {
     if (!(value >= least))
         throw RibwrightError(panelLengthTooSmallText(name, text, least));
     return value;
+}
+
+double parseWashoutOption(const QString& text) {
+    const auto value = boundedNumber(text, -kMostWashout, kMostWashout);
+    if (!value)
+        throw RibwrightError(washoutOptionRefusedText(text, kMostWashout));
+    return *value;
+}
+
+double parsePivotOption(const QString& text) {
+    const auto value = boundedNumber(text, 0, 100);
+    if (!value)
+        throw RibwrightError(pivotOptionRefusedText(text));
+    return *value;
+}
+
+QString formatTwistOption(double value) {
+    return value < 0 ? QLatin1Char('-') + shortestOptionNumber(-value)
+                     : shortestOptionNumber(value);
 }
 
 void loadWingPanelFiles(WingPanel& panel) {

@@ -27,6 +27,13 @@ QString formatPlanformOption(PlanformKind kind, const QString& tablePath);
 // values below `least` are refused. At most six digits before the '.', a '-' sign allowed.
 double parsePanelLength(const QString& text, const char* option, double least);
 
+// The washout in degrees at the tip, leading edge down positive, from -20 to 20 ("3", "-1.5").
+double parseWashoutOption(const QString& text);
+// The twist's pivot in % of each chord from the leading edge, 0 to 100 ("25").
+double parsePivotOption(const QString& text);
+// Either value as both parsers read it back.
+QString formatTwistOption(double value);
+
 // Reads the table and the tip airfoil the panel names, so that a panel read from text is ready
 // for resolveWingPanel. Throws FileError, RibwrightError naming the file.
 void loadWingPanelFiles(WingPanel& panel);

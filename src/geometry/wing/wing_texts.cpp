@@ -56,6 +56,32 @@ QString panelLengthTooSmallText(const QString& option, const QString& text, doub
         .arg(option, text, mm(least));
 }
 
+QString washoutOptionRefusedText(const QString& text, double most) {
+    //: %1 is the text given, %2 the most degrees either way.
+    return QCoreApplication::translate(
+               "rw::wing_texts",
+               "--washout の値「%1」は -%2 から %2 までの角度 (度、前縁下げが正) にしてください")
+        .arg(text, mm(most));
+}
+
+QString pivotOptionRefusedText(const QString& text) {
+    return QCoreApplication::translate("rw::wing_texts",
+                                       "--pivot の値「%1」は翼弦の 0 から 100 (%) にしてください")
+        .arg(text);
+}
+
+QString washoutDescription() {
+    return QCoreApplication::translate(
+        "rw::wing_texts",
+        "Washout of the tip rib in degrees, leading edge down positive (-20 to 20); the ribs "
+        "between twist by their share of the span.");
+}
+
+QString pivotDescription() {
+    return QCoreApplication::translate(
+        "rw::wing_texts", "Where each rib turns when twisted, in % of its chord (25 by default).");
+}
+
 QString spanNeededText() {
     return QCoreApplication::translate(
         "rw::wing_texts", "リブの位置を mm で決めるには、翼幅 (--span) を指定してください");

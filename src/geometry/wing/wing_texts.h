@@ -13,6 +13,12 @@ QString stationsListRefusedText(const QString& text);
 QString planformOptionRefusedText();
 QString panelLengthRefusedText(const QString& option, const QString& text);
 QString panelLengthTooSmallText(const QString& option, const QString& text, double least);
+QString washoutOptionRefusedText(const QString& text, double most);
+QString pivotOptionRefusedText(const QString& text);
+
+// The command line's lines for --washout and --pivot.
+QString washoutDescription();
+QString pivotDescription();
 
 // A panel whose ribs cannot be placed.
 QString spanNeededText();

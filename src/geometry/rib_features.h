@@ -1,5 +1,6 @@
 #pragma once
 
+#include "geometry/features/jig_tabs.h"
 #include "geometry/features/lightening_holes.h"
 #include "geometry/features/sheeting.h"
 #include "geometry/features/spar_notch.h"
@@ -20,6 +21,7 @@ struct RibFeatures {
     TrailingEdgeStock trailingEdge;
     LighteningHoles holes;
     std::optional<double> minimumWeb;  // mm, kDefaultMinimumWeb unless set
+    JigTabs jigTabs;
     friend bool operator==(const RibFeatures&, const RibFeatures&) = default;
 };
 

@@ -2,6 +2,7 @@
 
 #include "geometry/compute_rib_outline.h"
 #include "geometry/features/apply_rib_features.h"
+#include "geometry/features/jig_tabs.h"
 #include "geometry/features/spar_notch.h"
 #include "geometry/geometry_texts.h"
 #include "geometry/interpolate_rib.h"
@@ -10,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <utility>
 #include <vector>
 
@@ -133,6 +135,25 @@ bool hasStraightSpar(const RibFeatures& features) {
                        [](const SparNotch& notch) { return notch.straightLine; });
 }
 
+// Every rib stands on one flat board through its jig tabs: how low the board lies takes every rib
+// as cut, so the tabs go on once all of them are. Without a panel no rib is twisted and each
+// board line runs parallel to its chord.
+void standOnBoard(RibSeries& series, const JigTabs& tabs) {
+    const double pivotPercent = series.panelSet ? series.panel.pivot : kDefaultTwistPivot;
+    const auto stanceOf = [&](const SeriesRib& rib) {
+        return RibStance{double(rib.shape.ribChord) * pivotPercent / 100, rib.twist};
+    };
+    double height = -std::numeric_limits<double>::infinity();
+    for (const SeriesRib& rib : series.ribs) {
+        height = std::max(height, leastBoardHeight(rib.piece, rib.shape.ribChord, rib.number, tabs,
+                                                   stanceOf(rib)));
+    }
+    for (SeriesRib& rib : series.ribs) {
+        rib.piece =
+            addJigTabs(rib.piece, rib.shape.ribChord, rib.number, tabs, stanceOf(rib), height);
+    }
+}
+
 }  // namespace
 
 RibSeries buildRibSeries(const AirfoilProfile& profile, const RibParameters& params,
@@ -187,6 +208,8 @@ RibSeries buildRibSeries(const AirfoilProfile& profile, const RibParameters& par
             notes.add(rib.number, ribNotes);
         }
     }
+    if (series.hasPieces && features.jigTabs.isSet())
+        standOnBoard(series, features.jigTabs);
     series.notes = notes.lines();
     return series;
 }

@@ -1,5 +1,6 @@
 #include "geometry/features/feature_units.h"
 
+#include "geometry/features/jig_tabs.h"
 #include "geometry/features/lightening_holes.h"
 #include "geometry/features/minimum_web.h"
 #include "geometry/features/sheeting.h"
@@ -10,8 +11,8 @@ namespace rw {
 
 const std::vector<RibFeatureUnit>& ribFeatureUnits() {
     static const std::vector<RibFeatureUnit> units = {
-        sparNotchUnit(),         upperSkinUnit(),       lowerSkinUnit(),
-        trailingEdgeStockUnit(), lighteningHolesUnit(), minimumWebUnit(),
+        sparNotchUnit(),       upperSkinUnit(),  lowerSkinUnit(), trailingEdgeStockUnit(),
+        lighteningHolesUnit(), minimumWebUnit(), jigTabsUnit(),
     };
     return units;
 }

@@ -138,7 +138,19 @@ bool hasStraightSpar(const RibFeatures& features) {
 // Every rib stands on one flat board through its jig tabs: how low the board lies takes every rib
 // as cut, so the tabs go on once all of them are. Without a panel no rib is twisted and each
 // board line runs parallel to its chord.
-void standOnBoard(RibSeries& series, const JigTabs& tabs) {
+void standOnBoard(RibSeries& series, const RibFeatures& features) {
+    const JigTabs& tabs = features.jigTabs;
+    for (const SeriesRib& rib : series.ribs) {
+        std::vector<ChordStretch> fromBelow;
+        for (std::size_t i = 0; i < features.sparNotches.size(); ++i) {
+            const SparNotch& notch = features.sparNotches[i];
+            if (notch.side != NotchSide::Top) {
+                fromBelow.push_back(
+                    {rib.notchCentres[i] - notch.width / 2, rib.notchCentres[i] + notch.width / 2});
+            }
+        }
+        requireTabsClearOf(fromBelow, rib.shape.ribChord, rib.number, tabs);
+    }
     const double pivotPercent = series.panelSet ? series.panel.pivot : kDefaultTwistPivot;
     const auto stanceOf = [&](const SeriesRib& rib) {
         return RibStance{double(rib.shape.ribChord) * pivotPercent / 100, rib.twist};
@@ -209,7 +221,7 @@ RibSeries buildRibSeries(const AirfoilProfile& profile, const RibParameters& par
         }
     }
     if (series.hasPieces && features.jigTabs.isSet())
-        standOnBoard(series, features.jigTabs);
+        standOnBoard(series, features);
     series.notes = notes.lines();
     return series;
 }

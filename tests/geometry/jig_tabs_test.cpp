@@ -114,6 +114,11 @@ TEST(JigTabs, RefuseATabOutsideTheRibOrOfNoWidthNamingRibAndTab) {
     // The root rib's tab reaches 4 mm past its 150 mm chord.
     EXPECT_EQ(refusal(withTabs("15,100:8")),
               jigTabOutsideRibText(1, jigTabName(2, 100), 146, 154, 0, 150));
+    // A tab would fill the notch a spar under the rib sits in; one in the top surface is apart.
+    RibFeatures overNotch = withTabs("15,85:8");
+    overNotch.sparNotches.push_back({15, false, 3, 1, NotchSide::Top});
+    overNotch.sparNotches.push_back({85, false, 3, 1, NotchSide::Bottom});
+    EXPECT_EQ(refusal(overNotch), jigTabOverNotchText(1, jigTabName(2, 85), 126, 129));
     RibFeatures noWidth = withTabs("15:8");
     noWidth.jigTabs.width = 0;
     const QString text = refusal(noWidth);

@@ -46,6 +46,15 @@ QString jigTabOutsideRibText(int ribNumber, const QString& tab, double from, dou
         .arg(QString::number(ribNumber), tab, mm(from), mm(to), mm(front), mm(back));
 }
 
+QString jigTabOverNotchText(int ribNumber, const QString& tab, double from, double to) {
+    //: %1 is the rib number, %2 the tab's name, %3 to %4 the notch in mm from the leading edge.
+    return QCoreApplication::translate(
+               "rw::jig_tab_texts",
+               "リブ %1 の%2: 前縁から %3〜%4 mm の下面の切り欠きを埋めてしまいます。タブの位置か"
+               "幅を変えてください")
+        .arg(QString::number(ribNumber), tab, mm(from), mm(to));
+}
+
 QString jigTabTwistTooSteepText(int ribNumber, double twist, double most) {
     //: %1 is the rib number, %2 its twist in degrees, %3 the most a rib may be twisted.
     return QCoreApplication::translate(

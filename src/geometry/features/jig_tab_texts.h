@@ -13,6 +13,7 @@ QString jigTabName(int index, double position);
 
 QString jigTabOutsideRibText(int ribNumber, const QString& tab, double from, double to,
                              double front, double back);
+QString jigTabOverNotchText(int ribNumber, const QString& tab, double from, double to);
 QString jigTabTwistTooSteepText(int ribNumber, double twist, double most);
 
 }  // namespace rw

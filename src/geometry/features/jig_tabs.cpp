@@ -36,14 +36,19 @@ struct TabEdges {
     double right = 0;
 };
 
-TabEdges tabEdges(const RibCut& piece, float ribChord, int ribNumber, const JigTabs& tabs,
-                  std::size_t index) {
+TabEdges tabEdges(float ribChord, int ribNumber, const JigTabs& tabs, std::size_t index) {
     const double position = tabs.positions[index];
     TabEdges edges{jigTabName(int(index) + 1, position), 0, 0};
     requirePositiveSizes({tabs.width}, ribNumber, edges.name);
     const double centre = double(ribChord) * position / 100;
     edges.left = centre - tabs.width / 2;
     edges.right = centre + tabs.width / 2;
+    return edges;
+}
+
+TabEdges tabEdges(const RibCut& piece, float ribChord, int ribNumber, const JigTabs& tabs,
+                  std::size_t index) {
+    const TabEdges edges = tabEdges(ribChord, ribNumber, tabs, index);
     const ContourSpan span = chordwiseSpan(piece.outer);
     if (!(edges.left > span.front && edges.right < span.back)) {
         throw RibwrightError(jigTabOutsideRibText(ribNumber, edges.name, edges.left, edges.right,
@@ -128,6 +133,17 @@ QString formatJigTabsOption(const JigTabs& tabs) {
     if (tabs.minHeight != kDefaultJigTabHeight)
         text += QLatin1Char(':') + shortestOptionNumber(tabs.minHeight);
     return text;
+}
+
+void requireTabsClearOf(const std::vector<ChordStretch>& cutFromBelow, float ribChord,
+                        int ribNumber, const JigTabs& tabs) {
+    for (std::size_t i = 0; i < tabs.positions.size(); ++i) {
+        const TabEdges edges = tabEdges(ribChord, ribNumber, tabs, i);
+        for (const ChordStretch& cut : cutFromBelow) {
+            if (cut.from < edges.right && cut.to > edges.left)
+                throw RibwrightError(jigTabOverNotchText(ribNumber, edges.name, cut.from, cut.to));
+        }
+    }
 }
 
 double boardLineAt(double x, double height, const RibStance& stance) {

@@ -35,6 +35,17 @@ struct RibStance {
     double twist = 0;
 };
 
+// A stretch of the chord, mm from the leading edge.
+struct ChordStretch {
+    double from = 0;
+    double to = 0;
+};
+
+// Refuses a tab over a stretch cut into the rib from below (a spar notch in the lower surface):
+// the tab would fill the notch the spar is meant to sit in. Names the rib and the tab.
+void requireTabsClearOf(const std::vector<ChordStretch>& cutFromBelow, float ribChord,
+                        int ribNumber, const JigTabs& tabs);
+
 // The board `height` mm below the pivots' chord line, as a line in the rib's own frame (mm from
 // the leading edge along the chord, y up): the y of the board under `x`.
 double boardLineAt(double x, double height, const RibStance& stance);

@@ -59,8 +59,9 @@ TEST(JigTabs, ReadTheirFormWriteItBackAndRefuseTheRest) {
     EXPECT_EQ(formatJigTabsOption(two), QStringLiteral("15,85:8"));
     EXPECT_EQ(parseJigTabsOption(formatJigTabsOption(three)), three);
 
-    for (const char* text : {"15,85", "15,85:0", "101:8", "15,,85:8", "15:8:0", "-5:8", "15:8x2",
-                             ":8", "15,85:8:4:2"}) {
+    for (const char* text :
+         {"15,85", "15,85:0", "101:8", "15,,85:8", "15:8:0", "-5:8", "15:8x2", ":8", "15,85:8:4:2",
+          "1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21:1"}) {
         try {
             parseJigTabsOption(QString::fromLatin1(text));
             ADD_FAILURE() << text << " was read";

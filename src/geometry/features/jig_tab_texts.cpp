@@ -1,5 +1,7 @@
 #include "geometry/features/jig_tab_texts.h"
 
+#include "geometry/features/jig_tabs.h"
+
 #include <QCoreApplication>
 
 #include <cmath>
@@ -25,10 +27,11 @@ QString jigTabsOptionHelp() {
 QString jigTabsOptionRefusedText(const QString& text) {
     return QCoreApplication::translate(
                "rw::jig_tab_texts",
-               "--jig-tabs takes POS,POS:WIDTH[:MIN_HEIGHT], positions in % of the chord (0 to "
-               "100), width and least height in mm above 0, such as 15,85:8 or 15,50,85:6:4; "
-               "not '%1'")
-        .arg(text);
+               "--jig-tabs takes POS,POS:WIDTH[:MIN_HEIGHT], up to %2 positions in % of the chord "
+               "(0 to 100), width and least height in mm above 0, such as 15,85:8 or "
+               "15,50,85:6:4; not '%1'")
+        .arg(text)
+        .arg(kMaxJigTabs);
 }
 
 QString jigTabName(int index, double position) {

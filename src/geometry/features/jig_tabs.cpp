@@ -117,6 +117,8 @@ JigTabs parseJigTabsOption(const QString& text) {
             throw RibwrightError(jigTabsOptionRefusedText(text));
         tabs.positions.push_back(capturedNumber(position, 1));
     }
+    if (tabs.positions.size() > kMaxJigTabs)
+        throw RibwrightError(jigTabsOptionRefusedText(text));
     tabs.width = capturedNumber(match, 2);
     if (match.capturedLength(3) > 0)
         tabs.minHeight = capturedNumber(match, 3);

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <cstddef>
 #include <vector>
 
 namespace rw {
@@ -22,7 +23,10 @@ struct JigTabs {
     friend bool operator==(const JigTabs&, const JigTabs&) = default;
 };
 
-// POS,POS:WIDTH[:MIN_HEIGHT]: positions in % of the chord (any number of them, 0 to 100), the
+// The most tabs a rib takes: a rib stands on two or three; twenty leave room for long chords.
+constexpr std::size_t kMaxJigTabs = 20;
+
+// POS,POS:WIDTH[:MIN_HEIGHT]: positions in % of the chord (up to kMaxJigTabs, 0 to 100), the
 // width and the least height in mm, both above 0. Examples: 15,85:8, 15,50,85:6:4.
 // Throws RibwrightError naming --jig-tabs.
 JigTabs parseJigTabsOption(const QString& text);

@@ -175,7 +175,10 @@ double leastBoardHeight(const RibCut& piece, float ribChord, int ribNumber, cons
 RibCut addJigTabs(const RibCut& piece, float ribChord, int ribNumber, const JigTabs& tabs,
                   const RibStance& stance, double height) {
     requireStandingTwist(ribNumber, stance);
-    RibPiece tabbed(piece, ribChord, ribNumber);
+    // A tab reaches no further into the rib than its overlap, which no hole comes near: only the
+    // outer contour takes part in the union, and a rib full of round holes is not put through the
+    // polygon library again for nothing.
+    RibPiece tabbed(RibCut{piece.outer, {}, {}}, ribChord, ribNumber);
     std::vector<std::pair<QPointF, QPointF>> marks = piece.marks;
     for (std::size_t i = 0; i < tabs.positions.size(); ++i) {
         const TabEdges edges = tabEdges(piece, ribChord, ribNumber, tabs, i);
@@ -184,6 +187,7 @@ RibCut addJigTabs(const RibCut& piece, float ribChord, int ribNumber, const JigT
                            QPointF(edges.right, lowerContourAt(piece, edges.right)));
     }
     RibCut result = tabbed.cut();
+    result.holes = piece.holes;
     result.marks = std::move(marks);
     return result;
 }

@@ -22,14 +22,15 @@ namespace {
 // A tab reaches this far into the rib above its lower contour, so that it joins the rib as one
 // piece yet stays clear of a lightening hole, which keeps at least half a millimetre of web.
 constexpr double kTabOverlap = 0.25;  // mm
-// A rib turned further than this would stand on its tabs' corners rather than on their feet.
+// Turned further, a rib's board line runs so steeply that its tabs grow longer than the rib is
+// deep; no wing is twisted anywhere near this.
 constexpr double kMostStandingTwist = 45;  // degrees
 
 double radians(double degrees) {
     return degrees * std::numbers::pi / 180;
 }
 
-// The stretch of the chord one tab covers on one rib, checked against the piece.
+// The stretch of the chord one tab covers on one rib, and its name for the refusals.
 struct TabEdges {
     QString name;
     double left = 0;

@@ -14,6 +14,8 @@ frame (from its chord line's first point, along it: a rib turned half round read
                         (as wide as high per character) inside its own part, clear of its holes;
                         SVG: the labels rendered alone by librsvg, every glyph pixel inside its
                         part;
+  --jig-tabs 20,70:6    cut DXF and SVG: each rib's two tab cut-off lines engraved, 6 mm along the
+                        chord, both ends on the contour;
   --nest                on a 915 x 76 strip one sheet (rows take two); on 600 x 300 with --kerf
                         0.2 every part keeps the 5 mm gap to every other part and to the edges
                         (shapely distances of the cut contours and chord lines), ezdxf audits the
@@ -95,17 +97,18 @@ def dxf_ribs(path):
     """The ribs of a cut DXF in file order: each rib's CUT polylines, then its MARK lines (the
     chord line first) and its label."""
     doc, _ = recover.readfile(path)
-    ribs, rings, chord = [], [], None
+    ribs, rings, lines = [], [], []
     for e in doc.modelspace():
         if e.dxftype() == "POLYLINE":
             rings.append(Polygon([(v.dxf.location.x, v.dxf.location.y) for v in e.vertices]))
-        elif e.dxftype() == "LINE" and chord is None:
-            chord = ((e.dxf.start.x, e.dxf.start.y), (e.dxf.end.x, e.dxf.end.y))
+        elif e.dxftype() == "LINE":
+            lines.append(((e.dxf.start.x, e.dxf.start.y), (e.dxf.end.x, e.dxf.end.y)))
         elif e.dxftype() == "TEXT":
-            rib = Rib(rings, chord, e.dxf.text, False)
+            rib = Rib(rings, lines[0], e.dxf.text, False)
             rib.text_at, rib.text_height = (e.dxf.insert.x, e.dxf.insert.y), e.dxf.height
+            rib.lines = lines
             ribs.append(rib)
-            rings, chord = [], None
+            rings, lines = [], []
     return ribs
 
 
@@ -123,8 +126,9 @@ def svg_ribs(path):
         if mark is None:
             continue
         rings = [Polygon(svg_points(sub)) for sub in cut.find(SVG + "path").get("d").split("M")[1:]]
-        chord = svg_points(mark.find(SVG + "path").get("d"))
-        ribs.append(Rib(rings, chord, mark.find(SVG + "text").text, True))
+        lines = [svg_points(path.get("d")) for path in mark.findall(SVG + "path")]
+        ribs.append(Rib(rings, lines[0], mark.find(SVG + "text").text, True))
+        ribs[-1].lines = lines
     return ribs
 
 
@@ -207,6 +211,18 @@ def check_svg_labels(path, ribs, folder):
            (len(dark), stray))
 
 
+def check_marks(name, ribs, tabs, width):
+    """The features' marks (a jig tab's cut-off line) are engraved: lines not upright, running
+    `width` mm along the chord with both ends on the rib's outer contour."""
+    counts = []
+    for rib in ribs:
+        on_contour = lambda p: rib.sheet_outer.exterior.distance(Point(p)) <= 0.001
+        counts.append(sum(1 for a, b in rib.lines[1:] if abs(abs(b[0] - a[0]) - width) <= 0.01
+                          and on_contour(a) and on_contour(b)))
+    expect(ribs and counts == [tabs] * len(ribs),
+           "%s: %d tab cut-off lines engraved on each rib, found %s" % (name, tabs, counts))
+
+
 def check_gaps(name, ribs, stock):
     drawn = [r.drawn() for r in ribs]
     near = [(a.label, b.label) for i, a in enumerate(ribs) for j, b in enumerate(ribs)
@@ -257,6 +273,11 @@ def main():
                                                ("--svg", at("k2.svg"))])
         check_kerf("cut DXF --kerf 0.2", dxf_ribs(at("k0.dxf")), dxf_ribs(at("k2.dxf")))
         check_kerf("SVG --kerf 0.2", svg_ribs(at("k0.svg")), svg_ribs(at("k2.svg")))
+
+        run_cli(cli, data, ["--jig-tabs", "20,70:6"], [("--cut-dxf", at("jig.dxf")),
+                                                       ("--svg", at("jig.svg"))])
+        check_marks("cut DXF --jig-tabs", dxf_ribs(at("jig.dxf")), 2, 6)
+        check_marks("SVG --jig-tabs", svg_ribs(at("jig.svg")), 2, 6)
 
         run_cli(cli, data, ["--sides", "both", "--stock", "900x600"],
                 [("--cut-dxf", at("both.dxf")), ("--svg", at("both.svg"))])

@@ -3,6 +3,8 @@
 #include "export/export_texts.h"
 #include "export/number_format.h"
 #include "export/print_drawing.h"
+#include "export/print_page_map.h"
+#include "export/print_texts.h"
 
 #include <QPainterPath>
 
@@ -85,6 +87,8 @@ void drawBuildingPlanPage(QPainter& painter, const PrintPlan& print, const Build
     if (page == 1) {
         print_drawing::drawCalibration(painter);
         drawTitle(painter, plan);
+        if (!print.pageMap.isEmpty())
+            print_page_map::draw(painter, print, print_texts::pageMapTitle());
     }
     drawPlan(painter, plan, shown);
     print_drawing::drawSeams(painter, print, column, row);

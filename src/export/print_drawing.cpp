@@ -1,6 +1,7 @@
 #include "export/print_drawing.h"
 
 #include "export/export_texts.h"
+#include "export/print_marks.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -11,23 +12,31 @@ namespace rw::print_drawing {
 namespace {
 
 const QColor kMarkColour(120, 120, 120);
+// Coloured, so that a mark reads apart from the black lines of the parts it keeps clear of and
+// from the red chords and blue spars.
+const QColor kRegistrationColour(170, 0, 170);
 constexpr double kSeamWidth = 0.15;  // mm, the dashed trimming lines
 constexpr int kEm = 100;             // text is set at this pixel size and scaled to millimetres
 
 QFont printFont() {
     QFont font(QStringLiteral("Noto Sans CJK JP"));
     font.setPixelSize(kEm);
+    // Shaped, the font's digits and Latin letters become alternate glyphs that its character map
+    // does not name, and a PDF reader copying or searching the text finds nothing. Unshaped they
+    // are the plain glyphs, as wide.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 
 // A cross in a circle, drawn the same on both pages of an overlap so that they can be laid
 // over each other.
 void registrationMark(QPainter& painter, QPointF centre) {
-    painter.setPen(penMm(Qt::black, 0.15));
+    const double reach = kRegistrationMarkReach;
+    painter.setPen(penMm(kRegistrationColour, 0.15));
     painter.setBrush(Qt::NoBrush);
-    painter.drawEllipse(centre, 3, 3);
-    painter.drawLine(centre - QPointF(5, 0), centre + QPointF(5, 0));
-    painter.drawLine(centre - QPointF(0, 5), centre + QPointF(0, 5));
+    painter.drawEllipse(centre, 0.6 * reach, 0.6 * reach);
+    painter.drawLine(centre - QPointF(reach, 0), centre + QPointF(reach, 0));
+    painter.drawLine(centre - QPointF(0, reach), centre + QPointF(0, reach));
 }
 
 // The seams of `count` tiles that cross tile `tile`: a seam runs along the middle of the overlap
@@ -78,6 +87,12 @@ void drawCalibration(QPainter& painter) {
     drawText(painter, QPointF(x + 28.4, y + 15), 3, QStringLiteral("1 inch (25.4 mm)"));
 }
 
+double calibrationWidth() {
+    return std::max({textWidth(4, export_texts::printAtFullScale()),
+                     103 + textWidth(3, QStringLiteral("100 mm")),
+                     28.4 + textWidth(3, QStringLiteral("1 inch (25.4 mm)"))});
+}
+
 // Only what lies on the page is drawn, so a plan of many pages costs no more per page than a
 // plan of few.
 void drawSeams(QPainter& painter, const PrintPlan& plan, int column, int row) {
@@ -99,16 +114,12 @@ void drawSeams(QPainter& painter, const PrintPlan& plan, int column, int row) {
         const double y = plan.horizontalSeam(r);
         painter.drawLine(QPointF(shown.left(), y), QPointF(shown.right(), y));
     }
-    for (int c = vertical.first; c <= vertical.last; ++c) {
-        for (int r = std::max(0, row - 1); r <= row; ++r) {
-            if (r == row)
-                registrationMark(painter, QPointF(plan.verticalSeam(c), shown.center().y()));
-            if (r + 1 < plan.rows)
-                registrationMark(painter, QPointF(plan.verticalSeam(c), plan.horizontalSeam(r)));
-        }
+    const double reach = kRegistrationMarkReach;
+    const QRectF near = shown.adjusted(-reach, -reach, reach, reach);
+    for (const QPointF& mark : plan.marks) {
+        if (near.contains(mark))
+            registrationMark(painter, mark);
     }
-    for (int r = horizontal.first; r <= horizontal.last; ++r)
-        registrationMark(painter, QPointF(shown.center().x(), plan.horizontalSeam(r)));
 }
 
 void drawPageLabel(QPainter& painter, const PrintPlan& plan, const QString& label) {

@@ -33,9 +33,11 @@ double textWidth(double heightMm, const QString& text);
 // The bars a builder measures before cutting: 100 mm and one inch, filled, with the instruction
 // to print at 100 %, in the top left of the sheet (PrintPlan::kCalibrationHeight tall).
 void drawCalibration(QPainter& painter);
+// How wide the bars and their texts run, millimetres.
+double calibrationWidth();
 
-// Dashed trimming lines along the middle of the overlaps that page (column, row) shows, with
-// registration marks where they cross; in sheet millimetres.
+// Dashed trimming lines along the middle of the overlaps that page (column, row) shows, with the
+// plan's registration marks on them; in sheet millimetres.
 void drawSeams(QPainter& painter, const PrintPlan& plan, int column, int row);
 
 // The label above the tile of the page.

@@ -1,11 +1,16 @@
 #include "export/print_plan.h"
 
 #include "export/export_texts.h"
+#include "export/print_drawing.h"
+#include "export/print_marks.h"
+#include "export/print_page_map.h"
+#include "export/print_pages.h"
 #include "platform/errors.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace rw {
 namespace {
@@ -25,24 +30,55 @@ double tilesFor(double length, double tile) {
 struct Candidate {
     PrintPlan plan;
     double pages = 0;  // columns times rows, before either is known to fit an int
+    int whole = 0;     // ribs no seam crosses
 };
+
+// Where the page map fits beside the bars on page 1; empty where the page is too narrow.
+QRectF pageMapBesideBars(const PrintPlan& plan) {
+    const QSizeF map = print_page_map::size();
+    const double left = PrintPlan::kRibGap + print_drawing::calibrationWidth() + PrintPlan::kRibGap;
+    if (left + map.width() + PrintPlan::kRibGap > plan.tileOnPage().width())
+        return {};
+    return QRectF(QPointF(left, PrintPlan::kRibGap), map);
+}
+
+// Places the page map beside the bars, or under them on a narrow page; returns the height
+// page 1 keeps free above the ribs.
+double placePageMap(PrintPlan& plan) {
+    plan.pageMap = pageMapBesideBars(plan);
+    if (!plan.pageMap.isEmpty())
+        return PrintPlan::kCalibrationHeight;
+    const QSizeF map = print_page_map::size();
+    plan.pageMap = QRectF(
+        QPointF(PrintPlan::kRibGap, PrintPlan::kRibGap + PrintPlan::kCalibrationHeight), map);
+    return PrintPlan::kCalibrationHeight + map.height() + PrintPlan::kRibGap;
+}
+
+// What page 1 shows besides the drawing: the bars and the page map. No mark goes on them.
+std::vector<QRectF> firstPageFurniture(const PrintPlan& plan) {
+    const QRectF bars(0, 0, 2 * PrintPlan::kRibGap + print_drawing::calibrationWidth(),
+                      PrintPlan::kRibGap + PrintPlan::kCalibrationHeight);
+    return {bars, plan.pageMap};
+}
 
 Candidate planFor(const std::vector<WorkshopRib>& ribs, QSizeF paper, bool landscape, int columns) {
     PrintPlan plan;
     plan.paper = paper;
     plan.landscape = landscape;
     plan.columns = columns;
-    const QRectF tile = plan.tileOnPage();
-    RowOptions options;
-    options.width = tile.width() + (columns - 1) * stepOf(tile.width());
-    options.height = std::numeric_limits<double>::infinity();
-    options.gap = PrintPlan::kRibGap;
-    options.reservedTop = PrintPlan::kCalibrationHeight;
-    options.captionHeight = PrintPlan::kCaptionHeight;
-    plan.layout = placeInRows(ribs, options);
-    const double rows = tilesFor(plan.layout.sheetSize.height(), tile.height());
+    const double reserved = placePageMap(plan);
+    plan.layout = print_pages::placeRibs(ribs, plan, reserved);
+    const double rows = tilesFor(plan.layout.sheetSize.height(), plan.tileOnPage().height());
     plan.rows = int(std::min(rows, double(PrintPlan::kMaxPages) + 1));
-    return {std::move(plan), rows * columns};
+    const int whole = print_pages::ribsKeptWhole(plan);
+    return {std::move(plan), rows * columns, whole};
+}
+
+// More ribs whole first, then fewer pages; on a tie the earlier candidate stays.
+bool better(const Candidate& a, const Candidate& b) {
+    if (a.whole != b.whole)
+        return a.whole > b.whole;
+    return a.pages < b.pages;
 }
 
 }  // namespace
@@ -50,6 +86,14 @@ Candidate planFor(const std::vector<WorkshopRib>& ribs, QSizeF paper, bool lands
 QRectF PrintPlan::tileOnPage() const {
     return QRectF(kMargin, kMargin + kLabelBand, paper.width() - 2 * kMargin,
                   paper.height() - 2 * kMargin - kLabelBand);
+}
+
+QRectF PrintPlan::trimmedTile(int column, int row) const {
+    const QRectF tile = tileOnSheet(column, row);
+    return QRectF(QPointF(column == 0 ? tile.left() : verticalSeam(column - 1),
+                          row == 0 ? tile.top() : horizontalSeam(row - 1)),
+                  QPointF(column + 1 == columns ? tile.right() : verticalSeam(column),
+                          row + 1 == rows ? tile.bottom() : horizontalSeam(row)));
 }
 
 QRectF PrintPlan::tileOnSheet(int column, int row) const {
@@ -70,7 +114,7 @@ PrintPlan planPrint(const std::vector<WorkshopRib>& ribs, QSizeF portraitPaper) 
     double widest = 0;
     for (const WorkshopRib& rib : ribs) widest = std::max(widest, rib.footprint.width());
 
-    Candidate best;
+    std::optional<Candidate> best;
     double fewestPages = std::numeric_limits<double>::infinity();
     for (bool landscape : {false, true}) {
         const QSizeF paper = landscape ? portraitPaper.transposed() : portraitPaper;
@@ -82,17 +126,20 @@ PrintPlan planPrint(const std::vector<WorkshopRib>& ribs, QSizeF portraitPaper) 
         }
         for (int columns = int(fewest); columns < int(fewest) + 3; ++columns) {
             Candidate candidate = planFor(ribs, paper, landscape, columns);
-            if (candidate.pages < fewestPages) {
-                fewestPages = candidate.pages;
+            fewestPages = std::min(fewestPages, candidate.pages);
+            if (candidate.pages <= PrintPlan::kMaxPages && (!best || better(candidate, *best)))
                 best = std::move(candidate);
-            }
         }
     }
-    if (fewestPages > PrintPlan::kMaxPages) {
+    if (!best) {
         throw RibwrightError(export_texts::tooManyPrintedPages(QString::number(fewestPages, 'f', 0),
                                                                PrintPlan::kMaxPages));
     }
-    return best.plan;
+    PrintPlan plan = std::move(best->plan);
+    std::vector<QRectF> keepClear = firstPageFurniture(plan);
+    for (const WorkshopRib& rib : plan.layout.ribs) keepClear.push_back(print_pages::ribBox(rib));
+    plan.marks = placeRegistrationMarks(plan, keepClear);
+    return plan;
 }
 
 PrintPlan planSheetPrint(QSizeF sheet, QSizeF portraitPaper) {
@@ -116,6 +163,10 @@ PrintPlan planSheetPrint(QSizeF sheet, QSizeF portraitPaper) {
         throw RibwrightError(export_texts::tooManyBuildingPlanPages(
             QString::number(fewestPages, 'f', 0), PrintPlan::kMaxPages));
     }
+    // The plan keeps the top of its sheet for the bars and its title only: the map goes where
+    // it fits beside the bars, or is left out.
+    best.pageMap = pageMapBesideBars(best);
+    best.marks = placeRegistrationMarks(best, firstPageFurniture(best));
     return best;
 }
 

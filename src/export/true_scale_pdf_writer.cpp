@@ -5,7 +5,10 @@
 #include "export/export_texts.h"
 #include "export/number_format.h"
 #include "export/print_drawing.h"
+#include "export/print_page_map.h"
+#include "export/print_pages.h"
 #include "export/print_plan.h"
+#include "export/print_texts.h"
 
 #include "platform/errors.h"
 #include "platform/text_trim.h"
@@ -42,12 +45,6 @@ QPainterPath ringPath(const WorkshopRib& rib, const MmRing& ring, bool closed) {
     return path;
 }
 
-QRectF sheetBox(const WorkshopRib& rib, double captionHeight) {
-    const QPointF topLeft = rib.onSheet(QPointF(rib.footprint.left, rib.footprint.top));
-    return QRectF(topLeft.x(), topLeft.y(), rib.footprint.width(),
-                  rib.footprint.height() + captionHeight);
-}
-
 void drawRib(QPainter& painter, const WorkshopRib& rib, const QString& airfoilName) {
     painter.setBrush(Qt::NoBrush);
     painter.setPen(penMm(kSurfaceColour, 0.2));
@@ -59,15 +56,18 @@ void drawRib(QPainter& painter, const WorkshopRib& rib, const QString& airfoilNa
     painter.setPen(penMm(Qt::black, 0.2));
     painter.drawLine(rib.onSheet(QPointF(rib.sparX, rib.sparLow)),
                      rib.onSheet(QPointF(rib.sparX, rib.sparHigh)));
+    // What the features ask to be engraved, drawn as the spar line: lines to cut or mark along.
+    for (const auto& [from, to] : rib.cut.marks)
+        painter.drawLine(rib.onSheet(from), rib.onSheet(to));
     // The chord line last, so that its ends are not hidden: it is the measure of the print.
     painter.setPen(penMm(kChordColour, 0.2));
     painter.drawLine(rib.onSheet(QPointF(0, 0)), rib.onSheet(QPointF(rib.chord, 0)));
 
-    drawText(painter, rib.onSheet(rib.numberAt), rib.numberHeight, QString::number(rib.ribNumber));
-    // The name last: where the caption is cut short, number and chord still show.
-    const QString caption = export_texts::printedRibCaption(
-        rib.ribNumber, formatGeneralNumber(std::round(rib.chord * 10.0) / 10), airfoilName);
-    const QRectF box = sheetBox(rib, PrintPlan::kCaptionHeight);
+    drawText(painter, labelOnSheet(rib), rib.numberHeight, rib.label);
+    // The name last: where the caption is cut short, label and chord still show.
+    const QString caption = print_texts::ribCaption(
+        rib.label, formatGeneralNumber(std::round(rib.chord * 10.0) / 10), airfoilName);
+    const QRectF box = print_pages::ribBox(rib);
     // The caption keeps to the rib's own width, clear of its neighbour in the row.
     drawText(painter, QPointF(box.left(), box.bottom() - 1.2), 3, caption, box.width());
 }
@@ -82,10 +82,12 @@ void drawPage(QPainter& painter, const PrintPlan& plan, int column, int row) {
     painter.save();
     painter.setClipRect(tile);
     painter.translate(tile.topLeft() - shown.topLeft());
-    if (page == 1)
+    if (page == 1) {
         print_drawing::drawCalibration(painter);
+        print_page_map::draw(painter, plan, print_texts::pageMapTitle());
+    }
     for (const WorkshopRib& rib : plan.layout.ribs) {
-        if (sheetBox(rib, PrintPlan::kCaptionHeight).adjusted(-1, -1, 1, 1).intersects(shown))
+        if (print_pages::ribBox(rib).adjusted(-1, -1, 1, 1).intersects(shown))
             drawRib(painter, rib, plan.layout.airfoilName);
     }
     print_drawing::drawSeams(painter, plan, column, row);

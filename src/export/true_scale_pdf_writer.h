@@ -8,11 +8,12 @@
 
 namespace rw {
 
-// Writes every rib of `series` at 1:1 as a vector PDF, tiled over pages of `paper` (portrait or
-// landscape, whichever takes fewer pages) with overlaps, alignment marks, page labels and a
-// calibration bar on the first page. With `withBuildingPlan` the wing panel's building plan
-// follows on pages of its own (see layOutBuildingPlan). Throws RibwrightError as
-// buildWorkshopRibs, planPrint and layOutBuildingPlan do, or when the device fails.
+// Writes every rib of `series` at 1:1 as a vector PDF on pages of `paper`, each rib that fits a
+// page whole on one page (see planPrint), with overlaps, registration marks on every seam, page
+// labels, and on the first page a calibration bar and a map of how the pages go together. With
+// `withBuildingPlan` the wing panel's building plan follows on pages of its own (see
+// layOutBuildingPlan). Throws RibwrightError as buildWorkshopRibs, planPrint and layOutBuildingPlan
+// do, or when the device fails.
 void writeTrueScalePdf(const RibJob& job, const RibSeries& series, PaperSize paper,
                        QIODevice& device, bool withBuildingPlan = false);
 

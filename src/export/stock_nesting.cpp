@@ -132,9 +132,12 @@ class StockSheet {
             if (x + part.right > stock_.width() - gap_ + 1e-9)
                 break;
             double y = upOnGrid(gap_ - part.bottom);
-            for (bool moved = true; moved && y <= highest;) {
+            // Only a place lower than the best so far counts: leftmost wins ties.
+            // Places lie on a thousandth of a millimetre.
+            const double ceiling = best ? best->y() - 0.0005 : highest + 1e-9;
+            for (bool moved = true; moved && y <= ceiling;) {
                 moved = false;
-                for (int i = 0; i < n && y <= highest; ++i) {
+                for (int i = 0; i < n && y <= ceiling; ++i) {
                     const Span& s = part.strips[i];
                     if (s.empty())
                         continue;
@@ -145,10 +148,8 @@ class StockSheet {
                         }
                     }
                 }
-                if (best && y >= best->y())
-                    break;  // no lower than a place already found: leftmost wins ties
             }
-            if (y <= highest + 1e-9 && (!best || y < best->y()))
+            if (y <= ceiling)
                 best = QPointF(x, y);
         }
         return best;

@@ -74,7 +74,7 @@ void drawTitle(QPainter& painter, const BuildingPlan& plan) {
 
 void drawBuildingPlanPage(QPainter& painter, const PrintPlan& print, const BuildingPlan& plan,
                           int column, int row) {
-    const int page = row * print.columns + column + 1;
+    const int page = print.pageNumber(column, row);
     print_drawing::drawPageLabel(
         painter, print,
         export_texts::printedPlanPageLabel(page, print.pageCount(), row + 1, column + 1));

@@ -34,6 +34,8 @@ void draw(QPainter& painter, const PrintPlan& plan, const QString& title) {
     painter.save();
     for (int row = 0; row < plan.rows; ++row) {
         for (int column = 0; column < plan.columns; ++column) {
+            if (!plan.isPrinted(column, row))  // a blank page is left out of the print
+                continue;
             const QRectF box = QRectF(origin + QPointF(column * stepX, row * stepY) * scale,
                                       QSizeF(stepX, stepY) * scale)
                                    .adjusted(kBoxInset, kBoxInset, -kBoxInset, -kBoxInset);
@@ -41,7 +43,7 @@ void draw(QPainter& painter, const PrintPlan& plan, const QString& title) {
             painter.setPen(print_drawing::penMm(Qt::black, 0.2));
             painter.setBrush(first ? QBrush(kFirstPageFill) : QBrush(Qt::NoBrush));
             painter.drawRect(box);
-            const QString number = QString::number(row * plan.columns + column + 1);
+            const QString number = QString::number(plan.pageNumber(column, row));
             const double height =
                 std::min({kLargestNumber, 0.6 * box.height(),
                           0.8 * box.width() / print_drawing::textWidth(1, number)});

@@ -140,6 +140,23 @@ WorkshopLayout placeRibs(std::vector<WorkshopRib> ribs, const PrintPlan& plan,
     return layout;
 }
 
+std::vector<bool> blankTiles(const PrintPlan& plan) {
+    std::vector<bool> blank(std::size_t(plan.columns) * plan.rows, true);
+    blank[0] = false;
+    for (int row = 0; row < plan.rows; ++row) {
+        for (int column = 0; column < plan.columns; ++column) {
+            const QRectF kept = plan.trimmedTile(column, row);
+            for (const WorkshopRib& rib : plan.layout.ribs) {
+                if (ribBox(rib).intersects(kept)) {
+                    blank[std::size_t(row) * plan.columns + column] = false;
+                    break;
+                }
+            }
+        }
+    }
+    return blank;
+}
+
 int ribsKeptWhole(const PrintPlan& plan) {
     int whole = 0;
     for (const WorkshopRib& rib : plan.layout.ribs) {

@@ -26,6 +26,10 @@ QRectF ribCell(const PrintPlan& plan, int column, int row);
 WorkshopLayout placeRibs(std::vector<WorkshopRib> ribs, const PrintPlan& plan,
                          double reservedHeight);
 
+// Row by row, the tiles of `plan` whose trimmed part shows no rib; page 1, with the bars and the
+// map, is never blank.
+std::vector<bool> blankTiles(const PrintPlan& plan);
+
 // How many placed ribs of `plan` no seam crosses.
 int ribsKeptWhole(const PrintPlan& plan);
 

@@ -70,8 +70,12 @@ Candidate planFor(const std::vector<WorkshopRib>& ribs, QSizeF paper, bool lands
     plan.layout = print_pages::placeRibs(ribs, plan, reserved);
     const double rows = tilesFor(plan.layout.sheetSize.height(), plan.tileOnPage().height());
     plan.rows = int(std::min(rows, double(PrintPlan::kMaxPages) + 1));
+    if (rows * columns > PrintPlan::kMaxPages)  // refused anyway: not worth looking for blanks
+        return {std::move(plan), rows * columns, 0};
+    plan.blank = print_pages::blankTiles(plan);
     const int whole = print_pages::ribsKeptWhole(plan);
-    return {std::move(plan), rows * columns, whole};
+    const double pages = plan.pageCount();
+    return {std::move(plan), pages, whole};
 }
 
 // More ribs whole first, then fewer pages; on a tie the earlier candidate stays.
@@ -86,6 +90,21 @@ bool better(const Candidate& a, const Candidate& b) {
 QRectF PrintPlan::tileOnPage() const {
     return QRectF(kMargin, kMargin + kLabelBand, paper.width() - 2 * kMargin,
                   paper.height() - 2 * kMargin - kLabelBand);
+}
+
+int PrintPlan::pageCount() const {
+    return columns * rows - int(std::count(blank.begin(), blank.end(), true));
+}
+
+bool PrintPlan::isPrinted(int column, int row) const {
+    const std::size_t tile = std::size_t(row) * columns + column;
+    return tile >= blank.size() || !blank[tile];
+}
+
+int PrintPlan::pageNumber(int column, int row) const {
+    const std::size_t tile = std::size_t(row) * columns + column;
+    const std::size_t before = std::min(tile, blank.size());
+    return int(tile - std::count(blank.begin(), blank.begin() + before, true)) + 1;
 }
 
 QRectF PrintPlan::trimmedTile(int column, int row) const {

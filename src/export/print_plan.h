@@ -24,6 +24,9 @@ struct PrintPlan {
     std::vector<QPointF> marks;
     // Where page 1 shows the map of the pages, sheet millimetres; empty for none.
     QRectF pageMap;
+    // Row by row, the tiles left out of the print because nothing lies on them; empty when every
+    // tile is printed.
+    std::vector<bool> blank;
 
     static constexpr double kMargin = 10;             // every office printer reaches this far
     static constexpr double kOverlap = 12;            // at least 10 mm to tape over
@@ -39,7 +42,11 @@ struct PrintPlan {
     // number of ribs is a slip, and the print would only fill the printer's tray.
     static constexpr int kMaxPages = 500;
 
-    int pageCount() const { return columns * rows; }
+    // Pages printed: the tiles less the blank ones.
+    int pageCount() const;
+    bool isPrinted(int column, int row) const;
+    // The number page (column, row) is printed as, from 1, counting printed pages row by row.
+    int pageNumber(int column, int row) const;
     // Where a tile lies on its page.
     QRectF tileOnPage() const;
     // The part of the virtual sheet that page (column, row) shows.

@@ -74,7 +74,7 @@ void drawRib(QPainter& painter, const WorkshopRib& rib, const QString& airfoilNa
 
 void drawPage(QPainter& painter, const PrintPlan& plan, int column, int row) {
     const QRectF tile = plan.tileOnPage();
-    const int page = row * plan.columns + column + 1;
+    const int page = plan.pageNumber(column, row);
     print_drawing::drawPageLabel(
         painter, plan, export_texts::printedPageLabel(page, plan.pageCount(), row + 1, column + 1));
 
@@ -126,6 +126,8 @@ void writeTrueScalePdf(const RibJob& job, const RibSeries& series, PaperSize pap
     painter.scale(print_drawing::kUnitsPerMm, print_drawing::kUnitsPerMm);
     for (int row = 0; row < plan.rows; ++row) {
         for (int column = 0; column < plan.columns; ++column) {
+            if (!plan.isPrinted(column, row))
+                continue;
             if (row + column > 0)
                 writer.newPage();
             drawPage(painter, plan, column, row);

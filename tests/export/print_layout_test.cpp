@@ -79,8 +79,8 @@ QRectF markBox(QPointF centre) {
 }  // namespace
 
 // Every rib as short as the chosen page is wide lies on one page, off every seam; the pages are
-// filled one after the other from the root; no two ribs overlap; an A4 page turns for ribs of
-// 220 mm that a portrait page would split.
+// filled one after the other from the root; no two ribs overlap; every page a rib shows on is
+// printed; an A4 page turns for ribs of 220 mm that a portrait page would split.
 TEST(PrintLayout, RibsThatFitAPageStayWholeAndInOrder) {
     for (const Case& c : kCases) {
         const PrintPlan plan = planFor(c);
@@ -102,6 +102,13 @@ TEST(PrintLayout, RibsThatFitAPageStayWholeAndInOrder) {
             EXPECT_GE(box.left(), 0);
             EXPECT_LE(box.right(), plan.tileOnSheet(plan.columns - 1, 0).right());
             EXPECT_LE(box.bottom(), plan.tileOnSheet(0, plan.rows - 1).bottom());
+            // Blank pages are left out, never one with a part of a rib on it.
+            for (int row = 0; row < plan.rows; ++row) {
+                for (int column = 0; column < plan.columns; ++column) {
+                    if (box.intersects(plan.trimmedTile(column, row)))
+                        EXPECT_TRUE(plan.isPrinted(column, row)) << "rib " << i + 1;
+                }
+            }
             for (std::size_t j = 0; j < i; ++j)
                 EXPECT_FALSE(box.intersects(print_pages::ribBox(plan.layout.ribs[j])));
         }

@@ -29,7 +29,7 @@ double tilesFor(double length, double tile) {
 
 struct Candidate {
     PrintPlan plan;
-    double pages = 0;  // columns times rows, before either is known to fit an int
+    double pages = 0;  // pages printed; the tiles, before they are known to fit an int
     int whole = 0;     // ribs no seam crosses
 };
 
@@ -70,7 +70,9 @@ Candidate planFor(const std::vector<WorkshopRib>& ribs, QSizeF paper, bool lands
     plan.layout = print_pages::placeRibs(ribs, plan, reserved);
     const double rows = tilesFor(plan.layout.sheetSize.height(), plan.tileOnPage().height());
     plan.rows = int(std::min(rows, double(PrintPlan::kMaxPages) + 1));
-    if (rows * columns > PrintPlan::kMaxPages)  // refused anyway: not worth looking for blanks
+    // Beyond a ream of tiles the blanks are not looked for, so that a slip in the chord costs no
+    // more than the refusal; such a plan counts every tile.
+    if (rows * columns > PrintPlan::kMaxPages)
         return {std::move(plan), rows * columns, 0};
     plan.blank = print_pages::blankTiles(plan);
     const int whole = print_pages::ribsKeptWhole(plan);

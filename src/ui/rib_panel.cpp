@@ -172,6 +172,58 @@ void RibPanel::applyWingPanel() {
     }
     chordsByTableNote_->setText(byTable ? wing_panel_texts::chordsByTableNote() : QString());
     ribCountList_->setToolTip(byStations ? wing_panel_texts::ribCountByStationsHint() : QString());
+    showPanelValues(byTable, byStations);
+}
+
+namespace {
+
+// Gives `field` the panel's text, keeping what the user typed the first time; gives the typed
+// text back once the panel no longer decides the field.
+template <typename SetText>
+void overrule(std::optional<QString>& typed, const QString& current,
+              const std::optional<QString>& decided, SetText setText) {
+    if (decided) {
+        if (!typed)
+            typed = current;
+        setText(*decided);
+    } else if (typed) {
+        setText(*typed);
+        typed.reset();
+    }
+}
+
+}  // namespace
+
+// The greyed fields show what the panel makes of them, so the sheet's notes and the proposed
+// file names tell the ribs that are cut rather than a value the panel overrules.
+void RibPanel::showPanelValues(bool byTable, bool byStations) {
+    const QChar separator = desktop_.decimalSeparator();
+    const auto typedNumber = [&](double value) {
+        QString text = QString::number(value, 'g', 7);
+        return text.replace(QLatin1Char('.'), separator);
+    };
+    std::optional<QString> root, tip, count;
+    try {
+        double span = wingPanel_.halfSpan.value_or(0);
+        if (byTable && !wingPanel_.sections.empty()) {
+            if (span <= 0)
+                span = wingPanel_.sections.back().span;
+            root = typedNumber(planformAt(wingPanel_, span, 0, 0, 0).chord);
+            tip = typedNumber(planformAt(wingPanel_, span, 0, 0, span).chord);
+        }
+        if (byStations) {
+            const int fieldCount = ribCountList_->currentText().toInt();
+            count = QString::number(ribStations(wingPanel_.stations, span, fieldCount).size());
+        }
+    } catch (const RibwrightError&) {
+        // A panel that cannot be placed says so when the sheet is drawn; the fields stay.
+    }
+    overrule(typedRootChord_, rootChordEdit_->text(), root,
+             [&](const QString& text) { rootChordEdit_->setText(text); });
+    overrule(typedTipChord_, tipChordEdit_->text(), tip,
+             [&](const QString& text) { tipChordEdit_->setText(text); });
+    overrule(typedRibCount_, ribCountList_->currentText(), count,
+             [&](const QString& text) { ribCountList_->setEditText(text); });
 }
 
 // The picker opens with whatever colour was last chosen in it, not the swatch's own colour.

@@ -87,6 +87,11 @@ class RibPanel : public PanelWidget {
     QCheckBox* planBox_ = nullptr;
     RibFeatures features_;
     WingPanel wingPanel_;
+    // What the user had typed in the fields the panel now fills; given back when it lets go.
+    std::optional<QString> typedRootChord_;
+    std::optional<QString> typedTipChord_;
+    std::optional<QString> typedRibCount_;
+    void showPanelValues(bool byTable, bool byStations);
     // Each export button with the format it writes.
     std::vector<std::pair<QPushButton*, OutputFormat>> exportButtons_;
 };

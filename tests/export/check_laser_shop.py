@@ -19,8 +19,8 @@ frame (from its chord line's first point, along it: a rib turned half round read
   --nest                on a 915 x 76 strip one sheet (rows take two); on 600 x 300 with --kerf
                         0.2 every part keeps the 5 mm gap to every other part and to the edges
                         (shapely distances of the cut contours and chord lines), ezdxf audits the
-                        file clean, librsvg renders the SVG, half the ribs are turned, and the
-                        height used is at most 1.1 x that of a greedy bottom-left fill computed
+                        file clean, librsvg renders the SVG, half the ribs are turned, each
+                        label's box (upright) lies inside its part, and the height used is at most 1.1 x that of a greedy bottom-left fill computed
                         here of the same outlines in the same order.
 Exits 77 (skipped) when a reader is missing.
 """
@@ -174,15 +174,17 @@ def check_kerf(name, nominal, kerfed):
             min(b for _, b in widths), max(b for _, b in widths)))
 
 
-def check_dxf_labels(ribs):
-    wanted = ["R%d" % n for n in range(1, RIBS + 1)] + ["L%d" % n for n in range(1, RIBS + 1)]
-    expect([r.label for r in ribs] == wanted, "sides both: labels R1..R14 then L1..L14, got %s" %
-           [r.label for r in ribs][:4])
-    outside = [r.label for r in ribs
-               if not r.part().contains(box(r.text_at[0], r.text_at[1],
-                                            r.text_at[0] + len(r.label) * r.text_height,
-                                            r.text_at[1] + r.text_height))]
-    expect(not outside, "sides both, DXF: every label's box inside its part, not %s" % outside)
+def check_dxf_labels(name, ribs, wanted):
+    expect([r.label for r in ribs] == wanted, "%s: labels %s..%s, got %s" %
+           (name, wanted[0], wanted[-1], [r.label for r in ribs][:4]))
+    boxes = [box(r.text_at[0], r.text_at[1], r.text_at[0] + len(r.label) * r.text_height,
+                 r.text_at[1] + r.text_height) for r in ribs]
+    outside = [r.label for r, b in zip(ribs, boxes) if not r.part().contains(b)]
+    expect(not outside, "%s: every label's box inside its part, not %s" % (name, outside))
+    # Where the piece has room, as here, the label keeps clear of the chord and spar lines.
+    crossing = [r.label for r, b in zip(ribs, boxes)
+                if any(LineString(line).intersects(b) for line in r.lines)]
+    expect(not crossing, "%s: no label crosses its rib's lines, not %s" % (name, crossing))
 
 
 def check_svg_labels(path, ribs, folder):
@@ -281,7 +283,9 @@ def main():
 
         run_cli(cli, data, ["--sides", "both", "--stock", "900x600"],
                 [("--cut-dxf", at("both.dxf")), ("--svg", at("both.svg"))])
-        check_dxf_labels(dxf_ribs(at("both.dxf")))
+        check_dxf_labels("sides both, DXF", dxf_ribs(at("both.dxf")),
+                         ["R%d" % n for n in range(1, RIBS + 1)] +
+                         ["L%d" % n for n in range(1, RIBS + 1)])
         check_svg_labels(at("both.svg"), svg_ribs(at("both.svg")), folder)
 
         run_cli(cli, data, ["--stock", "915x76"], [("--cut-dxf", at("rows.dxf"))])
@@ -306,6 +310,8 @@ def main():
                "600 x 300 nested: %d ribs, %d turned" % (len(nested),
                                                          sum(r.turned for r in nested)))
         check_gaps("600 x 300 nested", nested, (600, 300))
+        # Upright on a turned rib too.
+        check_dxf_labels("600 x 300 nested", nested, [str(n) for n in range(1, RIBS + 1)])
         used = max(r.drawn().bounds[3] for r in nested) + GAP
         reference = bottom_left_height(nested, 600)
         expect(used <= 1.1 * reference, "600 x 300 nested: %.1f mm high, a bottom-left fill "

@@ -29,7 +29,7 @@ void checkDrawing(const OutputSource& source) {
 // panel's span and a plan of too many pages.
 void checkPrint(const OutputSource& source) {
     const QSizeF paper = portraitPaperSize(source.options.paper);
-    planPrint(buildWorkshopRibs(source.series), paper);
+    planPrint(buildWorkshopRibs(source.series, source.options), paper);
     if (source.options.plan)
         planSheetPrint(layOutBuildingPlan(source.series).sheetSize, paper);
 }
@@ -70,8 +70,7 @@ QStringList saveDrawing(const QString& path, const OutputSource& source) {
 
 QStringList savePrint(const QString& path, const OutputSource& source) {
     writeFileAtomically(path, [&](QIODevice& out) {
-        writeTrueScalePdf(source.job, source.series, source.options.paper, out,
-                          source.options.plan);
+        writeTrueScalePdf(source.job, source.series, source.options, out);
     });
     return {path};
 }

@@ -100,11 +100,9 @@ QPageLayout pageLayoutOf(PaperSize paper, bool landscape) {
                        QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
 }
 
-}  // namespace
-
-void writeTrueScalePdf(const RibJob& job, const RibSeries& series, PaperSize paper,
-                       QIODevice& device, bool withBuildingPlan) {
-    PrintPlan plan = planPrint(buildWorkshopRibs(series), portraitPaperSize(paper));
+void writePrint(const RibJob& job, const RibSeries& series, const std::vector<WorkshopRib>& ribs,
+                PaperSize paper, QIODevice& device, bool withBuildingPlan) {
+    PrintPlan plan = planPrint(ribs, portraitPaperSize(paper));
     plan.layout.airfoilName = trimControl(job.airfoil.name);
     // Laid out before the first page, so that a plan that cannot be printed writes nothing.
     BuildingPlan buildingPlan;
@@ -144,6 +142,19 @@ void writeTrueScalePdf(const RibJob& job, const RibSeries& series, PaperSize pap
         }
     }
     painter.end();
+}
+
+}  // namespace
+
+void writeTrueScalePdf(const RibJob& job, const RibSeries& series, PaperSize paper,
+                       QIODevice& device, bool withBuildingPlan) {
+    writePrint(job, series, buildWorkshopRibs(series), paper, device, withBuildingPlan);
+}
+
+void writeTrueScalePdf(const RibJob& job, const RibSeries& series, const OutputOptions& options,
+                       QIODevice& device) {
+    writePrint(job, series, buildWorkshopRibs(series, options), options.paper, device,
+               options.plan);
 }
 
 }  // namespace rw

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "export/output_options.h"
 #include "export/paper_size.h"
 #include "geometry/rib_series.h"
 #include "sheet/rib_job.h"
@@ -16,5 +17,10 @@ namespace rw {
 // do, or when the device fails.
 void writeTrueScalePdf(const RibJob& job, const RibSeries& series, PaperSize paper,
                        QIODevice& device, bool withBuildingPlan = false);
+
+// The same print with the ribs of every side and copy `options` ask for, labelled as on the laser
+// files (see buildWorkshopRibs), on the options' paper, with the building plan when they ask.
+void writeTrueScalePdf(const RibJob& job, const RibSeries& series, const OutputOptions& options,
+                       QIODevice& device);
 
 }  // namespace rw

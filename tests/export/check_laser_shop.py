@@ -13,7 +13,7 @@ frame (from its chord line's first point, along it: a rib turned half round read
   --sides both          cut DXF: 28 ribs labelled R1..R14 then L1..L14, each label's text box
                         (as wide as high per character) inside its own part, clear of its holes;
                         SVG: the labels rendered alone by librsvg, every glyph pixel inside its
-                        part;
+                        part; PDF: pdftotext gives every label;
   --jig-tabs 20,70:6    cut DXF and SVG: each rib's two tab cut-off lines engraved, 6 mm along the
                         chord, both ends on the contour;
   --nest                on a 915 x 76 strip one sheet (rows take two); on 600 x 300 with --kerf
@@ -264,8 +264,8 @@ def main():
     if len(sys.argv) != 3:
         print(__doc__)
         return 2
-    if not shutil.which("rsvg-convert") or not shutil.which("convert"):
-        print("SKIP: rsvg-convert or convert is not installed")
+    if not all(shutil.which(tool) for tool in ("rsvg-convert", "convert", "pdftotext")):
+        print("SKIP: rsvg-convert, convert or pdftotext is not installed")
         return 77
     cli, data = sys.argv[1:]
     with tempfile.TemporaryDirectory() as folder:
@@ -282,7 +282,13 @@ def main():
         check_marks("SVG --jig-tabs", svg_ribs(at("jig.svg")), 2, 6)
 
         run_cli(cli, data, ["--sides", "both", "--stock", "900x600"],
-                [("--cut-dxf", at("both.dxf")), ("--svg", at("both.svg"))])
+                [("--cut-dxf", at("both.dxf")), ("--svg", at("both.svg")),
+                 ("--pdf", at("both.pdf"))])
+        text = subprocess.run(["pdftotext", at("both.pdf"), "-"], capture_output=True,
+                              text=True).stdout.split()
+        missing = [label for label in ["R%d" % n for n in range(1, RIBS + 1)] +
+                   ["L%d" % n for n in range(1, RIBS + 1)] if label not in text]
+        expect(not missing, "sides both, PDF: every label in the text, not %s" % missing)
         check_dxf_labels("sides both, DXF", dxf_ribs(at("both.dxf")),
                          ["R%d" % n for n in range(1, RIBS + 1)] +
                          ["L%d" % n for n in range(1, RIBS + 1)])

@@ -25,22 +25,6 @@ WingPanel panelWith(PlanformKind planform, std::optional<double> span, const QSt
     return panel;
 }
 
-// The height of one surface of `profile` at `x`: the upper surface runs from the first point to
-// the leading edge, the lower one on from there.
-double heightAt(const AirfoilProfile& profile, double x, bool upper) {
-    const auto leadingEdge =
-        int(std::min_element(profile.x.begin(), profile.x.end()) - profile.x.begin());
-    const int from = upper ? 0 : leadingEdge;
-    const int to = upper ? leadingEdge : profile.pointCount() - 1;
-    for (int i = from; i < to; ++i) {
-        const double a = profile.x[i], b = profile.x[i + 1];
-        if ((a - x) * (b - x) <= 0 && a != b)
-            return profile.y[i] + (profile.y[i + 1] - profile.y[i]) * (x - a) / (b - a);
-    }
-    ADD_FAILURE() << "no point at x = " << x;
-    return 0;
-}
-
 }  // namespace
 
 TEST(WingPanel, StraightCountedRibsAreTheSeriesChordForChord) {
@@ -74,23 +58,17 @@ TEST(WingPanel, StationsByEveryEndAtTheTipWithoutASliverBay) {
               (std::vector<double>{0, 100, 200, 300, 400}));
 }
 
-TEST(WingPanel, EllipticalChordsFollowTheEllipseDownToTheLeastTip) {
+// The chords themselves are measured from outside on the cut DXF; here what the files do not
+// show: where the leading edge goes, and the least tip.
+TEST(WingPanel, EllipticalPanelKeepsItsQuarterChordLineStraight) {
     WingPanel panel = panelWith(PlanformKind::Elliptical, 500, QStringLiteral("every:50"));
     panel.minTipChord = 30;
     panel.sweep = 10;
     const ResolvedPanel resolved = resolveWingPanel(panel, test::section2412(), 200, 0, 0);
-    ASSERT_EQ(resolved.ribs.size(), 11u);
-    for (const PanelRib& rib : resolved.ribs) {
-        SCOPED_TRACE(rib.station);
-        const double f = rib.station / 500;
-        const double chord = std::max(200 * std::sqrt(1 - f * f), 30.0);
-        EXPECT_NEAR(rib.chord, chord, 1e-9);
-        // The quarter-chord line is straight, swept 10 mm at the tip.
-        EXPECT_NEAR(rib.leadingEdge + rib.chord / 4, 50 + 10 * f, 1e-9);
-    }
+    for (const PanelRib& rib : resolved.ribs)
+        EXPECT_NEAR(rib.leadingEdge + rib.chord / 4, 50 + 10 * rib.station / 500, 1e-9);
     EXPECT_EQ(resolved.ribs.back().chord, 30);
     EXPECT_GE(resolved.leadingEdge.size(), 90u);
-    EXPECT_EQ(resolved.trailingEdge.back().y - resolved.leadingEdge.back().y, 30);
 
     panel.minTipChord = 0;  // the tip rib would have no chord
     EXPECT_THROW(resolveWingPanel(panel, test::section2412(), 200, 0, 0), RibwrightError);
@@ -129,20 +107,11 @@ TEST(WingPanel, BothTableFormsReadToTheSameSectionsInterpolatedAlongTheSpan) {
     EXPECT_THROW(resolveWingPanel(panel, root, 1, 1, 0), RibwrightError);
 }
 
-TEST(AirfoilBlend, HalfwayHasTheMeanCamberAndThickness) {
+// The mean camber and thickness halfway are measured from outside on the cut DXF.
+TEST(AirfoilBlend, KeepsTheLoopOrderAndBothEnds) {
     const AirfoilProfile cambered = test::section2412();
     const AirfoilProfile symmetric = test::nacaProfile(0, 0, 0.12, 50);
     const AirfoilProfile half = blendAirfoils(cambered, symmetric, 0.5);
-    auto camber = [](const AirfoilProfile& p) {
-        return (heightAt(p, 0.3, true) + heightAt(p, 0.3, false)) / 2;
-    };
-    auto thickness = [](const AirfoilProfile& p) {
-        return heightAt(p, 0.3, true) - heightAt(p, 0.3, false);
-    };
-    const double meanCamber = (camber(cambered) + camber(symmetric)) / 2;
-    const double meanThickness = (thickness(cambered) + thickness(symmetric)) / 2;
-    EXPECT_NEAR(camber(half), meanCamber, 0.01 * meanCamber);
-    EXPECT_NEAR(thickness(half), meanThickness, 0.01 * meanThickness);
     // Loop order kept: trailing edge, upper surface, leading edge at 0, lower surface.
     EXPECT_EQ(half.x.front(), 1.0f);
     EXPECT_EQ(half.x.back(), 1.0f);

@@ -42,11 +42,16 @@ rw::RibJob panelJob() {
     return rw::readRibJob(settings, airfoil, lastRead).job;
 }
 
-void writeWholePanel(benchmark::State& state) {
+void writeWholePanel(benchmark::State& state, bool laserShop) {
     const rw::RibJob typed = panelJob();
     QTemporaryDir folder;
     rw::OutputOptions options;
     options.plan = true;
+    if (laserShop) {
+        options.nest = true;
+        options.kerf = 0.2;
+        options.sides = rw::RibSides::Both;
+    }
     for (auto _ : state) {
         rw::RibJob job = typed;
         const rw::RibSeries series = rw::buildJobSeries(job, rw::SeriesPieces::Always);
@@ -64,7 +69,13 @@ void writeWholePanel(benchmark::State& state) {
 
 }  // namespace
 
-BENCHMARK(writeWholePanel)
+BENCHMARK_CAPTURE(writeWholePanel, plain, false)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+// Both sides nested on the stock with the kerf: 80 parts. Target: within 1 s.
+BENCHMARK_CAPTURE(writeWholePanel, nested_both_sides_kerf, true)
     ->Unit(benchmark::kMillisecond)
     ->MeasureProcessCPUTime()
     ->Repetitions(5)

@@ -6,6 +6,8 @@ packages=(
   # build
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
+  # lupdate and lrelease for the English translation
+  qt6-l10n-tools
   zlib1g-dev libjpeg62-turbo-dev
   # polygon booleans and offsets for the closed cut contours
   libpolyclipping-dev

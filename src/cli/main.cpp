@@ -6,14 +6,51 @@
 #include "cli/offscreen_toolkit.h"
 #include "cli/toolkit_messages.h"
 #include "platform/errors.h"
+#include "platform/language_texts.h"
 #include "platform/native_path.h"
+#include "platform/ui_language.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLocale>
 
 #include <algorithm>
 #include <cstdio>
 #include <new>
+
+namespace {
+
+// Takes "--lang CODE" or "--lang=CODE" out of the arguments (the last one counts) before the
+// parser sees them: the language must be installed before the parser builds its help texts.
+// Nothing is taken after "--", where every argument is a file.
+struct LanguageArgument {
+    bool given = false;
+    QString value;
+};
+
+LanguageArgument takeLanguageArgument(QStringList& arguments) {
+    LanguageArgument found;
+    const QString option = QStringLiteral("--lang");
+    for (int i = 1; i < arguments.size();) {
+        const QString& argument = arguments.at(i);
+        if (argument == QLatin1String("--"))
+            break;
+        if (argument == option) {
+            found.given = true;
+            found.value = i + 1 < arguments.size() ? arguments.at(i + 1) : QString();
+            arguments.remove(i, std::min<qsizetype>(2, arguments.size() - i));
+        } else if (argument.startsWith(option + QLatin1Char('='))) {
+            found.given = true;
+            found.value = argument.mid(option.size() + 1);
+            arguments.remove(i);
+        } else {
+            ++i;
+        }
+    }
+    return found;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     // File names are bytes: each argument keeps the bytes it was given, UTF-8 or not.
@@ -28,6 +65,16 @@ int main(int argc, char** argv) {
 
     rw::cli::CliStream out(stdout);
     rw::cli::CliStream err(stderr);
+    const LanguageArgument languageArgument = takeLanguageArgument(arguments);
+    const auto optionLanguage = rw::uiLanguageFromName(languageArgument.value);
+    rw::installUiLanguage(
+        *QCoreApplication::instance(),
+        optionLanguage.value_or(rw::uiLanguageFromEnvironment().value_or(rw::UiLanguage::Japanese)),
+        QCoreApplication::applicationDirPath());
+    if (languageArgument.given && !optionLanguage) {
+        err << rw::language_texts::unknownLanguageOption(languageArgument.value) << '\n';
+        return rw::cli::kUsage;
+    }
     // Numbers typed on the command line follow the user's locale, as in the window's fields.
     const QString point = QLocale().decimalPoint();
     const QChar separator = point.isEmpty() ? QLatin1Char('.') : point.at(0);

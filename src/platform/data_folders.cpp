@@ -1,5 +1,7 @@
 #include "platform/data_folders.h"
 
+#include "platform/ui_language.h"
+
 #include <QCoreApplication>
 #include <QDir>
 
@@ -19,7 +21,11 @@ DataFolders dataFoldersFromExeDir(const QString& exeDir) {
     f.pdfDir = f.dataDir + sep + QStringLiteral("pdf");
     f.svgDir = f.dataDir + sep + QStringLiteral("svg");
     f.helpDir = f.dataDir + sep + QStringLiteral("help");
-    f.helpFile = f.helpDir + sep + QStringLiteral("HELP_ribwright.html");
+    // The help page is read in the language of the rest of the window.
+    f.helpFile =
+        f.helpDir + sep +
+        (activeUiLanguage() == UiLanguage::English ? QStringLiteral("HELP_ribwright_en.html")
+                                                   : QStringLiteral("HELP_ribwright.html"));
     f.lastDataFile = f.dataDir + sep + QStringLiteral("lastdata.txt");
     return f;
 }

@@ -17,7 +17,7 @@ struct DataFolders {
     QString pdfDir;  // true-scale prints
     QString svgDir;  // laser files
     QString helpDir;
-    QString helpFile;
+    QString helpFile;  // the page of the active interface language
     QString lastDataFile;
 };
 

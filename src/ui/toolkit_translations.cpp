@@ -7,10 +7,13 @@
 
 namespace rw {
 
-QTranslator* installToolkitTranslations(QCoreApplication& app) {
+QTranslator* installToolkitTranslations(QCoreApplication& app, UiLanguage language) {
+    // The desktop's own locale must not pick the files: the window is in one language only.
+    const QLocale locale = language == UiLanguage::English
+                               ? QLocale(QLocale::English, QLocale::UnitedStates)
+                               : QLocale(QLocale::Japanese, QLocale::Japan);
     auto* translator = new QTranslator(&app);
-    if (!translator->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
-                          QStringLiteral("_"),
+    if (!translator->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         delete translator;
         return nullptr;

@@ -348,6 +348,16 @@ const std::vector<ControlSpec>& settingsColumnControls() {
          marked(
              QT_TRANSLATE_NOOP("rw::control_table", "PDFの最後に翼平面の組立図 (原寸) を付けます")),
          false},
+        // Left of 戻る, just above the workshop outputs it shapes and under the other dialogs'
+        // buttons: how the laser files cut and lay out the ribs. The column keeps its height.
+        {"WorkshopButton",
+         K::Button,
+         "Panel2",
+         {13, 487, 90, 25},
+         marked(QT_TRANSLATE_NOOP("rw::control_table", "工作設定...")),
+         marked(QT_TRANSLATE_NOOP(
+             "rw::control_table",
+             "レーザー用ファイルのカーフ、左右、組数、部品の間隔、詰めて並べるかを設定します"))},
     };
     return rows;
 }

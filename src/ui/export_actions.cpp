@@ -4,6 +4,8 @@
 #include "export/output_name.h"
 #include "export/paper_size.h"
 #include "export/stale_sheets.h"
+#include "export/stock_usage.h"
+#include "platform/errors.h"
 #include "sheet/job_series.h"
 #include "ui/main_window.h"
 #include "ui/rib_panel.h"
@@ -29,6 +31,16 @@ QString proposedName(const RibJob& job, const OutputFormatRow& format,
     if (format.id == OutputFormat::Pdf)
         name += QLatin1Char('_') + paperSizeName(options.paper);
     return name + format.extension;
+}
+
+// How much stock the laser files just written take, said with the question that follows them.
+// The files are written: a layout that cannot be told again leaves the question alone.
+QString stockUseLine(const OutputSource& source) {
+    try {
+        return stockUsageLine(source.job, source.series, source.options);
+    } catch (const RibwrightError&) {
+        return QString();
+    }
 }
 
 }  // namespace
@@ -70,9 +82,13 @@ void MainWindow::exportSheet(OutputFormat id) {
     const QStringList written = format.save(*path, source);
     if (written.isEmpty())
         return;
-    if (format.stockSheets)
+    QString question = format.openQuestion();
+    if (format.stockSheets) {
         removeStaleSheets(*path, int(written.size()));
-    if (!desktop_.askYesNo(format.openQuestion()))
+        if (const QString used = stockUseLine(source); !used.isEmpty())
+            question = used + QLatin1Char('\n') + question;
+    }
+    if (!desktop_.askYesNo(question))
         return;
     openOnDesktop(*path);
     if (format.backToAirfoilView) {

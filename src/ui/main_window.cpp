@@ -100,6 +100,7 @@ void MainWindow::connectViews() {
     onSignal(ribPanel_, &RibPanel::helpRequested, &MainWindow::openHelpPage);
     onSignal(ribPanel_, &RibPanel::ribDetailsRequested, &MainWindow::editRibDetails);
     onSignal(ribPanel_, &RibPanel::wingPanelRequested, &MainWindow::editWingPanel);
+    onSignal(ribPanel_, &RibPanel::workshopRequested, &MainWindow::editWorkshopSettings);
 }
 
 // A resize that arrives while another action waits on a message is redrawn once that action is
@@ -131,6 +132,7 @@ void MainWindow::startUp() {
     centreOnDesktop();
     loadRibDetails();
     loadWingPanel();
+    loadWorkshopSettings();
     loadAirfoilText(folders_.lastDataFile);
     // A message raised by the text ran its own event loop before the window reached the screen,
     // and the size laid down meanwhile missed the frame; lay it down again at the next paint.

@@ -19,9 +19,12 @@ class PanelWidget;
 class RibDetailsDialog;
 class RibPanel;
 class WingPanelDialog;
+class WorkshopDialog;
+struct JigTabs;
 struct RibFeatures;
 struct WingPanel;
 struct WingPanelBasis;
+struct WorkshopSettings;
 
 // The program's one window. It shows either the airfoil view or the rib sheet view (the sheet
 // with its settings column), holds the state every action leaves behind, and carries out what
@@ -97,14 +100,21 @@ class MainWindow : public QWidget {
     // (rib_details_actions.cpp).
     void loadRibDetails();
     void editRibDetails();
-    void checkRibDetails(const RibFeatures& features) const;
+    void checkRibDetails(const RibFeatures& features, const WingPanel* panel = nullptr) const;
     void takeRibDetails(const RibFeatures& features);
+    void keepRibDetails(const RibFeatures& features);
 
     // The wing panel: remembered in the data folder, set in its dialog (wing_panel_actions.cpp).
     void loadWingPanel();
     void editWingPanel();
     WingPanelBasis wingPanelBasis() const;
-    void takeWingPanel(const WingPanel& panel);
+    void takeWingPanel(const WingPanel& panel, const JigTabs& tabs);
+
+    // The laser shop's settings: remembered in the data folder, set in their dialog
+    // (workshop_actions.cpp).
+    void loadWorkshopSettings();
+    void editWorkshopSettings();
+    void takeWorkshopSettings(const WorkshopSettings& settings);
 
     Desktop& desktop_;
     DataFolders folders_;
@@ -126,6 +136,7 @@ class MainWindow : public QWidget {
     RibPanel* ribPanel_ = nullptr;
     QPointer<RibDetailsDialog> ribDetailsDialog_;  // while it is open
     QPointer<WingPanelDialog> wingPanelDialog_;    // while it is open
+    QPointer<WorkshopDialog> workshopDialog_;      // while it is open
 };
 
 }  // namespace rw

@@ -1,6 +1,7 @@
 // The rib details: loaded from the data folder at start, set in their dialog, saved when it is
 // accepted, and handed to the engine with the rest of the settings column.
 #include "geometry/rib_features_file.h"
+#include "geometry/wing/wing_panel.h"
 #include "platform/errors.h"
 #include "sheet/job_series.h"
 #include "sheet/rib_job.h"
@@ -39,16 +40,20 @@ void MainWindow::editRibDetails() {
     dialog->open();
 }
 
-// The features are cut into every rib of the series as the settings column stands, so a notch
-// deeper than a rib or a spar beyond a chord is refused in the dialog with the message the
-// outputs would give. Settings the column cannot read yet leave that to the next redraw.
-void MainWindow::checkRibDetails(const RibFeatures& features) const {
+// The features are cut into every rib of the series as the settings column stands (with
+// `panel`, the wing panel about to be taken, when given), so a notch deeper than a rib or a spar
+// beyond a chord is refused in the dialog with the message the outputs would give. Settings the
+// column cannot read yet leave that to the next redraw.
+void MainWindow::checkRibDetails(const RibFeatures& features, const WingPanel* panel) const {
     if (features == RibFeatures{} || state_.airfoil.profile.pointCount() == 0)
         return;
     LastReadSettings lastRead = state_.carried.lastRead;
+    RibSettings settings = ribPanel_->snapshot();
+    if (panel)
+        settings.panel = *panel;
     RibJobRead read;
     try {
-        read = readRibJob(ribPanel_->snapshot(), state_.airfoil, lastRead);
+        read = readRibJob(settings, state_.airfoil, lastRead);
     } catch (const RibwrightError&) {
         return;
     }
@@ -58,10 +63,17 @@ void MainWindow::checkRibDetails(const RibFeatures& features) const {
     buildJobSeries(read.job, SeriesPieces::WhenFeatured);
 }
 
-// The features are in use from now on even when the file cannot be written; the user is told,
-// and the sheet is drawn with them. A file a later version wrote may hold settings this one
-// cannot write back: it is replaced only when the user agrees.
+// The sheet is drawn with the features taken.
 void MainWindow::takeRibDetails(const RibFeatures& features) {
+    keepRibDetails(features);
+    if (state_.viewMode == ViewMode::RibSheet)
+        drawRibSheet();
+}
+
+// The features are in use from now on even when the file cannot be written; the user is told.
+// A file a later version wrote may hold settings this one cannot write back: it is replaced only
+// when the user agrees.
+void MainWindow::keepRibDetails(const RibFeatures& features) {
     ribPanel_->setFeatures(features);
     const QString path = ribFeaturesFilePath(folders_);
     if (!ribFeaturesFileIsNewer(path) || desktop_.askYesNo(ui_texts::replaceNewerRibDetailsQuestion(
@@ -72,8 +84,6 @@ void MainWindow::takeRibDetails(const RibFeatures& features) {
             desktop_.showMessage(error.text());
         }
     }
-    if (state_.viewMode == ViewMode::RibSheet)
-        drawRibSheet();
 }
 
 }  // namespace rw

@@ -226,6 +226,8 @@ void RibDetailsDialog::accept() {
     bool taken = false;
     runHandlerGuarded(desktop_, [&] {
         RibFeatures features = readRibDetailsFields(fields(), separator_);
+        // The jig tabs are set with the wing panel; this dialog keeps them as they are.
+        features.jigTabs = features_.jigTabs;
         if (check_)
             check_(features);
         features_ = std::move(features);

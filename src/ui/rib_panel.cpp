@@ -78,6 +78,7 @@ void RibPanel::buildControls() {
     stockEdit_ = control<QLineEdit>("StockEdit");
     ribDetailsButton_ = control<QPushButton>("RibDetailsButton");
     wingPanelButton_ = control<QPushButton>("WingPanelButton");
+    workshopButton_ = control<QPushButton>("WorkshopButton");
     chordsByTableNote_ = control<QLabel>("WingTableNote");
     planBox_ = control<QCheckBox>("PlanBox");
     for (const OutputFormatRow& format : outputFormats())
@@ -133,6 +134,7 @@ void RibPanel::connectControls() {
     connect(helpPanel_, &PanelWidget::clicked, this, &RibPanel::helpRequested);
     connect(ribDetailsButton_, &QPushButton::clicked, this, &RibPanel::ribDetailsRequested);
     connect(wingPanelButton_, &QPushButton::clicked, this, &RibPanel::wingPanelRequested);
+    connect(workshopButton_, &QPushButton::clicked, this, &RibPanel::workshopRequested);
 }
 
 // The tip controls belong to the taper; the tip thickness stays usable without it. A wing panel
@@ -247,6 +249,7 @@ OutputOptions RibPanel::outputOptions() const {
         throw RibwrightError(ui_texts::badStockSize(stockEdit_->text()));
     options.stock = *stock;
     options.plan = planBox_->isChecked();
+    applyWorkshopSettings(workshop_, options);
     return options;
 }
 

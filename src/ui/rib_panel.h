@@ -4,6 +4,7 @@
 #include "export/output_options.h"
 #include "sheet/rib_settings.h"
 #include "ui/panel_widget.h"
+#include "ui/workshop_settings_file.h"
 
 class QCheckBox;
 class QComboBox;
@@ -27,8 +28,8 @@ class RibPanel : public PanelWidget {
     RibSettings snapshot() const;
     // The export buttons are a hint: on after every redraw, off once a setting has changed.
     void setExportsEnabled(bool enabled);
-    // The paper and the stock for the workshop files. A stock that does not read throws
-    // RibwrightError with the message to show.
+    // The paper, the stock and the laser shop's settings for the workshop files. A stock that does
+    // not read throws RibwrightError with the message to show.
     OutputOptions outputOptions() const;
     // The rib details set in their dialog; the snapshot carries them to the engine.
     const RibFeatures& features() const { return features_; }
@@ -37,6 +38,9 @@ class RibPanel : public PanelWidget {
     // fields are greyed and say why.
     const WingPanel& wingPanel() const { return wingPanel_; }
     void setWingPanel(const WingPanel& panel);
+    // The laser shop's settings set in the workshop dialog; outputOptions() carries them.
+    const WorkshopSettings& workshop() const { return workshop_; }
+    void setWorkshop(const WorkshopSettings& settings) { workshop_ = settings; }
 
   signals:
     void redrawRequested();
@@ -45,6 +49,7 @@ class RibPanel : public PanelWidget {
     void helpRequested();
     void ribDetailsRequested();
     void wingPanelRequested();
+    void workshopRequested();
 
   private:
     void buildControls();
@@ -83,10 +88,12 @@ class RibPanel : public PanelWidget {
     QLineEdit* stockEdit_ = nullptr;
     QPushButton* ribDetailsButton_ = nullptr;
     QPushButton* wingPanelButton_ = nullptr;
+    QPushButton* workshopButton_ = nullptr;
     QLabel* chordsByTableNote_ = nullptr;
     QCheckBox* planBox_ = nullptr;
     RibFeatures features_;
     WingPanel wingPanel_;
+    WorkshopSettings workshop_;
     // What the user had typed in the fields the panel now fills; given back when it lets go.
     std::optional<QString> typedRootChord_;
     std::optional<QString> typedTipChord_;

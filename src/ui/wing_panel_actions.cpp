@@ -1,5 +1,6 @@
 // The wing panel: loaded from the data folder at start, set in its dialog, saved when it is
 // accepted, and handed to the engine with the rest of the settings column.
+#include "geometry/rib_features.h"
 #include "geometry/wing/wing_panel_file.h"
 #include "geometry/wing/wing_panel_options.h"
 #include "panel/control_table.h"
@@ -64,13 +65,26 @@ void MainWindow::editWingPanel() {
     wingPanelDialog_ = dialog;
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setPanel(ribPanel_->wingPanel());
-    connect(dialog, &QDialog::accepted, this,
-            [this, dialog] { runGuarded([&] { takeWingPanel(dialog->panel()); }); });
+    dialog->setJigTabs(ribPanel_->features().jigTabs);
+    dialog->setCheck([this](const WingPanel& panel, const JigTabs& tabs) {
+        RibFeatures features = ribPanel_->features();
+        features.jigTabs = tabs;
+        checkRibDetails(features, &panel);
+    });
+    connect(dialog, &QDialog::accepted, this, [this, dialog] {
+        runGuarded([&] { takeWingPanel(dialog->panel(), dialog->jigTabs()); });
+    });
     dialog->open();
 }
 
-// The panel is in use from now on even when the file cannot be written; the user is told.
-void MainWindow::takeWingPanel(const WingPanel& panel) {
+// The panel is in use from now on even when the file cannot be written; the user is told. The
+// jig tabs go to the rib details, whose file keeps them.
+void MainWindow::takeWingPanel(const WingPanel& panel, const JigTabs& tabs) {
+    if (!(tabs == ribPanel_->features().jigTabs)) {
+        RibFeatures features = ribPanel_->features();
+        features.jigTabs = tabs;
+        keepRibDetails(features);
+    }
     ribPanel_->setWingPanel(panel);
     const QString path = wingPanelFilePath(folders_);
     try {

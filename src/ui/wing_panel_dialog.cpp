@@ -1,6 +1,7 @@
 #include "ui/wing_panel_dialog.h"
 
 #include "desktop/desktop.h"
+#include "geometry/features/option_numbers.h"
 #include "geometry/wing/wing_panel_options.h"
 #include "platform/errors.h"
 #include "ui/control_factory.h"
@@ -8,6 +9,7 @@
 #include "ui/ui_texts.h"
 #include "ui/wing_panel_texts.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -57,6 +59,7 @@ WingPanelDialog::WingPanelDialog(Desktop& desktop, WingPanelBasis basis, QWidget
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildFields());
+    layout->addWidget(buildTwistFields());
     QLabel* note = label(this, "SparNote", wing_panel_texts::sparNote());
     note->setWordWrap(true);
     layout->addWidget(note);
@@ -66,9 +69,10 @@ WingPanelDialog::WingPanelDialog(Desktop& desktop, WingPanelBasis basis, QWidget
     layout->addWidget(buildButtons());
 
     for (QLineEdit* field : {halfSpanEdit_, sweepEdit_, minTipChordEdit_, tableEdit_, stationsEdit_,
-                             tipAirfoilEdit_}) {
+                             tipAirfoilEdit_, washoutEdit_, pivotEdit_}) {
         connect(field, &QLineEdit::textChanged, this, [this] { redraw(); });
     }
+    connect(jigTabsBox_, &QCheckBox::toggled, this, [this] { enableChosenFields(); });
     connect(planformList_, &QComboBox::currentIndexChanged, this, [this] {
         enableChosenFields();
         redraw();
@@ -125,6 +129,43 @@ QWidget* WingPanelDialog::buildFields() {
     return box;
 }
 
+// The twist and the tabs the ribs stand on while the twisted panel is built.
+QWidget* WingPanelDialog::buildTwistFields() {
+    auto* layout = new QGridLayout;
+    QGroupBox* box = makeGroupBox(this, "TwistGroup", QRect(), wing_panel_texts::twistGroup());
+    layout->setContentsMargins(10, 16, 10, 8);
+    box->setLayout(layout);
+
+    washoutEdit_ = edit(box, "WashoutEdit", kNumberWidth);
+    pivotEdit_ = edit(box, "PivotEdit", kNumberWidth);
+    pivotEdit_->setPlaceholderText(formatTwistOption(kDefaultTwistPivot));
+    jigTabsBox_ = makeCheckBox(box, "JigTabsBox", QRect(), wing_panel_texts::jigTabsBox(), false);
+    tabPositionsEdit_ = edit(box, "JigTabPositionsEdit", kNumberWidth * 2);
+    tabPositionsEdit_->setPlaceholderText(wing_panel_texts::jigTabPositionsPlaceholder());
+    tabWidthEdit_ = edit(box, "JigTabWidthEdit", kNumberWidth);
+    tabMinHeightEdit_ = edit(box, "JigTabMinHeightEdit", kNumberWidth);
+    tabMinHeightEdit_->setPlaceholderText(shortestOptionNumber(kDefaultJigTabHeight));
+
+    layout->addWidget(label(box, "WashoutLabel", wing_panel_texts::washoutLabel()), 0, 0);
+    layout->addWidget(washoutEdit_, 0, 1);
+    layout->addWidget(label(box, "PivotLabel", wing_panel_texts::pivotLabel()), 0, 2);
+    layout->addWidget(pivotEdit_, 0, 3);
+    layout->addWidget(jigTabsBox_, 1, 0, 1, 2);
+    layout->addWidget(label(box, "JigTabPositionsLabel", wing_panel_texts::jigTabPositionsLabel()),
+                      1, 2);
+    layout->addWidget(tabPositionsEdit_, 1, 3);
+    layout->addWidget(label(box, "JigTabWidthLabel", wing_panel_texts::jigTabWidthLabel()), 2, 0);
+    layout->addWidget(tabWidthEdit_, 2, 1);
+    layout->addWidget(label(box, "JigTabMinHeightLabel", wing_panel_texts::jigTabMinHeightLabel()),
+                      2, 2);
+    layout->addWidget(tabMinHeightEdit_, 2, 3);
+    QLabel* note = label(box, "JigTabsNote", wing_panel_texts::jigTabsNote());
+    note->setWordWrap(true);
+    layout->addWidget(note, 3, 0, 1, 5);
+    layout->setColumnStretch(4, 1);
+    return box;
+}
+
 QWidget* WingPanelDialog::buildButtons() {
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
@@ -138,7 +179,10 @@ QWidget* WingPanelDialog::buildButtons() {
     layout->addStretch();
     layout->addWidget(ok);
     layout->addWidget(cancel);
-    connect(reset, &QPushButton::clicked, this, [this] { showFields(WingPanelFields{}); });
+    connect(reset, &QPushButton::clicked, this, [this] {
+        showFields(WingPanelFields{});
+        showTabFields(JigTabFields{});
+    });
     connect(ok, &QPushButton::clicked, this, &WingPanelDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &WingPanelDialog::reject);
     return row;
@@ -150,11 +194,29 @@ void WingPanelDialog::setPanel(const WingPanel& panel) {
     showFields(wingPanelFields(panel, separator_));
 }
 
+void WingPanelDialog::setJigTabs(const JigTabs& tabs) {
+    jigTabs_ = tabs;
+    showTabFields(jigTabFields(tabs, separator_));
+}
+
+void WingPanelDialog::showTabFields(const JigTabFields& fields) {
+    jigTabsBox_->setChecked(fields.on);
+    tabPositionsEdit_->setText(fields.positions);
+    tabWidthEdit_->setText(fields.width);
+    tabMinHeightEdit_->setText(fields.minHeight);
+    enableChosenFields();
+}
+
+JigTabFields WingPanelDialog::tabFields() const {
+    return {jigTabsBox_->isChecked(), tabPositionsEdit_->text(), tabWidthEdit_->text(),
+            tabMinHeightEdit_->text()};
+}
+
 void WingPanelDialog::showFields(const WingPanelFields& fields) {
     // One redraw for the whole set, not one per field.
     const QSignalBlocker blocker(planformList_);
     for (QLineEdit* field : {halfSpanEdit_, sweepEdit_, minTipChordEdit_, tableEdit_, stationsEdit_,
-                             tipAirfoilEdit_}) {
+                             tipAirfoilEdit_, washoutEdit_, pivotEdit_}) {
         field->blockSignals(true);
     }
     halfSpanEdit_->setText(fields.halfSpan);
@@ -166,8 +228,10 @@ void WingPanelDialog::showFields(const WingPanelFields& fields) {
     tableEdit_->setText(fields.tablePath);
     stationsEdit_->setText(fields.stations);
     tipAirfoilEdit_->setText(fields.tipAirfoilPath);
+    washoutEdit_->setText(fields.washout);
+    pivotEdit_->setText(fields.pivot);
     for (QLineEdit* field : {halfSpanEdit_, sweepEdit_, minTipChordEdit_, tableEdit_, stationsEdit_,
-                             tipAirfoilEdit_}) {
+                             tipAirfoilEdit_, washoutEdit_, pivotEdit_}) {
         field->blockSignals(false);
     }
     enableChosenFields();
@@ -183,6 +247,8 @@ WingPanelFields WingPanelDialog::fields() const {
     fields.tablePath = tableEdit_->text();
     fields.stations = stationsEdit_->text();
     fields.tipAirfoilPath = tipAirfoilEdit_->text();
+    fields.washout = washoutEdit_->text();
+    fields.pivot = pivotEdit_->text();
     return fields;
 }
 
@@ -195,6 +261,8 @@ void WingPanelDialog::enableChosenFields() {
     minTipChordEdit_->setEnabled(kind == PlanformKind::Elliptical);
     halfSpanEdit_->setPlaceholderText(
         kind == PlanformKind::Table ? wing_panel_texts::halfSpanPlaceholder() : QString());
+    for (QLineEdit* field : {tabPositionsEdit_, tabWidthEdit_, tabMinHeightEdit_})
+        field->setEnabled(jigTabsBox_->isChecked());
 }
 
 void WingPanelDialog::browse(QLineEdit* edit, const QString& filter) {
@@ -231,11 +299,15 @@ void WingPanelDialog::accept() {
     runHandlerGuarded(desktop_, [&] {
         // The files are read again: they may have changed since the drawing read them.
         WingPanel panel = readPanel(true);
+        JigTabs tabs = readJigTabFields(tabFields(), separator_);
         if (isWingPanelSet(panel)) {
             resolveWingPanel(panel, basis_.rootAirfoil, basis_.rootChord, basis_.tipChord,
                              basis_.ribCount);
         }
+        if (check_)
+            check_(panel, tabs);
         panel_ = std::move(panel);
+        jigTabs_ = std::move(tabs);
         taken = true;
     });
     if (taken)

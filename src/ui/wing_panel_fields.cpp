@@ -35,6 +35,26 @@ double readLength(const QString& typed, QChar separator, const QString& field, c
     }
 }
 
+// Degrees or a percentage typed with the locale's separator, read by the command line's parser;
+// empty gives `empty`.
+double readTwist(const QString& typed, QChar separator, const QString& field,
+                 double (*parse)(const QString&), const QString& refused, double empty) {
+    const QString text = typed.trimmed();
+    if (text.isEmpty())
+        return empty;
+    QString dotted = text;
+    dotted.replace(separator, QLatin1Char('.'));
+    bool isNumber = false;
+    dotted.toDouble(&isNumber);
+    if (!isNumber)
+        throw RibwrightError(ui_texts::notANumber(field, text));
+    try {
+        return parse(dotted);
+    } catch (const RibwrightError&) {
+        throw RibwrightError(refused);
+    }
+}
+
 }  // namespace
 
 WingPanelFields wingPanelFields(const WingPanel& panel, QChar separator) {
@@ -50,6 +70,11 @@ WingPanelFields wingPanelFields(const WingPanel& panel, QChar separator) {
     if (!(panel.stations == RibStations{}))
         fields.stations = formatStationsOption(panel.stations);
     fields.tipAirfoilPath = panel.tipAirfoilPath;
+    const WingPanel defaults;
+    if (panel.washout != defaults.washout)
+        fields.washout = formatTwistOption(panel.washout).replace(QLatin1Char('.'), separator);
+    if (panel.pivot != defaults.pivot)
+        fields.pivot = formatTwistOption(panel.pivot).replace(QLatin1Char('.'), separator);
     return fields;
 }
 
@@ -79,6 +104,12 @@ WingPanel readWingPanelFields(const WingPanelFields& fields, QChar separator) {
         }
     }
     panel.tipAirfoilPath = fields.tipAirfoilPath.trimmed();
+    panel.washout =
+        readTwist(fields.washout, separator, wing_panel_texts::washoutField(), parseWashoutOption,
+                  wing_panel_texts::badWashout(fields.washout.trimmed()), 0);
+    panel.pivot =
+        readTwist(fields.pivot, separator, wing_panel_texts::pivotField(), parsePivotOption,
+                  wing_panel_texts::badPivot(fields.pivot.trimmed()), kDefaultTwistPivot);
     return panel;
 }
 

@@ -17,6 +17,8 @@ struct WingPanelFields {
     QString tablePath;
     QString stations;        // empty: the rib count of the settings column, evenly
     QString tipAirfoilPath;  // empty: the root's airfoil all along
+    QString washout;         // degrees at the tip, leading edge down; empty: none
+    QString pivot;           // % of the chord; empty: the quarter chord
     friend bool operator==(const WingPanelFields&, const WingPanelFields&) = default;
 };
 

@@ -78,6 +78,45 @@ QString sparNote() {
         "入力します (例 50mm/30mm、25/30)。図には今の切り欠きの桁の線を示します。");
 }
 
+QString twistGroup() {
+    return QCoreApplication::translate("rw::wing_panel_texts", "捩り下げと治具タブ");
+}
+
+QString washoutLabel() {
+    return QCoreApplication::translate("rw::wing_panel_texts", "捩り下げ (°)");
+}
+
+QString pivotLabel() {
+    return QCoreApplication::translate("rw::wing_panel_texts", "回転軸 (翼弦 %)");
+}
+
+QString jigTabsBox() {
+    return QCoreApplication::translate("rw::wing_panel_texts", "治具タブを付ける");
+}
+
+QString jigTabPositionsLabel() {
+    return QCoreApplication::translate("rw::wing_panel_texts", "位置 (翼弦 %)");
+}
+
+QString jigTabPositionsPlaceholder() {
+    return QCoreApplication::translate("rw::wing_panel_texts", "例 15,85");
+}
+
+QString jigTabWidthLabel() {
+    return QCoreApplication::translate("rw::wing_panel_texts", "幅 (mm)");
+}
+
+QString jigTabMinHeightLabel() {
+    return QCoreApplication::translate("rw::wing_panel_texts", "最小高さ (mm)");
+}
+
+QString jigTabsNote() {
+    return QCoreApplication::translate(
+        "rw::wing_panel_texts",
+        "捩り下げは翼端で前縁を下げる向きが正です。治具タブは全リブを一枚の平らな板に立てる"
+        "足で、組み上げた後にけがき線で切り取ります。治具タブは「リブ詳細...」と共通の設定です");
+}
+
 QString tableFileFilter() {
     //: Pairs of a name and its patterns, all separated by |: only the names are translated.
     return QCoreApplication::translate("rw::wing_panel_texts",
@@ -117,6 +156,44 @@ QString badStations(const QString& typed) {
                "rw::wing_panel_texts",
                "リブ位置「%1」を読めません。リブ数 (例 12)、間隔 (例 every:75)、"
                "翼根からの位置 mm の並び (例 0,120,260) のいずれかで入力してください")
+        .arg(typed);
+}
+
+QString washoutField() {
+    return QCoreApplication::translate("rw::wing_panel_texts", "捩り下げ");
+}
+
+QString pivotField() {
+    return QCoreApplication::translate("rw::wing_panel_texts", "回転軸");
+}
+
+QString badWashout(const QString& typed) {
+    return QCoreApplication::translate(
+               "rw::wing_panel_texts",
+               "捩り下げ「%1」は使えません。-20 から 20 までの角度 (度) で入力してください")
+        .arg(typed);
+}
+
+QString badPivot(const QString& typed) {
+    return QCoreApplication::translate(
+               "rw::wing_panel_texts",
+               "回転軸「%1」は使えません。前縁からの翼弦の 0 から 100 % で入力してください")
+        .arg(typed);
+}
+
+QString jigTabPositionsField() {
+    return QCoreApplication::translate("rw::wing_panel_texts", "治具タブの位置");
+}
+
+QString jigTabWidthField() {
+    return QCoreApplication::translate("rw::wing_panel_texts", "治具タブの幅");
+}
+
+QString badJigTabs(const QString& typed) {
+    return QCoreApplication::translate(
+               "rw::wing_panel_texts",
+               "治具タブ「%1」を読めません。位置は翼弦の 0 から 100 % をカンマで区切って 20 個"
+               "まで (例 15,85)、幅と最小高さは 0 より大きい mm で入力してください")
         .arg(typed);
 }
 

@@ -24,6 +24,15 @@ QString stationsPlaceholder();
 QString tipAirfoilLabel();
 QString tipAirfoilPlaceholder();
 QString sparNote();
+QString twistGroup();
+QString washoutLabel();
+QString pivotLabel();
+QString jigTabsBox();
+QString jigTabPositionsLabel();
+QString jigTabPositionsPlaceholder();
+QString jigTabWidthLabel();
+QString jigTabMinHeightLabel();
+QString jigTabsNote();
 QString tableFileFilter();
 // In the drawing's place while the panel has no span to draw it along.
 QString noSpanNote();
@@ -35,6 +44,13 @@ QString minTipChordField();
 QString tableField();
 QString outOfRange(const QString& field, const QString& typed);
 QString badStations(const QString& typed);
+QString washoutField();
+QString pivotField();
+QString badWashout(const QString& typed);
+QString badPivot(const QString& typed);
+QString jigTabPositionsField();
+QString jigTabWidthField();
+QString badJigTabs(const QString& typed);
 
 // The settings column while a table gives the chords, or the stations give the rib count.
 QString chordsByTableNote();

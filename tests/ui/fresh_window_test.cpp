@@ -92,7 +92,7 @@ TEST_F(FreshWindow, ControlsFollowTheControlTable) {
     checkRows(w, airfoilViewControls());
     checkRows(w, settingsColumnControls());
     EXPECT_EQ(airfoilViewControls().size(), 15u);
-    EXPECT_EQ(settingsColumnControls().size(), 44u);
+    EXPECT_EQ(settingsColumnControls().size(), 45u);
     const RibSettings defaults = defaultRibSettings(QLatin1Char('.'));
     EXPECT_EQ(defaults.rootChordText, "150");
     EXPECT_EQ(defaults.tipChordText, "100");

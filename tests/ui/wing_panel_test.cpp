@@ -2,6 +2,7 @@
 // remembered in the data folder and handed to the engine; a planform table greys the chords.
 #include "window_fixture.h"
 
+#include "geometry/rib_features_file.h"
 #include "geometry/wing/wing_panel_file.h"
 #include "ui/rib_panel.h"
 #include "ui/wing_panel_dialog.h"
@@ -177,6 +178,67 @@ TEST_F(WingPanelWindow, ATableGreysTheChords) {
         EXPECT_TRUE(find(field)->toolTip().isEmpty()) << field;
     }
     EXPECT_TRUE(find<QLabel>("WingTableNote")->text().isEmpty());
+}
+
+// The washout, its pivot and the jig tabs go through OK with the rest of the panel: the twist
+// reaches the ribs the rib table lists, the tabs are the rib details' own, and the rib details
+// dialog keeps them when it is accepted without showing them.
+TEST_F(WingPanelWindow, TwistAndJigTabsReachTheJob) {
+    open();
+    openSheetView();
+    WingPanelDialog* dialog = openDialog();
+    ASSERT_NE(dialog, nullptr);
+    type(dialog, "HalfSpanEdit", "400");
+    type(dialog, "WashoutEdit", "40");
+    desktop.messages.clear();
+    press(dialog, "OkButton");
+    ASSERT_EQ(desktop.messages.size(), 1);
+    EXPECT_TRUE(desktop.messages.front().contains("捩り下げ「40」"));
+    EXPECT_TRUE(dialog->isVisible());
+
+    type(dialog, "WashoutEdit", "3");
+    type(dialog, "PivotEdit", "30");
+    EXPECT_FALSE(in(dialog, "JigTabWidthEdit")->isEnabled());
+    in<QCheckBox>(dialog, "JigTabsBox")->click();
+    type(dialog, "JigTabPositionsEdit", "15,85");
+    type(dialog, "JigTabWidthEdit", "8");
+    closeDialog(dialog, "OkButton");
+
+    EXPECT_DOUBLE_EQ(panel()->snapshot().panel.washout, 3);
+    EXPECT_DOUBLE_EQ(panel()->snapshot().panel.pivot, 30);
+    const JigTabs tabs{{15, 85}, 8, kDefaultJigTabHeight};
+    EXPECT_EQ(panel()->snapshot().features.jigTabs, tabs);
+    EXPECT_TRUE(readBytes(wingPanelFilePath(folders)).contains("washout=3\r\npivot=30\r\n"));
+    EXPECT_EQ(loadRibFeatures(ribFeaturesFilePath(folders)).features.jigTabs, tabs);
+
+    // The tip rib of the table carries the whole washout, the root none.
+    const QString csv = folders.spreadsheetDir + "/ribs.csv";
+    desktop.saveAnswers.push_back(csv);
+    desktop.yesNoAnswers.push_back(false);
+    click("RibTableButton");
+    const QList<QByteArray> rows = readBytes(csv).trimmed().split('\n');
+    ASSERT_GT(rows.size(), 2);
+    EXPECT_DOUBLE_EQ(rows[1].trimmed().split(',')[5].toDouble(), 0);
+    EXPECT_DOUBLE_EQ(rows.back().trimmed().split(',')[5].toDouble(), 3);
+
+    click("RibDetailsButton");
+    auto* details = window->findChild<QDialog*>("RibDetailsDialog");
+    ASSERT_NE(details, nullptr);
+    press(details, "OkButton");
+    ASSERT_TRUE(waitUntil([&] { return !window->findChild<QDialog*>("RibDetailsDialog"); }));
+    EXPECT_EQ(panel()->features().jigTabs, tabs);
+
+    // Shown again as taken; switched off, the tabs leave the rib details.
+    dialog = openDialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(in<QLineEdit>(dialog, "WashoutEdit")->text(), "3");
+    EXPECT_EQ(in<QLineEdit>(dialog, "PivotEdit")->text(), "30");
+    EXPECT_EQ(in<QLineEdit>(dialog, "JigTabPositionsEdit")->text(), "15,85");
+    in<QCheckBox>(dialog, "JigTabsBox")->click();
+    closeDialog(dialog, "OkButton");
+    EXPECT_FALSE(panel()->features().jigTabs.isSet());
+    EXPECT_DOUBLE_EQ(panel()->wingPanel().washout, 3);
+    EXPECT_FALSE(loadRibFeatures(ribFeaturesFilePath(folders)).features.jigTabs.isSet());
 }
 
 TEST_F(WingPanelWindow, ThePlanBoxAsksThePrintForThePlan) {

@@ -1,0 +1,184 @@
+#include "ui/workshop_settings_file.h"
+
+#include "export/laser_options.h"
+#include "geometry/features/option_numbers.h"
+#include "geometry/geometry_texts.h"
+#include "platform/atomic_file.h"
+#include "platform/errors.h"
+#include "platform/text_trim.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <cerrno>
+#include <new>
+#include <set>
+
+namespace rw {
+namespace {
+
+const char kFirstKey[] = "ribwright-workshop";
+const QByteArray kFirstLine = QByteArray(kFirstKey) + "=1";
+
+const std::set<QString>& knownKeys() {
+    static const std::set<QString> keys{QStringLiteral("kerf"), QStringLiteral("sides"),
+                                        QStringLiteral("copies"), QStringLiteral("gap"),
+                                        QStringLiteral("nest")};
+    return keys;
+}
+
+// Millimetres with '.', from 0 to `largest`, as the command line reads them.
+std::optional<double> millimetres(const QString& text, double largest) {
+    static const QRegularExpression pattern(QStringLiteral("^\\d{1,4}(?:\\.\\d+)?$"));
+    if (!pattern.match(text).hasMatch())
+        return std::nullopt;
+    const double mm = text.toDouble();
+    return mm <= largest ? std::optional<double>(mm) : std::nullopt;
+}
+
+// Reads one known key's value into `settings`; false when it does not read.
+bool applyValue(const QString& key, const QString& value, WorkshopSettings& settings) {
+    if (key == QLatin1String("kerf")) {
+        const auto mm = millimetres(value, kMaxKerf);
+        settings.kerf = mm.value_or(settings.kerf);
+        return mm.has_value();
+    }
+    if (key == QLatin1String("gap")) {
+        const auto mm = millimetres(value, kMaxPartGap);
+        settings.gap = mm.value_or(settings.gap);
+        return mm.has_value();
+    }
+    if (key == QLatin1String("sides")) {
+        const auto sides = value == QLatin1String("one") ? RibSides::One : ribSidesNamed(value);
+        settings.sides = sides.value_or(settings.sides);
+        return sides.has_value();
+    }
+    if (key == QLatin1String("copies")) {
+        static const QRegularExpression whole(QStringLiteral("^\\d{1,3}$"));
+        const int count = whole.match(value).hasMatch() ? value.toInt() : 0;
+        if (count < 1 || count > kMaxCopies)
+            return false;
+        settings.copies = count;
+        return true;
+    }
+    if (key == QLatin1String("nest")) {
+        if (value != QLatin1String("yes") && value != QLatin1String("no"))
+            return false;
+        settings.nest = value == QLatin1String("yes");
+        return true;
+    }
+    return false;
+}
+
+QStringList linesOf(QByteArray bytes) {
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes.remove(0, 3);
+    bytes.replace("\r\n", "\n");
+    bytes.replace('\r', '\n');
+    return QString::fromUtf8(bytes).split(QLatin1Char('\n'));
+}
+
+WorkshopSettingsRead readText(const QByteArray& bytes) {
+    WorkshopSettingsRead read;
+    const QStringList lines = linesOf(bytes);
+    std::set<QString> keysSeen;
+    int kerfLine = 0;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString line = lines[i].trimmed();
+        const qsizetype equals = line.indexOf(QLatin1Char('='));
+        const QString key = line.left(equals).trimmed();
+        if (line.isEmpty() || (i == 0 && key == QLatin1String(kFirstKey)))
+            continue;
+        if (equals > 0 && !knownKeys().count(key)) {
+            read.unknownLines.append(lines[i]);
+            continue;
+        }
+        // A value given twice is a file edited by hand: the first one stands.
+        if (equals > 0 && !keysSeen.count(key) &&
+            applyValue(key, line.mid(equals + 1).trimmed(), read.settings)) {
+            keysSeen.insert(key);
+            if (key == QLatin1String("kerf"))
+                kerfLine = int(i + 1);
+        } else {
+            read.problems.append(badLineText(int(i + 1), shortenedToken(line)));
+        }
+    }
+    // The beam's width would close the gap between the parts: the kerf line is the one left out.
+    if (read.settings.gap < read.settings.kerf) {
+        read.problems.append(badLineText(kerfLine, shortenedToken(lines[kerfLine - 1].trimmed())));
+        read.settings.kerf = WorkshopSettings{}.kerf;
+    }
+    return read;
+}
+
+QByteArray fileText(const WorkshopSettings& settings, const QStringList& unknownLines) {
+    QStringList lines{QString::fromLatin1(kFirstLine)};
+    const WorkshopSettings defaults;
+    if (settings.kerf != defaults.kerf)
+        lines << QStringLiteral("kerf=") + shortestOptionNumber(settings.kerf);
+    if (settings.sides != defaults.sides)
+        lines << QStringLiteral("sides=") + ribSidesKey(settings.sides);
+    if (settings.copies != defaults.copies)
+        lines << QStringLiteral("copies=") + QString::number(settings.copies);
+    if (settings.gap != defaults.gap)
+        lines << QStringLiteral("gap=") + shortestOptionNumber(settings.gap);
+    if (settings.nest != defaults.nest)
+        lines << QStringLiteral("nest=") +
+                     (settings.nest ? QStringLiteral("yes") : QStringLiteral("no"));
+    lines << unknownLines;
+    return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
+}
+
+}  // namespace
+
+void applyWorkshopSettings(const WorkshopSettings& settings, OutputOptions& options) {
+    options.kerf = settings.kerf;
+    options.sides = settings.sides;
+    options.copies = settings.copies;
+    options.gap = settings.gap;
+    options.nest = settings.nest;
+}
+
+QString ribSidesKey(RibSides sides) {
+    switch (sides) {
+        case RibSides::Left:
+            return QStringLiteral("left");
+        case RibSides::Right:
+            return QStringLiteral("right");
+        case RibSides::Both:
+            return QStringLiteral("both");
+        case RibSides::One:
+            break;
+    }
+    return QStringLiteral("one");
+}
+
+QString workshopSettingsFilePath(const DataFolders& folders) {
+    return folders.dataDir + QDir::separator() + QStringLiteral("workshop.txt");
+}
+
+WorkshopSettingsRead readWorkshopSettingsFile(const QString& path) {
+    if (!QFileInfo::exists(path))
+        return {};
+    try {
+        return readText(readSmallRegularFile(path, kWorkshopSettingsFileLimit));
+    } catch (const FileError& error) {
+        return {WorkshopSettings{}, {error.text().section(QLatin1Char('\n'), 0, 0)}, {}};
+    } catch (const std::bad_alloc&) {
+        return {WorkshopSettings{}, {outOfMemoryText()}, {}};
+    }
+}
+
+void writeWorkshopSettingsFile(const QString& path, const WorkshopSettings& settings,
+                               const QStringList& unknownLines) {
+    // Writing into a FIFO would wait for a reader, and a device is no place for settings.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile() && !info.isDir()) {
+        throw FileError(notARegularFileText() + QLatin1Char('\n') + QDir::toNativeSeparators(path),
+                        fileErrorCodeFromErrno(ENODEV), path, notARegularFileText());
+    }
+    writeFileAtomically(path, fileText(settings, unknownLines));
+}
+
+}  // namespace rw

@@ -140,12 +140,18 @@ QWidget* WingPanelDialog::buildTwistFields() {
     pivotEdit_ = edit(box, "PivotEdit", kNumberWidth);
     pivotEdit_->setPlaceholderText(formatTwistOption(kDefaultTwistPivot));
     jigTabsBox_ = makeCheckBox(box, "JigTabsBox", QRect(), wing_panel_texts::jigTabsBox(), false);
-    tabPositionsEdit_ = edit(box, "JigTabPositionsEdit", kNumberWidth * 2);
+    tabPositionsEdit_ = edit(box, "JigTabPositionsEdit", kNumberWidth);
     tabPositionsEdit_->setPlaceholderText(wing_panel_texts::jigTabPositionsPlaceholder());
     tabWidthEdit_ = edit(box, "JigTabWidthEdit", kNumberWidth);
     tabMinHeightEdit_ = edit(box, "JigTabMinHeightEdit", kNumberWidth);
     tabMinHeightEdit_->setPlaceholderText(shortestOptionNumber(kDefaultJigTabHeight));
+    for (QLineEdit* field : {washoutEdit_, pivotEdit_, tabWidthEdit_, tabMinHeightEdit_})
+        field->setFixedWidth(kNumberWidth);
+    tabPositionsEdit_->setFixedWidth(kNumberWidth * 3 / 2);
 
+    // Two rows and the note as the group's tooltip: the dialog stays short enough for the
+    // drawing to keep its room on a small screen.
+    box->setToolTip(wing_panel_texts::jigTabsNote());
     layout->addWidget(label(box, "WashoutLabel", wing_panel_texts::washoutLabel()), 0, 0);
     layout->addWidget(washoutEdit_, 0, 1);
     layout->addWidget(label(box, "PivotLabel", wing_panel_texts::pivotLabel()), 0, 2);
@@ -154,15 +160,12 @@ QWidget* WingPanelDialog::buildTwistFields() {
     layout->addWidget(label(box, "JigTabPositionsLabel", wing_panel_texts::jigTabPositionsLabel()),
                       1, 2);
     layout->addWidget(tabPositionsEdit_, 1, 3);
-    layout->addWidget(label(box, "JigTabWidthLabel", wing_panel_texts::jigTabWidthLabel()), 2, 0);
-    layout->addWidget(tabWidthEdit_, 2, 1);
+    layout->addWidget(label(box, "JigTabWidthLabel", wing_panel_texts::jigTabWidthLabel()), 1, 4);
+    layout->addWidget(tabWidthEdit_, 1, 5);
     layout->addWidget(label(box, "JigTabMinHeightLabel", wing_panel_texts::jigTabMinHeightLabel()),
-                      2, 2);
-    layout->addWidget(tabMinHeightEdit_, 2, 3);
-    QLabel* note = label(box, "JigTabsNote", wing_panel_texts::jigTabsNote());
-    note->setWordWrap(true);
-    layout->addWidget(note, 3, 0, 1, 5);
-    layout->setColumnStretch(4, 1);
+                      1, 6);
+    layout->addWidget(tabMinHeightEdit_, 1, 7);
+    layout->setColumnStretch(8, 1);
     return box;
 }
 

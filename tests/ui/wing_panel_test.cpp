@@ -4,6 +4,8 @@
 
 #include "geometry/rib_features_file.h"
 #include "geometry/wing/wing_panel_file.h"
+#include "platform/errors.h"
+#include "ui/jig_tab_fields.h"
 #include "ui/rib_panel.h"
 #include "ui/wing_panel_dialog.h"
 
@@ -239,6 +241,21 @@ TEST_F(WingPanelWindow, TwistAndJigTabsReachTheJob) {
     EXPECT_FALSE(panel()->features().jigTabs.isSet());
     EXPECT_DOUBLE_EQ(panel()->wingPanel().washout, 3);
     EXPECT_FALSE(loadRibFeatures(ribFeaturesFilePath(folders)).features.jigTabs.isSet());
+}
+
+// Where the locale writes decimals with a comma, the lengths take it while the positions stay a
+// comma-separated list; what the option cannot read is refused, naming the tabs.
+TEST(JigTabFields, CommaLocaleAndRefusals) {
+    const QChar comma(',');
+    const JigTabs tabs = readJigTabFields({true, "15, 50,85", "2,5", "4,5"}, comma);
+    EXPECT_EQ(tabs, (JigTabs{{15, 50, 85}, 2.5, 4.5}));
+    EXPECT_EQ(readJigTabFields(jigTabFields(tabs, comma), comma), tabs);
+    EXPECT_FALSE(readJigTabFields({false, "15,85", "8", ""}, comma).isSet());
+    for (const JigTabFields& bad :
+         {JigTabFields{true, "15,85", "8:3", ""}, JigTabFields{true, "15,185", "8", ""},
+          JigTabFields{true, "15,85", "0", ""}, JigTabFields{true, "", "8", ""}}) {
+        EXPECT_THROW(readJigTabFields(bad, comma), RibwrightError) << bad.positions.toStdString();
+    }
 }
 
 TEST_F(WingPanelWindow, ThePlanBoxAsksThePrintForThePlan) {

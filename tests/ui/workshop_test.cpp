@@ -126,5 +126,16 @@ TEST_F(WorkshopWindow, ABadLineIsNamedAndUnknownKeysKept) {
               "ribwright-workshop=1\r\ncopies=3\r\ngap=8\r\nlabel-font=serif\r\n");
 }
 
+// A kerf wider than the gap kept in the file would burn neighbouring parts together: the kerf's
+// line is named and left out, the gap stays.
+TEST_F(WorkshopWindow, AKeptKerfBeyondTheGapIsLeftOut) {
+    writeBytes(workshopSettingsFilePath(folders), "ribwright-workshop=1\nkerf=1.5\ngap=1\n");
+    open();
+    ASSERT_EQ(desktop.messages.size(), 1);
+    EXPECT_TRUE(desktop.messages[0].contains("kerf=1.5"));
+    EXPECT_DOUBLE_EQ(panel()->outputOptions().kerf, 0);
+    EXPECT_DOUBLE_EQ(panel()->outputOptions().gap, 1);
+}
+
 }  // namespace
 }  // namespace rw::test

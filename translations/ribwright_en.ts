@@ -586,6 +586,14 @@
         <source>PDFの最後に翼平面の組立図 (原寸) を付けます</source>
         <translation>Ends the PDF with the full-size building plan of the planform</translation>
     </message>
+    <message>
+        <source>工作設定...</source>
+        <translation>Workshop...</translation>
+    </message>
+    <message>
+        <source>レーザー用ファイルのカーフ、左右、組数、部品の間隔、詰めて並べるかを設定します</source>
+        <translation>Sets the laser files&apos; kerf, sides, number of sets, part gap and nesting</translation>
+    </message>
 </context>
 <context>
     <name>rw::errors</name>
@@ -998,6 +1006,35 @@
     </message>
 </context>
 <context>
+    <name>rw::language_texts</name>
+    <message>
+        <source>English</source>
+        <extracomment>A language&apos;s name as its own speakers write it, on the button that chooses it.</extracomment>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>日本語</source>
+        <extracomment>A language&apos;s name as its own speakers write it, on the button that chooses it.</extracomment>
+        <translation>日本語</translation>
+    </message>
+    <message>
+        <source>表示言語を切り替えます (次回の起動から)</source>
+        <translation>Switches the display language (from the next start)</translation>
+    </message>
+    <message>
+        <source>次回の起動から英語で表示します。</source>
+        <translation>Ribwright will be in English from the next start.</translation>
+    </message>
+    <message>
+        <source>次回の起動から日本語で表示します。</source>
+        <translation>Ribwright will be in Japanese from the next start.</translation>
+    </message>
+    <message>
+        <source>--lang takes en or ja: %1</source>
+        <translation>--lang takes en or ja: %1</translation>
+    </message>
+</context>
+<context>
     <name>rw::print_texts</name>
     <message>
         <source>ページの並び（貼り合わせ順）</source>
@@ -1242,11 +1279,11 @@
     </message>
     <message>
         <source>幅 (mm)</source>
-        <translation>Width (mm)</translation>
+        <translation>Width</translation>
     </message>
     <message>
         <source>深さ (mm)</source>
-        <translation>Depth (mm)</translation>
+        <translation>Depth</translation>
     </message>
     <message>
         <source>切り欠く面</source>
@@ -1421,67 +1458,67 @@ Overwrite it in this version&apos;s format? (With &quot;No&quot; these settings 
     </message>
     <message>
         <source>捩り下げと治具タブ</source>
-        <translation type="unfinished"></translation>
+        <translation>Washout and jig tabs</translation>
     </message>
     <message>
         <source>捩り下げ (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>Washout (°)</translation>
     </message>
     <message>
         <source>回転軸 (翼弦 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pivot (% chord)</translation>
     </message>
     <message>
         <source>治具タブを付ける</source>
-        <translation type="unfinished"></translation>
+        <translation>Add jig tabs</translation>
     </message>
     <message>
         <source>位置 (翼弦 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>Position (% chord)</translation>
     </message>
     <message>
         <source>例 15,85</source>
-        <translation type="unfinished"></translation>
+        <translation>e.g. 15,85</translation>
     </message>
     <message>
         <source>幅 (mm)</source>
-        <translation type="unfinished">Width (mm)</translation>
+        <translation>Width (mm)</translation>
     </message>
     <message>
         <source>最小高さ (mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Least height (mm)</translation>
     </message>
     <message>
         <source>捩り下げは翼端で前縁を下げる向きが正です。治具タブは全リブを一枚の平らな板に立てる足で、組み上げた後にけがき線で切り取ります。治具タブは「リブ詳細...」と共通の設定です</source>
-        <translation type="unfinished"></translation>
+        <translation>Washout is positive with the tip&apos;s leading edge down. Jig tabs are feet that stand every rib on one flat board; cut them off along the engraved line once the wing is built. The jig tabs are shared with &quot;Rib details...&quot;</translation>
     </message>
     <message>
         <source>捩り下げ</source>
-        <translation type="unfinished"></translation>
+        <translation>washout</translation>
     </message>
     <message>
         <source>回転軸</source>
-        <translation type="unfinished"></translation>
+        <translation>pivot</translation>
     </message>
     <message>
         <source>捩り下げ「%1」は使えません。-20 から 20 までの角度 (度) で入力してください</source>
-        <translation type="unfinished"></translation>
+        <translation>The washout &quot;%1&quot; cannot be used. Enter an angle from -20 to 20 (degrees)</translation>
     </message>
     <message>
         <source>回転軸「%1」は使えません。前縁からの翼弦の 0 から 100 % で入力してください</source>
-        <translation type="unfinished"></translation>
+        <translation>The pivot &quot;%1&quot; cannot be used. Enter 0 to 100 % of the chord from the leading edge</translation>
     </message>
     <message>
         <source>治具タブの位置</source>
-        <translation type="unfinished"></translation>
+        <translation>jig tab positions</translation>
     </message>
     <message>
         <source>治具タブの幅</source>
-        <translation type="unfinished"></translation>
+        <translation>jig tab width</translation>
     </message>
     <message>
         <source>治具タブ「%1」を読めません。位置は翼弦の 0 から 100 % をカンマで区切って 20 個まで (例 15,85)、幅と最小高さは 0 より大きい mm で入力してください</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot read the jig tabs &quot;%1&quot;. Enter up to 20 positions from 0 to 100 % of the chord separated by commas (e.g. 15,85), and the width and least height in mm greater than 0</translation>
     </message>
 </context>
 <context>
@@ -1601,6 +1638,81 @@ Overwrite it in this version&apos;s format? (With &quot;No&quot; these settings 
 %1
 %2</source>
         <translation>Cannot read the tip airfoil.
+%1
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>rw::workshop_texts</name>
+    <message>
+        <source>工作設定</source>
+        <translation>Workshop</translation>
+    </message>
+    <message>
+        <source>レーザー加工 (SVG・DXF)</source>
+        <translation>Laser cutting (SVG, DXF)</translation>
+    </message>
+    <message>
+        <source>カーフ (mm)</source>
+        <translation>Kerf (mm)</translation>
+    </message>
+    <message>
+        <source>左右</source>
+        <translation>Sides</translation>
+    </message>
+    <message>
+        <source>1組</source>
+        <translation>One set</translation>
+    </message>
+    <message>
+        <source>右</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>左</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>左右両方</source>
+        <translation>Both</translation>
+    </message>
+    <message>
+        <source>組数</source>
+        <translation>Sets</translation>
+    </message>
+    <message>
+        <source>部品の間隔 (mm)</source>
+        <translation>Part gap (mm)</translation>
+    </message>
+    <message>
+        <source>材料に詰めて並べる</source>
+        <translation>Nest parts on the stock</translation>
+    </message>
+    <message>
+        <source>カーフはレーザーが焼き切る幅で、切断線をその半分だけ外側にずらします。左右を選ぶとリブ名に L・R が付きます。レーザー用の SVG と DXF にだけ効き、PDF は組数と左右だけを使います</source>
+        <translation>The kerf is the width the laser burns away; cut lines are moved out by half of it. Choosing sides adds L or R to the rib names. Only the laser SVG and DXF use these; the PDF uses only the sets and sides</translation>
+    </message>
+    <message>
+        <source>カーフ「%1」は使えません。0 から 2 mm で入力してください</source>
+        <translation>The kerf &quot;%1&quot; cannot be used. Enter 0 to 2 mm</translation>
+    </message>
+    <message>
+        <source>部品の間隔「%1」は使えません。0 から 100 mm で入力してください</source>
+        <translation>The part gap &quot;%1&quot; cannot be used. Enter 0 to 100 mm</translation>
+    </message>
+    <message>
+        <source>組数「%1」は使えません。1 から 50 で入力してください</source>
+        <translation>The number of sets &quot;%1&quot; cannot be used. Enter 1 to 50</translation>
+    </message>
+    <message>
+        <source>部品の間隔をカーフ以上にしてください。部品どうしが焼き切れます</source>
+        <translation>Make the part gap at least the kerf, or neighbouring parts are burnt through</translation>
+    </message>
+    <message>
+        <source>工作設定のファイルに読めない内容があったため、その部分を飛ばして残りの設定を使います。
+%1
+%2</source>
+        <translation>The workshop settings file has parts that cannot be read; they were skipped and the rest of the settings used.
 %1
 %2</translation>
     </message>

@@ -484,7 +484,7 @@
     </message>
     <message>
         <source>RIBs</source>
-        <translation>Ribs</translation>
+        <translation>Rib</translation>
     </message>
     <message>
         <source>目盛線</source>

@@ -839,15 +839,15 @@
     </message>
     <message>
         <source>上面</source>
-        <translation>upper surface</translation>
+        <translation>top</translation>
     </message>
     <message>
         <source>下面</source>
-        <translation>lower surface</translation>
+        <translation>bottom</translation>
     </message>
     <message>
         <source>上下両面</source>
-        <translation>both surfaces</translation>
+        <translation>both</translation>
     </message>
     <message>
         <source>リブ %1 の座標が大きすぎるため、切り出す形を計算できません</source>
@@ -1519,6 +1519,10 @@ Overwrite it in this version&apos;s format? (With &quot;No&quot; these settings 
     <message>
         <source>治具タブ「%1」を読めません。位置は翼弦の 0 から 100 % をカンマで区切って 20 個まで (例 15,85)、幅と最小高さは 0 より大きい mm で入力してください</source>
         <translation>Cannot read the jig tabs &quot;%1&quot;. Enter up to 20 positions from 0 to 100 % of the chord separated by commas (e.g. 15,85), and the width and least height in mm greater than 0</translation>
+    </message>
+    <message>
+        <source>登録リストから...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -1522,7 +1522,7 @@ Overwrite it in this version&apos;s format? (With &quot;No&quot; these settings 
     </message>
     <message>
         <source>登録リストから...</source>
-        <translation type="unfinished"></translation>
+        <translation>From saved list...</translation>
     </message>
 </context>
 <context>

@@ -37,6 +37,7 @@ WingPanelBasis MainWindow::wingPanelBasis() const {
     WingPanelBasis basis;
     basis.rootAirfoil = state_.airfoil.profile;
     basis.notches = ribPanel_->features().sparNotches;
+    basis.libraryFolder = folders_.winglistDir;
     RibSettings typed = ribPanel_->snapshot();
     typed.panel = WingPanel{};
     for (const RibSettings& settings : {typed, defaultRibSettings(typed.decimalSeparator)}) {

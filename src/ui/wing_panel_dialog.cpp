@@ -11,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -120,6 +121,8 @@ QWidget* WingPanelDialog::buildFields() {
     layout->addWidget(label(box, "TipAirfoilLabel", wing_panel_texts::tipAirfoilLabel()), 4, 0);
     layout->addWidget(tipAirfoilEdit_, 4, 1, 1, 3);
     layout->addWidget(tipBrowse, 4, 4);
+    if (QComboBox* library = tipLibraryList(box))
+        layout->addWidget(library, 5, 1, 1, 3);
     layout->setColumnStretch(3, 1);
 
     connect(tableBrowseButton_, &QPushButton::clicked, this,
@@ -266,6 +269,29 @@ void WingPanelDialog::enableChosenFields() {
         kind == PlanformKind::Table ? wing_panel_texts::halfSpanPlaceholder() : QString());
     for (QLineEdit* field : {tabPositionsEdit_, tabWidthEdit_, tabMinHeightEdit_})
         field->setEnabled(jigTabsBox_->isChecked());
+}
+
+// The airfoils of the library, by their entry names: choosing one makes its file the tip
+// airfoil. None when the library is empty.
+QComboBox* WingPanelDialog::tipLibraryList(QWidget* parent) {
+    const QDir folder(basis_.libraryFolder);
+    const QStringList files =
+        basis_.libraryFolder.isEmpty()
+            ? QStringList()
+            : folder.entryList({QStringLiteral("*.dat")}, QDir::Files, QDir::Name);
+    if (files.isEmpty())
+        return nullptr;
+    auto* list = new QComboBox(parent);
+    list->setObjectName(QStringLiteral("TipLibraryList"));
+    list->addItem(wing_panel_texts::tipLibraryChoice());
+    for (const QString& file : files)
+        list->addItem(QFileInfo(file).completeBaseName(), folder.filePath(file));
+    connect(list, &QComboBox::activated, this, [this, list](int index) {
+        if (index > 0)
+            tipAirfoilEdit_->setText(list->itemData(index).toString());
+        list->setCurrentIndex(0);
+    });
+    return list;
 }
 
 void WingPanelDialog::browse(QLineEdit* edit, const QString& filter) {

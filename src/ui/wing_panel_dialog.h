@@ -52,6 +52,7 @@ class WingPanelDialog : public QDialog {
     JigTabFields tabFields() const;
     void showTabFields(const JigTabFields& fields);
     void enableChosenFields();
+    QComboBox* tipLibraryList(QWidget* parent);
     void browse(QLineEdit* edit, const QString& filter);
     // The fields' panel with its files read; a file read before is not read again while its
     // name stays the same.

@@ -18,6 +18,7 @@ struct WingPanelBasis {
     double tipChord = 0;
     int ribCount = 0;
     std::vector<SparNotch> notches;  // the spar lines to draw over the ribs
+    QString libraryFolder;           // the airfoil library, offered for the tip airfoil
 };
 
 // Each notch's centre line across the ribs, root to tip, in the planform's mm.

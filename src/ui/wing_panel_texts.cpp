@@ -67,6 +67,10 @@ QString tipAirfoilLabel() {
     return QCoreApplication::translate("rw::wing_panel_texts", "翼端翼型");
 }
 
+QString tipLibraryChoice() {
+    return QCoreApplication::translate("rw::wing_panel_texts", "登録リストから...");
+}
+
 QString tipAirfoilPlaceholder() {
     return QCoreApplication::translate("rw::wing_panel_texts", "なし (翼根と同じ翼型)");
 }

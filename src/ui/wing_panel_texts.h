@@ -23,6 +23,8 @@ QString stationsLabel();
 QString stationsPlaceholder();
 QString tipAirfoilLabel();
 QString tipAirfoilPlaceholder();
+// The first entry of the list of library airfoils offered for the tip.
+QString tipLibraryChoice();
 QString sparNote();
 QString twistGroup();
 QString washoutLabel();

@@ -11,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -264,6 +265,27 @@ TEST_F(WingPanelWindow, ThePlanBoxAsksThePrintForThePlan) {
     EXPECT_FALSE(panel()->outputOptions().plan);
     find<QCheckBox>("PlanBox")->click();
     EXPECT_TRUE(panel()->outputOptions().plan);
+}
+
+// An airfoil of the library can be the tip's: picked from the list, read when the panel is taken.
+TEST_F(WingPanelWindow, TheTipAirfoilCanComeFromTheLibrary) {
+    open();
+    ASSERT_TRUE(QFile::copy(QStringLiteral(RIBWRIGHT_TEST_DATA "/naca0012_loop.dat"),
+                            folders.winglistDir + QStringLiteral("/NACA 0012.dat")));
+    openSheetView();
+    WingPanelDialog* dialog = openDialog();
+    ASSERT_NE(dialog, nullptr);
+    auto* library = in<QComboBox>(dialog, "TipLibraryList");
+    ASSERT_EQ(library->count(), 2);
+    EXPECT_EQ(library->itemText(1), "NACA 0012");
+    library->activated(1);
+    EXPECT_EQ(in<QLineEdit>(dialog, "TipAirfoilEdit")->text(),
+              folders.winglistDir + QStringLiteral("/NACA 0012.dat"));
+    type(dialog, "HalfSpanEdit", "400");
+    closeDialog(dialog, "OkButton");
+    const WingPanel taken = panel()->snapshot().panel;
+    ASSERT_TRUE(taken.tipAirfoil);
+    EXPECT_GT(taken.tipAirfoil->pointCount(), 30);
 }
 
 }  // namespace

@@ -51,8 +51,17 @@ struct PanelMarks {
     std::vector<std::vector<QPointF>> spars;
 };
 
+// "3", or "3 (1.5°)" on a twisted panel.
+QString ribLabel(const SeriesRib& rib, bool twisted) {
+    if (!twisted)
+        return QString::number(rib.number);
+    return QStringLiteral("%1 (%2\u00b0)").arg(rib.number).arg(rib.twist, 0, 'f', 2);
+}
+
 PanelMarks panelMarks(const RibSeries& series) {
     PanelMarks marks;
+    const bool twisted = std::any_of(series.ribs.begin(), series.ribs.end(),
+                                     [](const SeriesRib& rib) { return rib.twist != 0; });
     std::size_t notchLines = 0;
     for (const SeriesRib& rib : series.ribs)
         notchLines = std::max(notchLines, rib.notchCentres.size());
@@ -62,9 +71,15 @@ PanelMarks panelMarks(const RibSeries& series) {
         line.number = rib.number;
         line.leadingEdge = QPointF(rib.station, rib.leadingEdge);
         line.trailingEdge = QPointF(rib.station, rib.leadingEdge + rib.shape.ribChord);
-        const QString digits = QString::number(rib.number);
+        line.label = ribLabel(rib, twisted);
+        // The piece's engraved lines are where its jig tabs are cut off: a tab stands there.
+        for (const auto& [front, back] : rib.piece.marks) {
+            line.tabs.emplace_back(QPointF(rib.station, rib.leadingEdge + front.x()),
+                                   QPointF(rib.station, rib.leadingEdge + back.x()));
+        }
         const double left = rib.station + kNumberClearance / 2;
-        const double right = left + print_drawing::textWidth(BuildingPlan::kNumberHeight, digits);
+        const double right =
+            left + print_drawing::textWidth(BuildingPlan::kNumberHeight, line.label);
         line.numberAt = QPointF(
             left, foremostBetween(series.panel.leadingEdge, rib.station, right, rib.leadingEdge) -
                       kNumberClearance);
@@ -114,10 +129,10 @@ BuildingPlan layOutBuildingPlan(const RibSeries& series) {
     for (const PlanRibLine& rib : marks.ribs) {
         extent.include(rib.leadingEdge);
         extent.include(rib.trailingEdge);
-        const QString digits = QString::number(rib.number);
         extent.include(rib.numberAt - QPointF(0, BuildingPlan::kNumberHeight));
-        extent.include(rib.numberAt +
-                       QPointF(print_drawing::textWidth(BuildingPlan::kNumberHeight, digits), 0));
+        extent.include(
+            rib.numberAt +
+            QPointF(print_drawing::textWidth(BuildingPlan::kNumberHeight, rib.label), 0));
     }
 
     // The panel's top left corner goes below the calibration bars and the title, a gap in.
@@ -139,6 +154,10 @@ BuildingPlan layOutBuildingPlan(const RibSeries& series) {
         rib.leadingEdge = place(rib.leadingEdge);
         rib.trailingEdge = place(rib.trailingEdge);
         rib.numberAt = place(rib.numberAt);
+        for (auto& [front, back] : rib.tabs) {
+            front = place(front);
+            back = place(back);
+        }
     }
     plan.ribs = std::move(marks.ribs);
     for (std::vector<QPointF>& spar : marks.spars) {

@@ -4,7 +4,9 @@
 
 #include <QPointF>
 #include <QSizeF>
+#include <QString>
 
+#include <utility>
 #include <vector>
 
 namespace rw {
@@ -16,6 +18,11 @@ struct PlanRibLine {
     QPointF leadingEdge;  // sheet millimetres
     QPointF trailingEdge;
     QPointF numberAt;  // where the number's base line starts
+    // The number, and the rib's twist beside it when the panel is twisted: the builder sets each
+    // rib to it on the board.
+    QString label;
+    // Where the rib's jig tabs stand, each from its front to its back along the rib line.
+    std::vector<std::pair<QPointF, QPointF>> tabs;
 };
 
 // The wing panel seen from above at 1:1, placed on a sheet of its own in millimetres: the span

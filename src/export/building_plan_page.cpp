@@ -54,13 +54,20 @@ void drawPlan(QPainter& painter, const BuildingPlan& plan, const QRectF& shown) 
         if (touches(shown, rib.leadingEdge, rib.trailingEdge))
             painter.drawLine(rib.leadingEdge, rib.trailingEdge);
     }
+    // The jig tabs as broad strokes on their rib lines: where the rib stands on the board.
+    painter.setPen(penMm(kRibColour, 1.0));
+    for (const PlanRibLine& rib : plan.ribs) {
+        for (const auto& [front, back] : rib.tabs) {
+            if (touches(shown, front, back))
+                painter.drawLine(front, back);
+        }
+    }
     const double height = BuildingPlan::kNumberHeight;
     for (const PlanRibLine& rib : plan.ribs) {
-        const QString number = QString::number(rib.number);
         const QPointF farCorner =
-            rib.numberAt + QPointF(print_drawing::textWidth(height, number), -height);
+            rib.numberAt + QPointF(print_drawing::textWidth(height, rib.label), -height);
         if (touches(shown, rib.numberAt, farCorner))
-            print_drawing::drawText(painter, rib.numberAt, height, number);
+            print_drawing::drawText(painter, rib.numberAt, height, rib.label);
     }
 }
 

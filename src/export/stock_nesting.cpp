@@ -129,7 +129,8 @@ class StockSheet {
         const double highest = stock_.height() - gap_ - part.top;  // highest origin that fits
         for (int shift = firstShift;; ++shift) {
             const double x = shift * kStrip;
-            if (x + part.right > stock_.width() - gap_ + 1e-9)
+            // Written to stop on a part whose extent is not a number, too.
+            if (!(x + part.right <= stock_.width() - gap_ + 1e-9))
                 break;
             double y = upOnGrid(gap_ - part.bottom);
             // Only a place lower than the best so far counts: leftmost wins ties.
@@ -142,8 +143,11 @@ class StockSheet {
                     if (s.empty())
                         continue;
                     for (const Span& t : taken_[std::size_t(shift + part.firstStrip + i)]) {
-                        if (t.low < y + s.high && y + s.low < t.high) {
-                            y = upOnGrid(t.high - s.low);
+                        // Rounded to the grid, an overlap of less than a micrometre would
+                        // move nothing and come round again for ever: only a rise counts.
+                        const double above = upOnGrid(t.high - s.low);
+                        if (t.low < y + s.high && y + s.low < t.high && above > y) {
+                            y = above;
                             moved = true;
                         }
                     }

@@ -1,11 +1,15 @@
-// Feeds arbitrary rib settings, as a user could type them into the rib panel and the rib details,
-// through the reader, the rib series with its features, the sheet and the CSV, DXF and cut DXF
-// writers: nothing may crash, read or write out of bounds, or write a number that is not finite.
+// Feeds arbitrary rib settings, as a user could type them into the rib panel, the rib details,
+// the wing panel and the workshop settings, through the reader, the rib series with its features
+// and panel, the sheet and the CSV, DXF, cut DXF and rib table writers: nothing may crash, read
+// or write out of bounds, or write a number that is not finite.
+#include "export/laser_options.h"
 #include "export/output_formats.h"
 #include "geometry/features/feature_units.h"
 #include "geometry/rib_features.h"
+#include "geometry/wing/wing_panel_options.h"
 #include "panel/control_table.h"
 #include "platform/errors.h"
+#include "sheet/job_series.h"
 #include "sheet/rib_job.h"
 #include "sheet/rib_sheet.h"
 
@@ -14,6 +18,7 @@
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -64,9 +69,50 @@ void readFeatureLines(const QStringList& lines, rw::RibFeatures& features) {
     }
 }
 
+// Wing panel and workshop lines, "key=value" with the command line's option names; files are
+// left out (a planform table or a tip airfoil would be read from disk).
+void readPanelLine(const QString& key, const QString& value, rw::WingPanel& panel,
+                   rw::OutputOptions& options) {
+    if (key == QLatin1String("span"))
+        panel.halfSpan = rw::parsePanelLength(value, "--span", 1);
+    else if (key == QLatin1String("planform")) {
+        const rw::PlanformKind kind = rw::parsePlanformOption(value).kind;
+        if (kind != rw::PlanformKind::Table)
+            panel.planform = kind;
+    } else if (key == QLatin1String("sweep"))
+        panel.sweep = rw::parsePanelLength(value, "--sweep", -1e5);
+    else if (key == QLatin1String("min-tip-chord"))
+        panel.minTipChord = rw::parsePanelLength(value, "--min-tip-chord", 0);
+    else if (key == QLatin1String("stations"))
+        panel.stations = rw::parseStationsOption(value);
+    else if (key == QLatin1String("washout"))
+        panel.washout = rw::parseWashoutOption(value);
+    else if (key == QLatin1String("pivot"))
+        panel.pivot = rw::parsePivotOption(value);
+    else if (key == QLatin1String("kerf"))
+        options.kerf = std::clamp(value.toDouble(), 0.0, rw::kMaxKerf);
+    else if (key == QLatin1String("gap"))
+        options.gap = std::clamp(value.toDouble(), options.kerf, rw::kMaxPartGap);
+    else if (key == QLatin1String("sides"))
+        options.sides = rw::ribSidesNamed(value).value_or(rw::RibSides::One);
+    else if (key == QLatin1String("nest"))
+        options.nest = true;
+}
+
+void readPanelLines(const QStringList& lines, rw::WingPanel& panel, rw::OutputOptions& options) {
+    for (const QString& line : lines) {
+        try {
+            readPanelLine(line.section(QLatin1Char('='), 0, 0), line.section(QLatin1Char('='), 1),
+                          panel, options);
+        } catch (const rw::RibwrightError&) {
+        }
+    }
+}
+
 // Flags from the first byte, then the seven field texts separated by line feeds, then rib
 // details.
-rw::RibSettings panelFrom(const uint8_t* data, size_t size, QSize& sheetSize) {
+rw::RibSettings panelFrom(const uint8_t* data, size_t size, QSize& sheetSize,
+                          rw::OutputOptions& options) {
     rw::RibSettings panel = rw::defaultRibSettings(QLatin1Char('.'));
     const uint8_t flags = size > 0 ? data[0] : 0;
     panel.taperOn = flags & 1;
@@ -86,6 +132,7 @@ rw::RibSettings panelFrom(const uint8_t* data, size_t size, QSize& sheetSize) {
                           &panel.tipThicknessText};
     for (qsizetype i = 0; i < fields.size() && i < 7; ++i) *targets[i] = fields[i];
     readFeatureLines(fields.mid(7), panel.features);
+    readPanelLines(fields.mid(7), panel.panel, options);
     return panel;
 }
 
@@ -115,25 +162,32 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     QSize sheetSize;
-    const rw::RibSettings panel = panelFrom(data, size, sheetSize);
+    rw::OutputOptions options;
+    const rw::RibSettings panel = panelFrom(data, size, sheetSize, options);
     const rw::AirfoilState airfoil = fuzzAirfoil();
     try {
         rw::LastReadSettings lastRead;
         const rw::RibJobRead read = rw::readRibJob(panel, airfoil, lastRead);
         if (!read.proceed || read.job.params.ribCount > kMaxRibs)
             return 0;
-        const rw::RibJob& job = read.job;
-        const rw::RibSeries series = rw::buildRibSeries(job.airfoil.profile, job.params,
-                                                        job.features, rw::SeriesPieces::Always);
+        rw::RibJob job = read.job;
+        // A panel's stations may ask for more ribs than the fuzzer spends time on.
+        if (rw::isWingPanelSet(job.panel)) {
+            const double span = job.panel.halfSpan.value_or(0);
+            if (rw::ribStations(job.panel.stations, span, job.params.ribCount).size() >
+                std::size_t(kMaxRibs))
+                return 0;
+        }
+        const rw::RibSeries series = rw::buildJobSeries(job, rw::SeriesPieces::Always);
         QImage sheet;
         rw::drawRibSheet(sheet, sheetSize, job, series);
         rw::DxfAttributes attributes;
-        const rw::OutputOptions options;
         const rw::OutputSource source{job, series, options, sheet, attributes};
         const std::pair<rw::OutputFormat, const char*> outputs[] = {
             {rw::OutputFormat::Csv, "rib.csv"},
             {rw::OutputFormat::Dxf, "rib.dxf"},
-            {rw::OutputFormat::CutDxf, "cut.dxf"}};
+            {rw::OutputFormat::CutDxf, "cut.dxf"},
+            {rw::OutputFormat::RibTable, "ribs.csv"}};
         for (const auto& [format, name] : outputs) {
             const rw::OutputFormatRow& row = rw::outputFormat(format);
             row.check(source);

@@ -355,6 +355,10 @@
         <extracomment>%1 lists the options that name an output file, e.g. &quot;--csv, --dxf&quot;.</extracomment>
         <translation>nothing to write: give %1, --out-dir or --name</translation>
     </message>
+    <message>
+        <source>Language of the messages and this help: en or ja (also RIBWRIGHT_LANG); files do not change with it.</source>
+        <translation>Language of the messages and this help: en or ja (also RIBWRIGHT_LANG); files do not change with it.</translation>
+    </message>
 </context>
 <context>
     <name>rw::control_table</name>

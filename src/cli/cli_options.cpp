@@ -213,10 +213,14 @@ CliParseResult parseCliArguments(const QStringList& arguments, QChar decimalSepa
     const QCommandLineOption nest("nest", cli_texts::nestDescription());
     const QCommandLineOption all("all", cli_texts::allDescription());
     const QCommandLineOption asPasted("as-pasted", cli_texts::asPastedDescription());
+    // Taken out of the arguments before they reach here (the help must already be in the
+    // language); listed so that the help shows it.
+    const QCommandLineOption lang("lang", cli_texts::langDescription(), "en|ja");
     parser.addOptions({rootChord, tipChord, ribs, noTaper, skin, spar, rootThickness, tipThickness,
                        points, noSparLine, noGrid, sheet});
     for (const auto& [format, option] : outputPaths.options) parser.addOption(option);
-    parser.addOptions({outDir, name, paper, stock, kerf, sides, copies, gap, nest, all, asPasted});
+    parser.addOptions(
+        {outDir, name, paper, stock, kerf, sides, copies, gap, nest, all, asPasted, lang});
     const FeatureOptions featureOptions;
     for (const auto& [unit, option] : featureOptions.options) parser.addOption(option);
     const PanelOptions panelOptions;

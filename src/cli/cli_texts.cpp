@@ -179,6 +179,13 @@ QString allDescription() {
         "rw::cli_texts", "With --out-dir, also write STEM.pdf, STEM.svg and STEM_cut.dxf.");
 }
 
+QString langDescription() {
+    return QCoreApplication::translate(
+        "rw::cli_texts",
+        "Language of the messages and this help: en or ja (also RIBWRIGHT_LANG); files do not "
+        "change with it.");
+}
+
 QString spanDescription() {
     return QCoreApplication::translate(
         "rw::cli_texts",

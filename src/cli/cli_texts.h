@@ -52,6 +52,7 @@ QString copiesDescription();
 QString gapDescription();
 QString nestDescription();
 QString allDescription();
+QString langDescription();
 QString spanDescription();
 QString planformDescription();
 QString sweepDescription();

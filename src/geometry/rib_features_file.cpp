@@ -163,13 +163,7 @@ bool ribFeaturesFileIsNewer(const QString& path) {
 }
 
 void saveRibFeatures(const QString& path, const RibFeatures& features) {
-    // Writing into a FIFO would wait for a reader, and a device is no place for settings.
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile() && !info.isDir()) {
-        throw FileError(notARegularFileText() + QLatin1Char('\n') + QDir::toNativeSeparators(path),
-                        fileErrorCodeFromErrno(ENODEV), path, notARegularFileText());
-    }
-    writeFileAtomically(path, ribFeaturesFileText(features, loadRibFeatures(path).keptLines));
+    writeSettingsFile(path, ribFeaturesFileText(features, loadRibFeatures(path).keptLines));
 }
 
 }  // namespace rw

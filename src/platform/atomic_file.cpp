@@ -219,6 +219,15 @@ QByteArray readWholeFile(const QString& path) {
     return bytes;
 }
 
+void writeSettingsFile(const QString& path, const QByteArray& data) {
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile() && !info.isDir()) {
+        throw FileError(notARegularFileText() + QLatin1Char('\n') + QDir::toNativeSeparators(path),
+                        fileErrorCodeFromErrno(ENODEV), path, notARegularFileText());
+    }
+    writeFileAtomically(path, data);
+}
+
 QByteArray readSmallRegularFile(const QString& path, qint64 limit) {
 #ifdef Q_OS_UNIX
     const QByteArray native = encodeNativePath(path);

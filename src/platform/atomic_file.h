@@ -38,4 +38,8 @@ QByteArray readWholeFile(const QString& path);
 // unread. Throws FileError with the reason and the path.
 QByteArray readSmallRegularFile(const QString& path, qint64 limit);
 
+// Writes a settings file atomically. A FIFO or a device in its place is refused rather than
+// written: writing into a FIFO would wait for a reader, and a device is no place for settings.
+void writeSettingsFile(const QString& path, const QByteArray& data);
+
 }  // namespace rw

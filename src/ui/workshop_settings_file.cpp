@@ -172,13 +172,7 @@ WorkshopSettingsRead readWorkshopSettingsFile(const QString& path) {
 
 void writeWorkshopSettingsFile(const QString& path, const WorkshopSettings& settings,
                                const QStringList& unknownLines) {
-    // Writing into a FIFO would wait for a reader, and a device is no place for settings.
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile() && !info.isDir()) {
-        throw FileError(notARegularFileText() + QLatin1Char('\n') + QDir::toNativeSeparators(path),
-                        fileErrorCodeFromErrno(ENODEV), path, notARegularFileText());
-    }
-    writeFileAtomically(path, fileText(settings, unknownLines));
+    writeSettingsFile(path, fileText(settings, unknownLines));
 }
 
 }  // namespace rw

@@ -143,13 +143,7 @@ WingPanelFileRead readWingPanelFile(const QString& path) {
 
 void writeWingPanelFile(const QString& path, const WingPanel& panel,
                         const QStringList& unknownLines) {
-    // Writing into a FIFO would wait for a reader, and a device is no place for settings.
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile() && !info.isDir()) {
-        throw FileError(notARegularFileText() + QLatin1Char('\n') + QDir::toNativeSeparators(path),
-                        fileErrorCodeFromErrno(ENODEV), path, notARegularFileText());
-    }
-    writeFileAtomically(path, fileText(panel, unknownLines));
+    writeSettingsFile(path, fileText(panel, unknownLines));
 }
 
 }  // namespace rw

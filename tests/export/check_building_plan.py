@@ -30,33 +30,15 @@ try:
 except ImportError as error:
     print("SKIP: %s (python3-numpy)" % error)
     sys.exit(SKIPPED)
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+# Its readers and its tally of problems.
+import check_workshop_files as workshop  # noqa: E402
+from check_workshop_files import expect, longest_runs, read_ppm  # noqa: E402
+
 for tool in ("pdfinfo", "pdftoppm"):
     if not shutil.which(tool):
         print("SKIP: %s is not installed" % tool)
         sys.exit(SKIPPED)
-
-problems = []
-
-
-def expect(condition, text):
-    print(("ok   " if condition else "FAIL ") + text)
-    if not condition:
-        problems.append(text)
-
-
-def read_ppm(path):
-    """A binary PPM (P6) as a height x width x 3 array."""
-    with open(path, "rb") as f:
-        data = f.read()
-    fields, pos = [], 0
-    while len(fields) < 4:
-        match = re.compile(rb"\s*(#[^\n]*\n\s*)*(\S+)").match(data, pos)
-        fields.append(match.group(2))
-        pos = match.end()
-    width, height = int(fields[1]), int(fields[2])
-    pixels = numpy.frombuffer(data, numpy.uint8, width * height * 3, pos + 1)
-    return pixels.reshape(height, width, 3)
-
 
 def page_sizes(path):
     """Each page's size in mm, smaller side first."""
@@ -92,16 +74,6 @@ def longest_run(line):
         return 0, 0
     k = numpy.argmax(ends - starts)
     return ends[k] - starts[k], starts[k]
-
-
-def longest_runs(mask):
-    """For each row of a boolean image, the length of its longest run of True."""
-    runs = numpy.zeros(mask.shape[0], int)
-    current = numpy.zeros(mask.shape[0], int)
-    for column in range(mask.shape[1]):
-        current = numpy.where(mask[:, column], current + 1, 0)
-        runs = numpy.maximum(runs, current)
-    return runs
 
 
 def rib_lines(image):
@@ -196,8 +168,8 @@ def main():
         check_a4(folder)
         if os.environ.get("RIBWRIGHT_KEEP_PLAN"):
             shutil.copytree(folder, os.environ["RIBWRIGHT_KEEP_PLAN"], dirs_exist_ok=True)
-    print("%d problems" % len(problems))
-    return 1 if problems else 0
+    print("%d problems" % len(workshop.problems))
+    return 1 if workshop.problems else 0
 
 
 if __name__ == "__main__":

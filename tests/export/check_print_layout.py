@@ -33,6 +33,11 @@ try:
 except ImportError as error:
     print("SKIP: %s (python3-numpy)" % error)
     sys.exit(SKIPPED)
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+# Its tally of problems.
+import check_workshop_files as workshop  # noqa: E402
+from check_workshop_files import expect  # noqa: E402
+
 for tool in ("pdfinfo", "pdftoppm", "pdftotext"):
     if not shutil.which(tool):
         print("SKIP: %s is not installed" % tool)
@@ -46,15 +51,6 @@ LONG = ["--root-chord", "400", "--tip-chord", "400", "--ribs", "3"]
 CASES = [("panel", PANEL, "A4", True), ("panel", PANEL, "A3", True),
          ("constant", CONSTANT, "A4", True), ("constant", CONSTANT, "A3", True),
          ("long", LONG, "A4", False)]
-
-problems = []
-
-
-def expect(condition, text):
-    print(("ok   " if condition else "FAIL ") + text)
-    if not condition:
-        problems.append(text)
-
 
 def read_ppm(path):
     """A binary PPM (P6) as a height x width x 3 array of ints."""
@@ -213,8 +209,8 @@ def main():
                 expect(False, "ribwright-cli writes %s" % os.path.basename(path))
                 continue
             check_pdf(path, airfoil_name, all_fit)
-    print("%d problems" % len(problems))
-    return 1 if problems else 0
+    print("%d problems" % len(workshop.problems))
+    return 1 if workshop.problems else 0
 
 
 if __name__ == "__main__":

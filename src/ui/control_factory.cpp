@@ -4,6 +4,7 @@
 #include "ui/memo_box.h"
 #include "ui/panel_widget.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -26,10 +27,13 @@ QFont controlFont(const QWidget* parent) {
     return parent ? parent->font() : QFont();
 }
 
+// Each control takes its parent's font outright: a group box's style sheet would otherwise hand
+// the controls inside it the toolkit's default face instead of the window's.
 template <typename Control>
 Control* placed(Control* control, const char* name, QRect place) {
     control->setObjectName(QLatin1String(name));
     control->setGeometry(place);
+    control->setFont(controlFont(control->parentWidget()));
     return control;
 }
 
@@ -83,6 +87,9 @@ QComboBox* makeDropDown(QWidget* parent, const char* name, QRect place) {
     // Typed text is read as it stands: no completion, and Enter does not add it to the list.
     list->setCompleter(nullptr);
     list->setInsertPolicy(QComboBox::NoInsert);
+    // The typing field and the drop-down are made inside the list: they take its font too.
+    list->lineEdit()->setFont(list->font());
+    list->view()->setFont(list->font());
     return list;
 }
 

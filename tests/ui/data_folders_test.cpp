@@ -1,5 +1,6 @@
 // The data folders beside the executable: names, letter case and plain concatenation.
 #include "platform/data_folders.h"
+#include "platform/ui_language.h"
 
 #include <QDir>
 
@@ -20,7 +21,10 @@ TEST(DataFolders, MembersAreBuiltFromTheExecutableFolder) {
     EXPECT_EQ(f.pdfDir, f.dataDir + s + "pdf");
     EXPECT_EQ(f.svgDir, f.dataDir + s + "svg");
     EXPECT_EQ(f.helpDir, f.dataDir + s + "help");
-    EXPECT_EQ(f.helpFile, f.helpDir + s + "HELP_ribwright.html");
+    // The help page is the one of the language the window runs in.
+    EXPECT_EQ(f.helpFile, f.helpDir + s +
+                              (activeUiLanguage() == UiLanguage::English ? "HELP_ribwright_en.html"
+                                                                         : "HELP_ribwright.html"));
     EXPECT_EQ(f.lastDataFile, f.dataDir + s + "lastdata.txt");
 }
 

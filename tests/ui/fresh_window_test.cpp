@@ -65,8 +65,8 @@ void checkRows(const MainWindow& window, const std::vector<ControlSpec>& rows) {
         ASSERT_NE(control->parentWidget(), nullptr);
         EXPECT_EQ(control->parentWidget()->objectName(), QLatin1String(row.parent));
         EXPECT_EQ(control->geometry(), row.place);
-        EXPECT_EQ(captionOf(control), row.caption);
-        EXPECT_EQ(control->toolTip(), row.hint);
+        EXPECT_EQ(captionOf(control), tableText(row.caption));
+        EXPECT_EQ(control->toolTip(), tableText(row.hint));
         EXPECT_EQ(control->isEnabled(), row.enabled);
         if (auto* box = qobject_cast<QCheckBox*>(control))
             EXPECT_EQ(box->isChecked(), row.checked);
@@ -117,6 +117,7 @@ TEST_F(FreshWindow, WindowCaptionBackgroundAndFont) {
     // Every control without a caption style of its own writes 12 pixels high.
     EXPECT_EQ(find<QPushButton>("Button11")->font().pixelSize(), 12);
     EXPECT_EQ(find<QLabel>("Label4")->font().pixelSize(), 12);
+    EXPECT_EQ(find<QComboBox>("ComboBox2")->lineEdit()->font().pixelSize(), 12);
 
     auto* title = find<PanelWidget>("Panel3");
     EXPECT_EQ(title->font().pixelSize(), 16);

@@ -3,6 +3,8 @@
 #include "airfoil/airfoil_texts.h"
 #include "window_fixture.h"
 
+#include "ui/ui_texts.h"
+
 #include "airfoil/airfoil_import.h"
 
 #include <QDropEvent>
@@ -75,8 +77,8 @@ TEST_F(ImportDrop, FirstAirfoilFileIsImportedWhereverItLands) {
         EXPECT_EQ(memoText(), imported.text);
         EXPECT_NE(window->state().previewBitmap, previewBefore);
         EXPECT_EQ(readBytes(folders.lastDataFile), imported.text.toUtf8());
-        EXPECT_TRUE(note().startsWith(QStringLiteral("「%1」").arg(file)));
-        for (const QString& change : imported.changes) EXPECT_TRUE(note().contains(change));
+        // The note names the file and lists every change the import made.
+        EXPECT_EQ(note(), ui_texts::importNote(file, imported.changes));
     }
     EXPECT_TRUE(desktop.messages.isEmpty()) << desktop.messages.join("|").toStdString();
     QTest::keyClicks(find("Memo1"), " ");

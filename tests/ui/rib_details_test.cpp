@@ -6,6 +6,7 @@
 #include "geometry/rib_features_file.h"
 #include "ui/rib_details_dialog.h"
 #include "ui/rib_panel.h"
+#include "ui/ui_texts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -82,7 +83,7 @@ TEST_F(RibDetails, ButtonOpensTheDialogWithEverythingOff) {
     RibDetailsDialog* dialog = openDialog();
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(dialog->isVisible());
-    EXPECT_EQ(dialog->windowTitle(), "リブ詳細");
+    EXPECT_EQ(dialog->windowTitle(), ui_texts::ribDetailsTitle());
     EXPECT_EQ(dialog->windowModality(), Qt::WindowModal);
     EXPECT_TRUE(notchRows(dialog).isEmpty());
     EXPECT_FALSE(in<QCheckBox>(dialog, "UpperSkinBox")->isChecked());
@@ -125,8 +126,10 @@ TEST_F(RibDetails, AcceptedDetailsAreSavedUsedAndBackAtTheNextStart) {
     // rib ahead of the 5 mm stock: the redraw says both, once.
     ASSERT_EQ(desktop.messages.size(), 1);
     EXPECT_TRUE(desktop.messages[0].contains(ribsNoteText({8, 9, 10}, noRoomForHolesNote())));
+    const QString flatStock = trailingEdgeName({TrailingEdgeCut::Flat, 5, 0, 0});
     EXPECT_TRUE(desktop.messages[0].startsWith(
-        QStringLiteral("リブ 1: 後縁材の切り落とし: リブは後縁から 9.0 mm")));
+        ribsNoteText({1}, stockCutsNothingNote(flatStock, QStringLiteral("9.0")))))
+        << desktop.messages[0].toStdString();
     EXPECT_TRUE(waitUntil([&] { return !window->findChild<RibDetailsDialog*>(); }));
     EXPECT_GT(desktop.beeps, beeps) << "the sheet is redrawn with the details";
 
@@ -176,56 +179,69 @@ struct BadDetails {
 TEST_F(RibDetails, BadValuesAreRefusedInTheDialog) {
     open();
     openSheetView();
+    // Built with the texts the window uses, so the cases hold in either language; a figure the
+    // test does not pin down (the rib's height there) is made with a stand-in and left out.
+    const QString notch = ui_texts::sparNotchField(1);
+    const QString standIn = QStringLiteral("987.65");
+    const QString holes = lighteningHolesName();
+    const QString slot = trailingEdgeName({TrailingEdgeCut::Notch, 0, 0, 0});
     const std::vector<BadDetails> cases = {
         {"a word", [](auto* d) { addNotch(d, "30", 0, "abc", "6", 0); },
-         "桁の切り欠き 1 の幅「abc」は数値ではありません"},
+         ui_texts::notANumber(ui_texts::notchWidthField(notch), "abc")},
         {"full-width digits", [](auto* d) { addNotch(d, "３０", 0, "3", "6", 0); },
-         "桁の切り欠き 1 の位置「３０」は数値ではありません"},
+         ui_texts::notANumber(ui_texts::notchPositionField(notch), "３０")},
         {"an empty field", [](auto* d) { addNotch(d, "30", 0, "3", "", 0); },
-         "桁の切り欠き 1 の深さを入力してください"},
+         ui_texts::missingValue(ui_texts::notchDepthField(notch))},
         {"a zero width", [](auto* d) { addNotch(d, "30", 0, "0", "6", 0); },
-         "桁の切り欠き 1: 位置は翼弦の 0〜100 %、幅と深さは 0 より大きい mm で入力してください"},
+         ui_texts::notchValuesHint(notch, false)},
         {"beyond the chord", [](auto* d) { addNotch(d, "120", 0, "3", "6", 0); },
-         "桁の切り欠き 1: 位置は翼弦の 0〜100 %"},
+         ui_texts::notchValuesHint(notch, false)},
         {"deeper than the rib", [](auto* d) { addNotch(d, "30", 0, "3", "50", 0); },
-         "リブ 1 の桁の切り欠き 1 (30%、上面): 深さ 50 mm がその位置のリブの高さ"},
+         textBefore(refusalText([&] {
+                        refuseDeeperThanRib(1, sparNotchName(1, {30, false, 3, 50, NotchSide::Top}),
+                                            50, standIn.toDouble(), false);
+                    }),
+                    standIn)},
         {"a unit typed into the position", [](auto* d) { addNotch(d, "120mm", 0, "3", "1", 0); },
-         "桁の切り欠き 1 の位置「120mm」は数値ではありません"},
+         ui_texts::notANumber(ui_texts::notchPositionField(notch), "120mm")},
         {"a spar behind the cut end of rib 5 (127.8 mm chord)",
          [](auto* d) { addNotch(d, "120", 1, "3", "0.2", 0); },
-         "リブ 5 の桁の切り欠き 1 (前縁から 120 mm、上面): 前縁から 118.5〜121.5 mm "
-         "の切り欠きがリブ"},
+         textBefore(refusalText([&] {
+                        refuseOutsideChord(5, sparNotchName(1, {120, true, 3, 0.2, NotchSide::Top}),
+                                           118.5, 121.5, standIn.toDouble(), 200);
+                    }),
+                    standIn)},
         {"a hole as high as the rib",
          [](auto* d) {
              press(d, "HolesBox");
              type(d, "HoleDiameterEdit", "100");
              type(d, "HoleWebEdit", "2");
          },
-         "肉抜き穴: 直径はリブの高さの 0 より大きく 100 % 未満"},
+         ui_texts::holeValuesHint(holes)},
         {"sheeting thicker than the rib",
          [](auto* d) {
              press(d, "UpperSkinBox");
              type(d, "UpperSkinEdit", "20");
          },
-         "リブ 1 の上面・下面のSKIN材厚さ: 上面 20 mm と下面 1 mm"},
+         refusalText([] { refuseSheetingThickerThanRib(1, 20, 1); })},
         // With several fields empty, the first in the row (left to right) is named.
         {"a notch row left empty", [](auto* d) { addNotch(d, "", 0, "", "", 0); },
-         "桁の切り欠き 1 の位置を入力してください"},
+         ui_texts::missingValue(ui_texts::notchPositionField(notch))},
         {"a stock slot left empty", [](auto* d) { press(d, "NotchStockButton"); },
-         "後縁材の切り欠きの長さを入力してください"},
+         ui_texts::missingValue(ui_texts::stockLengthField(slot))},
         {"holes left empty",
          [](auto* d) {
              press(d, "HolesBox");
              type(d, "HoleDiameterEdit", "");
              type(d, "HoleWebEdit", "");
          },
-         "肉抜き穴の直径を入力してください"},
+         ui_texts::missingValue(ui_texts::holeDiameterField(holes))},
         {"a stock slot without its height",
          [](auto* d) {
              press(d, "NotchStockButton");
              type(d, "StockLengthEdit", "6");
          },
-         "後縁材の切り欠きの高さを入力してください"},
+         ui_texts::missingValue(ui_texts::stockHeightField(slot))},
     };
     for (const BadDetails& bad : cases) {
         SCOPED_TRACE(bad.what);
@@ -251,10 +267,9 @@ TEST_F(RibDetails, ABadLineInTheFileCostsOnlyThatLine) {
     writeBytes(detailsFile(), "Ribwright rib details 1\r\nspar-notch=30:3x\r\nupper-skin=1,5\r\n");
     open();
     ASSERT_EQ(desktop.messages.size(), 1);
-    EXPECT_TRUE(desktop.messages.front().startsWith(
-        "リブ詳細の設定ファイルに読めない行があったため、その行を飛ばして残りの設定を使います。"))
-        << desktop.messages.front().toStdString();
-    EXPECT_TRUE(desktop.messages.front().endsWith("2 行目: spar-notch=30:3x"));
+    const QString badLine = badLineText(2, QStringLiteral("spar-notch=30:3x"));
+    EXPECT_EQ(desktop.messages.front(),
+              skippedFeaturesLinesText(QDir::toNativeSeparators(detailsFile()), badLine));
     RibFeatures expected;
     expected.upperSkin = 1.5f;
     EXPECT_EQ(featuresInUse(), expected);
@@ -294,8 +309,10 @@ TEST_F(RibDetails, WhatIsNoDetailsFileStillLetsTheWindowStart) {
         started = true;
         unblock.join();
         ASSERT_EQ(desktop.messages.size(), 1);
+        // The message names the file, then what was wrong with it.
         EXPECT_TRUE(desktop.messages.front().startsWith(
-            "リブ詳細の設定ファイルが壊れているため、初期値 (すべて無し) に戻しました。"));
+            damagedFeaturesFileText(QDir::toNativeSeparators(detailsFile()), QString())))
+            << desktop.messages.front().toStdString();
         EXPECT_LT(desktop.messages.front().size(), 300) << desktop.messages.front().toStdString();
         EXPECT_EQ(featuresInUse(), RibFeatures{});
     }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "export/export_texts.h"
+#include "panel/control_table.h"
 #include "platform/data_folders.h"
+#include "platform/errors.h"
 #include "support/fake_desktop.h"
 #include "ui/main_window.h"
 
@@ -107,6 +110,40 @@ class WindowTest : public ::testing::Test {
     FakeDesktop desktop;
     std::unique_ptr<MainWindow> window;
 };
+
+// A caption or tooltip of the control table as the window shows it, in the installed language.
+inline QString tableText(const QString& source) {
+    return source.isEmpty()
+               ? source
+               : QCoreApplication::translate(kControlTableContext, source.toUtf8().constData());
+}
+
+// The text a refusal throws, to compare a message with in whatever language the window runs.
+template <typename Refusal>
+QString refusalText(Refusal&& refuse) {
+    try {
+        refuse();
+    } catch (const RibwrightError& error) {
+        return error.text();
+    }
+    return QStringLiteral("(nothing refused)");
+}
+
+// The start of `text` up to where `standIn` stands in it: a message made with a stand-in for a
+// figure the test does not pin down (a rib's height) is compared up to that figure.
+inline QString textBefore(const QString& text, const QString& standIn) {
+    const qsizetype at = text.indexOf(standIn);
+    return at < 0 ? text : text.left(at);
+}
+
+// Whether `line` is the nesting's tally of `sheets` stock sheets, at whatever use.
+inline bool isStockTally(const QString& line, int sheets) {
+    for (int percent = 0; percent <= 100; ++percent) {
+        if (line == export_texts::stockUsed(sheets, percent))
+            return true;
+    }
+    return false;
+}
 
 // The loop-layout example airfoil: eleven points, CR LF after every line.
 inline QString loopExampleText() {

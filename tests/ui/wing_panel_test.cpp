@@ -7,7 +7,9 @@
 #include "platform/errors.h"
 #include "ui/jig_tab_fields.h"
 #include "ui/rib_panel.h"
+#include "ui/ui_texts.h"
 #include "ui/wing_panel_dialog.h"
+#include "ui/wing_panel_texts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -73,7 +75,7 @@ TEST_F(WingPanelWindow, AcceptedPanelIsSavedUsedAndBackAtTheNextStart) {
     openSheetView();
     WingPanelDialog* dialog = openDialog();
     ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(dialog->windowTitle(), "翼平面");
+    EXPECT_EQ(dialog->windowTitle(), wing_panel_texts::dialogTitle());
     type(dialog, "HalfSpanEdit", "450,5");
     in<QComboBox>(dialog, "PlanformList")->setCurrentIndex(1);
     type(dialog, "MinTipChordEdit", "40");
@@ -107,7 +109,8 @@ TEST_F(WingPanelWindow, AcceptedPanelIsSavedUsedAndBackAtTheNextStart) {
     desktop.messages.clear();
     press(dialog, "OkButton");
     ASSERT_EQ(desktop.messages.size(), 1);
-    EXPECT_EQ(desktop.messages.front(), "後退「abc」は数値ではありません");
+    EXPECT_EQ(desktop.messages.front(),
+              ui_texts::notANumber(wing_panel_texts::sweepField(), QStringLiteral("abc")));
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(panel()->snapshot().panel, expected);
 
@@ -169,7 +172,7 @@ TEST_F(WingPanelWindow, ATableGreysTheChords) {
     EXPECT_FALSE(find("Edit3")->isEnabled());
     EXPECT_FALSE(find("ComboBox2")->isEnabled());
     EXPECT_FALSE(find("Edit2")->toolTip().isEmpty());
-    EXPECT_EQ(find<QLabel>("WingTableNote")->text(), "翼平面の表による");
+    EXPECT_EQ(find<QLabel>("WingTableNote")->text(), wing_panel_texts::chordsByTableNote());
     EXPECT_EQ(panel()->snapshot().panel.sections.size(), 3u);
 
     dialog = openDialog();
@@ -196,7 +199,7 @@ TEST_F(WingPanelWindow, TwistAndJigTabsReachTheJob) {
     desktop.messages.clear();
     press(dialog, "OkButton");
     ASSERT_EQ(desktop.messages.size(), 1);
-    EXPECT_TRUE(desktop.messages.front().contains("捩り下げ「40」"));
+    EXPECT_EQ(desktop.messages.front(), wing_panel_texts::badWashout(QStringLiteral("40")));
     EXPECT_TRUE(dialog->isVisible());
 
     type(dialog, "WashoutEdit", "3");

@@ -6,6 +6,7 @@
 #include "ui/rib_panel.h"
 #include "ui/workshop_dialog.h"
 #include "ui/workshop_settings_file.h"
+#include "ui/workshop_texts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -54,7 +55,7 @@ TEST_F(WorkshopWindow, FieldsReachTheFileAndTheLaserFiles) {
     openSheetView();
     WorkshopDialog* dialog = openDialog();
     ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(dialog->windowTitle(), "工作設定");
+    EXPECT_EQ(dialog->windowTitle(), workshop_texts::dialogTitle());
     type(dialog, "KerfEdit", "0,2");
     type(dialog, "GapEdit", "0,1");
     desktop.messages.clear();
@@ -93,7 +94,7 @@ TEST_F(WorkshopWindow, FieldsReachTheFileAndTheLaserFiles) {
     EXPECT_EQ(labels, 40);
     EXPECT_EQ(left, 20);
     ASSERT_EQ(desktop.questions.size(), 1);
-    EXPECT_TRUE(desktop.questions[0].startsWith(export_texts::stockUsed(sheets, 0).chopped(3)))
+    EXPECT_TRUE(isStockTally(desktop.questions[0].section(u'\n', 0, 0), sheets))
         << desktop.questions[0].toStdString();
 
     window.reset();

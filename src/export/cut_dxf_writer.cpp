@@ -143,7 +143,7 @@ void writeCutDxf(const WorkshopLayout& layout, int sheet, QIODevice& device) {
         // Holes before the outer contour: inner shapes are cut first.
         for (const MmRing& hole : rib.cut.holes) closedPolyline(dxf, rib, hole, h);
         closedPolyline(dxf, rib, rib.cut.outer, h);
-        markLine(dxf, rib, QPointF(0, 0), QPointF(rib.chord, 0), h);
+        for (const MarkSegment& part : rib.chordMarks) markLine(dxf, rib, part.from, part.to, h);
         for (const MarkSegment& part : rib.sparMarks) markLine(dxf, rib, part.from, part.to, h);
         for (const auto& [from, to] : rib.cut.marks) markLine(dxf, rib, from, to, h);
         dxf.pair(0, "TEXT");

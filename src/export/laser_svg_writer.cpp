@@ -83,7 +83,7 @@ void markLayer(SvgText& svg, const WorkshopLayout& layout, int sheet) {
         if (rib.sheet != sheet)
             continue;
         svg.add("<g id=\"" + ribId(rib) + "-mark\">\n");
-        line(svg, rib, QPointF(0, 0), QPointF(rib.chord, 0));
+        for (const MarkSegment& part : rib.chordMarks) line(svg, rib, part.from, part.to);
         for (const MarkSegment& part : rib.sparMarks) line(svg, rib, part.from, part.to);
         for (const auto& [from, to] : rib.cut.marks) line(svg, rib, from, to);
         svg.add("<text x=\"");

@@ -54,14 +54,13 @@ void addSegment(PartProfile& part, QPointF a, QPointF b) {
     }
 }
 
-// What the laser cuts and engraves of the rib: the cut contour, the chord line (which runs past
-// the piece by the skin), the features' marks. Labels and spar marks lie on the piece.
+// What the laser cuts and engraves of the rib that may reach past its contour: the contour
+// itself and the features' marks. Labels, chord and spar marks lie on the piece.
 std::vector<std::pair<QPointF, QPointF>> drawnSegments(const WorkshopRib& rib) {
     std::vector<std::pair<QPointF, QPointF>> segments;
     const MmRing& outer = rib.cut.outer;
     for (std::size_t i = 0; i < outer.size(); ++i)
         segments.emplace_back(outer[i], outer[(i + 1) % outer.size()]);
-    segments.emplace_back(QPointF(0, 0), QPointF(rib.chord, 0));
     for (const auto& mark : rib.cut.marks) segments.push_back(mark);
     return segments;
 }

@@ -167,15 +167,15 @@ MmBox numberBox(QPointF at, double digits, double height) {
 
 bool crossesMarks(const WorkshopRib& rib, const MmBox& box) {
     constexpr double kLineClearance = 0.25;
-    if (nearBox(QPointF(0, 0), QPointF(rib.chord, 0), box, kLineClearance))
-        return true;
     if (std::any_of(rib.cut.marks.begin(), rib.cut.marks.end(), [&](const auto& mark) {
             return nearBox(mark.first, mark.second, box, kLineClearance);
         }))
         return true;
-    return std::any_of(rib.sparMarks.begin(), rib.sparMarks.end(), [&](const MarkSegment& part) {
+    const auto nearPart = [&](const MarkSegment& part) {
         return nearBox(part.from, part.to, box, kLineClearance);
-    });
+    };
+    return std::any_of(rib.chordMarks.begin(), rib.chordMarks.end(), nearPart) ||
+           std::any_of(rib.sparMarks.begin(), rib.sparMarks.end(), nearPart);
 }
 
 struct NumberPlace {
@@ -267,7 +267,8 @@ void placeLabel(WorkshopRib& rib, const QString& label) {
     rib.numberAt = number.at;
     rib.numberHeight = number.height;
 
-    // The chord line runs from the leading edge to the trailing edge at y = 0.
+    // The rib takes the room of its whole airfoil and chord line (the print draws both), however
+    // little of them the piece keeps.
     MmBox box{0, 0, double(rib.chord), 0};
     for (const QPointF& p : rib.surface) include(box, p);
     for (const QPointF& p : rib.cut.outer) include(box, p);
@@ -279,7 +280,7 @@ void placeLabel(WorkshopRib& rib, const QString& label) {
     rib.footprint = box;
 }
 
-WorkshopRib workshopRib(const SeriesRib& current, bool featured) {
+WorkshopRib workshopRib(const SeriesRib& current) {
     WorkshopRib rib;
     rib.ribNumber = current.number;
     rib.chord = current.shape.ribChord;
@@ -294,11 +295,9 @@ WorkshopRib workshopRib(const SeriesRib& current, bool featured) {
 
     rib.sparX = current.sparX;
     std::tie(rib.sparLow, rib.sparHigh) = surfaceRangeAt(rib.surface, rib.sparX);
-    // Without features the spar line is drawn whole, as it always was; with them, a line across a
-    // notch or a hole would be burnt into the scrap, so only what lies on the piece is kept.
-    const QPointF sparLow(rib.sparX, rib.sparLow), sparHigh(rib.sparX, rib.sparHigh);
-    rib.sparMarks = featured ? clippedToPiece(rib.cut, sparLow, sparHigh, rib.ribNumber)
-                             : std::vector<MarkSegment>{{sparLow, sparHigh}};
+    rib.chordMarks = clippedToPiece(rib.cut, QPointF(0, 0), QPointF(rib.chord, 0), rib.ribNumber);
+    rib.sparMarks = clippedToPiece(rib.cut, QPointF(rib.sparX, rib.sparLow),
+                                   QPointF(rib.sparX, rib.sparHigh), rib.ribNumber);
     placeLabel(rib, QString::number(rib.ribNumber));
     return rib;
 }
@@ -344,7 +343,7 @@ QPointF labelOnSheet(const WorkshopRib& rib) {
 std::vector<WorkshopRib> buildWorkshopRibs(const RibSeries& series) {
     std::vector<WorkshopRib> ribs;
     ribs.reserve(series.ribs.size());
-    for (const SeriesRib& rib : series.ribs) ribs.push_back(workshopRib(rib, series.featured));
+    for (const SeriesRib& rib : series.ribs) ribs.push_back(workshopRib(rib));
     return ribs;
 }
 

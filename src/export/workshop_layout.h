@@ -42,7 +42,9 @@ struct WorkshopRib {
     MmRing surface;    // the airfoil surface as an open line, in the profile's order
     double sparX = 0;  // the spar station
     double sparLow = 0, sparHigh = 0;  // where the surface crosses the spar station
-    // The spar line as engraved: with features, only the parts on the piece.
+    // The chord and spar lines as engraved: only their parts on the piece, each from the leading
+    // edge or the lower surface on; a line burnt across scrap or a notch gap marks nothing.
+    std::vector<MarkSegment> chordMarks;
     std::vector<MarkSegment> sparMarks;
     // What is engraved where the number goes: the number itself, or with the side of the wing
     // in front ("R3", "L3").

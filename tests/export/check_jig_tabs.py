@@ -41,8 +41,9 @@ def run(cli, airfoil, options, folder, name):
     """Each rib of the cut DXF with its rib table row, matched by chord, root first."""
     cut = os.path.join(folder, name + "_cut.dxf")
     table = os.path.join(folder, name + "_ribs.csv")
-    done = subprocess.run([cli] + PANEL + options + ["--cut-dxf", cut, "--rib-table", table,
-                                                     "--stock", "2000x2000", airfoil],
+    done = subprocess.run([cli] + PANEL + options +
+                          ["--cut-dxf", cut, "--dxf", cut + ".drawing.dxf", "--rib-table", table,
+                           "--stock", "2000x2000", airfoil],
                           capture_output=True, text=True)
     expect(done.returncode == 0, "%s: exit status %d %s" % (name, done.returncode,
                                                             done.stderr.strip()))

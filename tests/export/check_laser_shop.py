@@ -5,7 +5,8 @@ Usage: check_laser_shop.py RIBWRIGHT_CLI DATA_FOLDER
 
 The series: 14 ribs of NACA 2412, root 220 mm, tip 140 mm, skin 1.5 mm, a 3 x 6 mm spar notch
 at 30 % in the top, lightening holes of 60 % keeping a 2 mm web. Every rib is measured in its own
-frame (from its chord line's first point, along it: a rib turned half round reads the same).
+frame (mm from the leading edge along the chord, y up), placed by the drawing DXF of the same run:
+a rib turned half round reads the same.
   --kerf 0.2            cut DXF and SVG against the --kerf 0 files: each outer contour lies 0.1 mm
                         outside the nominal one (Hausdorff to the nominal contour grown by 0.1 mm
                         with round joins, every vertex 0.1 mm from it), each hole 0.1 mm inside
@@ -35,6 +36,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 # Its readers and its tally of problems; importing it skips this script when a reader is missing.
 import check_workshop_files as workshop  # noqa: E402
 from check_workshop_files import expect, read_cut_dxf, read_ppm  # noqa: E402
+import rib_frames  # noqa: E402
 
 import numpy  # noqa: E402
 from ezdxf import recover  # noqa: E402
@@ -50,8 +52,9 @@ SVG = "{http://www.w3.org/2000/svg}"
 
 
 def run_cli(cli, data, options, outputs):
-    """Writes the series' files with `options`; `outputs` are (option, path) pairs."""
-    args = [cli] + SERIES + options
+    """Writes the series' files with `options`; `outputs` are (option, path) pairs. The drawing
+    DXF that places the ribs' frames goes beside the first output (path + ".drawing.dxf")."""
+    args = [cli] + SERIES + options + ["--dxf", outputs[0][1] + ".drawing.dxf"]
     for option, path in outputs:
         args += [option, path]
     run = subprocess.run(args + [os.path.join(data, "naca2412_two_surface.dat")],
@@ -61,80 +64,31 @@ def run_cli(cli, data, options, outputs):
     return run
 
 
-class Rib:
-    """One part: its rings on the sheet, its chord line, its label; `frame` maps a sheet point
-    into the rib's own frame (y up from the chord line)."""
-
-    def __init__(self, rings, chord, label, y_down):
-        (sx, sy), (ex, ey) = chord
-        self.turned = ex < sx
-        way = -1 if self.turned else 1
-        flip = -1 if y_down else 1
-        self.frame = lambda p: ((p[0] - sx) * way, (p[1] - sy) * way * flip)
-        self.sheet_rings = rings
-        self.sheet_outer = max(rings, key=lambda r: r.area)
-        self.sheet_holes = [r for r in rings if r is not self.sheet_outer]
-        self.outer = self.to_frame(self.sheet_outer)
-        self.holes = [self.to_frame(h) for h in self.sheet_holes]
-        self.chord = chord
-        self.label = label
-        self.length = abs(ex - sx)
-
-    def to_frame(self, ring):
-        return Polygon([self.frame(p) for p in ring.exterior.coords])
-
-    def part(self):
-        """The material on the sheet, holes taken out."""
-        return Polygon(self.sheet_outer.exterior.coords,
-                       [h.exterior.coords for h in self.sheet_holes])
-
-    def drawn(self):
-        """What the laser cuts and engraves that reaches furthest: outer contour, chord line."""
-        return unary_union([self.sheet_outer, LineString(self.chord)])
+def framed(parts, drawing_path, grow):
+    """The parts, each in its rib's frame by the drawing DXF `drawing_path`."""
+    placed = rib_frames.placed(parts, rib_frames.drawing_ribs(drawing_path), grow)
+    expect(len(placed) == len(parts), "%d of %d parts placed on their rib of %s" %
+           (len(placed), len(parts), os.path.basename(drawing_path)))
+    return placed
 
 
-def dxf_ribs(path):
-    """The ribs of a cut DXF in file order: each rib's CUT polylines, then its MARK lines (the
-    chord line first) and its label."""
-    doc, _ = recover.readfile(path)
-    ribs, rings, lines = [], [], []
-    for e in doc.modelspace():
-        if e.dxftype() == "POLYLINE":
-            rings.append(Polygon([(v.dxf.location.x, v.dxf.location.y) for v in e.vertices]))
-        elif e.dxftype() == "LINE":
-            lines.append(((e.dxf.start.x, e.dxf.start.y), (e.dxf.end.x, e.dxf.end.y)))
-        elif e.dxftype() == "TEXT":
-            rib = Rib(rings, lines[0], e.dxf.text, False)
-            rib.text_at, rib.text_height = (e.dxf.insert.x, e.dxf.insert.y), e.dxf.height
-            rib.lines = lines
-            ribs.append(rib)
-            rings, lines = [], []
-    return ribs
+def dxf_ribs(path, drawing_path, grow=0.0):
+    return framed(rib_frames.cut_dxf_parts(path), drawing_path, grow)
 
 
-def svg_points(d):
-    return [tuple(float(v) for v in p.strip(" MLZ").split(",")) for p in d.split(" ")
-            if p.strip(" MLZ")]
+def svg_ribs(path, drawing_path, grow=0.0):
+    return framed(rib_frames.svg_parts(path), drawing_path, grow)
 
 
-def svg_ribs(path):
-    """The ribs of a laser SVG: the cut group and the mark group of each id."""
-    groups = {g.get("id"): g for g in ElementTree.parse(path).iter(SVG + "g")}
-    ribs = []
-    for cut_id, cut in groups.items():
-        mark = groups.get("%s-mark" % cut_id)
-        if mark is None:
-            continue
-        rings = [Polygon(svg_points(sub)) for sub in cut.find(SVG + "path").get("d").split("M")[1:]]
-        lines = [svg_points(path.get("d")) for path in mark.findall(SVG + "path")]
-        ribs.append(Rib(rings, lines[0], mark.find(SVG + "text").text, True))
-        ribs[-1].lines = lines
-    return ribs
+def drawn(rib):
+    """What the laser cuts and engraves of a part that reaches furthest: its outer contour and
+    its engraved lines."""
+    return unary_union([rib.sheet_outer] + [LineString(line) for line in rib.lines])
 
 
 def notch_width(rib, nominal):
     """How wide the top spar notch is, halfway down it: measured across the contour's gap."""
-    centre = 0.30 * nominal.length
+    centre = 0.30 * nominal.chord
     floor = min(y for x, y in nominal.outer.exterior.coords if abs(x - centre) <= 1.51)
     across = LineString([(centre - 4, floor + 3), (centre + 4, floor + 3)])
     return across.length - rib.outer.intersection(across).length
@@ -219,17 +173,19 @@ def check_marks(name, ribs, tabs, width):
     counts = []
     for rib in ribs:
         on_contour = lambda p: rib.sheet_outer.exterior.distance(Point(p)) <= 0.001
-        counts.append(sum(1 for a, b in rib.lines[1:] if abs(abs(b[0] - a[0]) - width) <= 0.01
-                          and on_contour(a) and on_contour(b)))
+        on_chord = lambda p: abs(rib.frame(p)[1]) <= 1e-6
+        counts.append(sum(1 for a, b in rib.lines if abs(abs(b[0] - a[0]) - width) <= 0.01
+                          and on_contour(a) and on_contour(b)
+                          and not (on_chord(a) and on_chord(b))))
     expect(ribs and counts == [tabs] * len(ribs),
            "%s: %d tab cut-off lines engraved on each rib, found %s" % (name, tabs, counts))
 
 
 def check_gaps(name, ribs, stock):
-    drawn = [r.drawn() for r in ribs]
+    shapes = [drawn(r) for r in ribs]
     near = [(a.label, b.label) for i, a in enumerate(ribs) for j, b in enumerate(ribs)
-            if i < j and drawn[i].distance(drawn[j]) < GAP - 1e-3]
-    edge = [r.label for r, d in zip(ribs, drawn)
+            if i < j and shapes[i].distance(shapes[j]) < GAP - 1e-3]
+    edge = [r.label for r, d in zip(ribs, shapes)
             if not box(GAP - 1e-3, GAP - 1e-3, stock[0] - GAP + 1e-3,
                        stock[1] - GAP + 1e-3).contains(d)]
     expect(not near and not edge, "%s: every part %g mm from the others and the edges, not %s %s"
@@ -243,7 +199,7 @@ def bottom_left_height(ribs, width):
     up, then back down by 1 mm: a pocket lower than 4 mm holds no rib)."""
     placed, top = [], 0.0
     for rib in ribs:
-        shape = rib.drawn().simplify(0.01)
+        shape = drawn(rib).simplify(0.01)
         x0, y0, x1, y1 = shape.bounds
         shape = affinity.translate(shape, -x0, -y0)
         blocked = prep(unary_union([p.buffer(GAP - 1e-3) for p in placed])) if placed else None
@@ -278,13 +234,15 @@ def main():
         run_cli(cli, data, [], [("--cut-dxf", at("k0.dxf")), ("--svg", at("k0.svg"))])
         run_cli(cli, data, ["--kerf", "0.2"], [("--cut-dxf", at("k2.dxf")),
                                                ("--svg", at("k2.svg"))])
-        check_kerf("cut DXF --kerf 0.2", dxf_ribs(at("k0.dxf")), dxf_ribs(at("k2.dxf")))
-        check_kerf("SVG --kerf 0.2", svg_ribs(at("k0.svg")), svg_ribs(at("k2.svg")))
+        check_kerf("cut DXF --kerf 0.2", dxf_ribs(at("k0.dxf"), at("k0.dxf.drawing.dxf")),
+                   dxf_ribs(at("k2.dxf"), at("k2.dxf.drawing.dxf"), KERF / 2))
+        check_kerf("SVG --kerf 0.2", svg_ribs(at("k0.svg"), at("k0.dxf.drawing.dxf")),
+                   svg_ribs(at("k2.svg"), at("k2.dxf.drawing.dxf"), KERF / 2))
 
         run_cli(cli, data, ["--jig-tabs", "20,70:6"], [("--cut-dxf", at("jig.dxf")),
                                                        ("--svg", at("jig.svg"))])
-        check_marks("cut DXF --jig-tabs", dxf_ribs(at("jig.dxf")), 2, 6)
-        check_marks("SVG --jig-tabs", svg_ribs(at("jig.svg")), 2, 6)
+        check_marks("cut DXF --jig-tabs", dxf_ribs(at("jig.dxf"), at("jig.dxf.drawing.dxf")), 2, 6)
+        check_marks("SVG --jig-tabs", svg_ribs(at("jig.svg"), at("jig.dxf.drawing.dxf")), 2, 6)
 
         run_cli(cli, data, ["--sides", "both", "--stock", "900x600"],
                 [("--cut-dxf", at("both.dxf")), ("--svg", at("both.svg")),
@@ -294,10 +252,11 @@ def main():
         missing = [label for label in ["R%d" % n for n in range(1, RIBS + 1)] +
                    ["L%d" % n for n in range(1, RIBS + 1)] if label not in text]
         expect(not missing, "sides both, PDF: every label in the text, not %s" % missing)
-        check_dxf_labels("sides both, DXF", dxf_ribs(at("both.dxf")),
+        check_dxf_labels("sides both, DXF", dxf_ribs(at("both.dxf"), at("both.dxf.drawing.dxf")),
                          ["R%d" % n for n in range(1, RIBS + 1)] +
                          ["L%d" % n for n in range(1, RIBS + 1)])
-        check_svg_labels(at("both.svg"), svg_ribs(at("both.svg")), folder)
+        check_svg_labels(at("both.svg"), svg_ribs(at("both.svg"), at("both.dxf.drawing.dxf")),
+                         folder)
 
         run_cli(cli, data, ["--stock", "915x76"], [("--cut-dxf", at("rows.dxf"))])
         run = run_cli(cli, data, ["--stock", "915x76", "--nest"], [("--cut-dxf", at("strip.dxf"))])
@@ -305,7 +264,7 @@ def main():
                "915 x 76: rows take two sheets, nesting one")
         expect("材料 1 枚" in run.stderr, "915 x 76: stderr tells one sheet: %s" %
                run.stderr.strip())
-        strip = dxf_ribs(at("strip.dxf"))
+        strip = dxf_ribs(at("strip.dxf"), at("strip.dxf.drawing.dxf"))
         expect(len(strip) == RIBS, "915 x 76: %d ribs on the sheet" % len(strip))
         check_gaps("915 x 76 nested", strip, (915, 76))
 
@@ -316,14 +275,14 @@ def main():
                                 capture_output=True)
         expect(render.returncode == 0 and os.path.getsize(at("nest.png")) > 0,
                "nested SVG renders in librsvg")
-        nested = dxf_ribs(at("nest.dxf"))
+        nested = dxf_ribs(at("nest.dxf"), at("nest.dxf.drawing.dxf"), KERF / 2)
         expect(len(nested) == RIBS and sum(r.turned for r in nested) == RIBS // 2,
                "600 x 300 nested: %d ribs, %d turned" % (len(nested),
                                                          sum(r.turned for r in nested)))
         check_gaps("600 x 300 nested", nested, (600, 300))
         # Upright on a turned rib too.
         check_dxf_labels("600 x 300 nested", nested, [str(n) for n in range(1, RIBS + 1)])
-        used = max(r.drawn().bounds[3] for r in nested) + GAP
+        used = max(drawn(r).bounds[3] for r in nested) + GAP
         reference = bottom_left_height(nested, 600)
         expect(used <= 1.1 * reference, "600 x 300 nested: %.1f mm high, a bottom-left fill "
                "here %.1f mm (at most 1.1 x)" % (used, reference))

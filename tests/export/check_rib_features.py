@@ -5,7 +5,8 @@ Usage: check_rib_features.py RIBWRIGHT_CLI DATA_FOLDER
 
 Each run is a tapered NACA 2412 series (root 150 mm, tip 100 mm, 10 ribs, skin 1 mm) with one
 set of features; every rib of the series is measured in its own frame (mm from the leading edge
-along the chord line, y up) against the surface computed here from the airfoil file:
+along the chord line, y up, placed by the drawing DXF of the same run) against the surface
+computed here from the airfoil file:
   --te-stock 20           cut DXF: no point beyond chord - 20 mm (+0.001); the end is an edge
                           square to the chord from the rib's lower to its upper contour there;
   --te-stock 20x1.5       SVG: along the rib's mid-height the rib ends 20 mm ahead of the trailing
@@ -27,12 +28,12 @@ import os
 import subprocess
 import sys
 import tempfile
-import xml.etree.ElementTree as ElementTree
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 # Its readers and its tally of problems; importing it skips this script when a reader is missing.
 import check_workshop_files as workshop  # noqa: E402
 from check_workshop_files import expect, airfoil_loop, read_cut_dxf  # noqa: E402
+import rib_frames  # noqa: E402
 
 from ezdxf import recover  # noqa: E402
 from shapely.geometry import LineString, Point, Polygon  # noqa: E402
@@ -44,8 +45,10 @@ ON_EDGE = 0.001
 
 
 def run_cli(cli, data, options, output, path):
-    """Writes one file of the series with `options`; its path, or None when the run failed."""
-    run = subprocess.run([cli] + SERIES + options +
+    """Writes one file of the series with `options`, and beside it the drawing DXF that places
+    each rib's frame (path + ".drawing.dxf"); its path, or None when the run failed."""
+    drawing = [] if output == "--dxf" else ["--dxf", path + ".drawing.dxf"]
+    run = subprocess.run([cli] + SERIES + options + drawing +
                          [output, path, os.path.join(data, "naca2412_two_surface.dat")],
                          capture_output=True, text=True)
     expect(run.returncode == 0, "ribwright-cli %s: exit status %d %s" %
@@ -53,38 +56,25 @@ def run_cli(cli, data, options, output, path):
     return path if run.returncode == 0 else None
 
 
-def cut_dxf_ribs(path):
-    """(chord, outer contour) of each rib in a cut DXF, in the rib's frame."""
-    cuts, chords = read_cut_dxf(path)
-    rings = [Polygon([(v.dxf.location.x, v.dxf.location.y) for v in p.vertices]) for p in cuts]
-    ribs = []
-    for line in chords:
-        x0, x1, y = line.dxf.start.x, line.dxf.end.x, line.dxf.start.y
-        mine = [r for r in rings if x0 - 1e-6 <= r.bounds[0] and r.bounds[2] <= x1 + 1e-6
-                and r.bounds[1] < y < r.bounds[3]]
-        if mine:
-            outer = max(mine, key=lambda r: r.area)
-            ribs.append((x1 - x0, Polygon([(x - x0, yy - y) for x, yy in outer.exterior.coords])))
-    return ribs
+def framed(name, parts, drawing_path):
+    """(chord, outer contour in the rib's frame) of each part."""
+    ribs = rib_frames.placed(parts, rib_frames.drawing_ribs(drawing_path))
+    expect(len(ribs) == len(parts), "%s: each of %d parts placed on its rib of the drawing DXF, "
+           "%d were" % (name, len(parts), len(ribs)))
+    return [(part.chord, part.outer) for part in ribs]
+
+
+def cut_dxf_ribs(path, drawing_path=None):
+    """(chord, outer contour) of each rib in a cut DXF, in the rib's frame, placed by the drawing
+    DXF of the same run."""
+    read_cut_dxf(path)  # audits it
+    return framed(os.path.basename(path), rib_frames.cut_dxf_parts(path),
+                  drawing_path or path + ".drawing.dxf")
 
 
 def svg_ribs(path):
-    """(chord, outer contour) of each rib in a laser SVG, in the rib's frame (the sheet's y runs
-    down)."""
-    svg = "{http://www.w3.org/2000/svg}"
-    groups = {g.get("id"): g for g in ElementTree.parse(path).iter(svg + "g")}
-    points = lambda d: [tuple(float(v) for v in p.strip(" MLZ").split(","))
-                        for p in d.split(" ") if p.strip(" MLZ")]
-    ribs = []
-    for n in range(1, RIBS + 1):
-        cut, mark = groups.get("rib-%d" % n), groups.get("rib-%d-mark" % n)
-        if cut is None or mark is None:
-            continue
-        (x0, y), (x1, _) = points(mark.find(svg + "path").get("d"))
-        rings = [Polygon([(x - x0, y - yy) for x, yy in points(sub)])
-                 for sub in cut.find(svg + "path").get("d").split("M")[1:]]
-        ribs.append((x1 - x0, max(rings, key=lambda r: r.area)))
-    return ribs
+    """(chord, outer contour) of each rib in a laser SVG, in the rib's frame."""
+    return framed(os.path.basename(path), rib_frames.svg_parts(path), path + ".drawing.dxf")
 
 
 def surfaces(loop, chord):

@@ -3,8 +3,8 @@
 
 Usage: check_wing_panel.py RIBWRIGHT_CLI DATA_FOLDER
 
-Each rib is found in the cut DXF by its chord line (its chord is that line's length) and the rib
-table gives its station and leading-edge offset. Tolerance 0.01 mm unless written beside it.
+Each rib of the cut DXF is placed by the drawing DXF of the same run (its chord is the length of
+the drawing's chord line) and the rib table gives its station and leading-edge offset. Tolerance 0.01 mm unless written beside it.
   straight      span 600, root 200, tip 120, every:75: 9 ribs, chord = 200 - 80 y / 600;
   elliptical    span 500, root 180, least tip 60, every:50: chord = max(180 sqrt(1 - (y/500)^2), 60);
   tables        4 sections, in our comma form and in the planform designers' semicolon form
@@ -37,8 +37,8 @@ def run(cli, airfoil, options, folder, name):
     cut = os.path.join(folder, name + "_cut.dxf")
     table = os.path.join(folder, name + "_ribs.csv")
     done = subprocess.run([cli, "--skin", "0"] + options +
-                          ["--cut-dxf", cut, "--rib-table", table, "--stock", "2000x2000",
-                           airfoil], capture_output=True, text=True)
+                          ["--cut-dxf", cut, "--dxf", cut + ".drawing.dxf", "--rib-table", table,
+                           "--stock", "2000x2000", airfoil], capture_output=True, text=True)
     expect(done.returncode == 0, "%s: exit status %d %s" % (name, done.returncode,
                                                             done.stderr.strip()))
     if done.returncode != 0:

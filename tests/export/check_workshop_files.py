@@ -8,12 +8,14 @@ writes a true-scale PDF (A4 and Letter), a laser SVG and a cut DXF of a tapered 
 (root 150 mm, tip 100 mm, 10 ribs, skin 1 mm). Then, at 254 dpi (10 px per mm):
   PDF   pdfinfo page size is the paper's; pdfimages lists no image; on page 1 the 100 mm bar
         spans 1000 +- 3 px and the root rib's (red) chord line 1500 +- 3 px;
-  SVG   width/height in mm; rsvg-convert gives a 6000 x 3000 px image and the root rib's (blue)
-        chord line spans 1500 +- 3 px;
+  SVG   width/height in mm; rsvg-convert gives a 6000 x 3000 px image and the longest engraved
+        (blue) line, a part of the root rib's chord line, spans 10 px per mm of its length in the
+        file (+- 3 px);
   DXF   ezdxf reads it without audit errors, $INSUNITS 4, $MEASUREMENT 1, the layers are CUT and
         MARK; every CUT polyline is closed and a valid (simple) polygon to shapely, and lies inside
-        the rib's surface, computed here from the airfoil file and the rib's chord line, by at
-        least the skin thickness.
+        the rib's surface, computed here from the airfoil file in the rib's frame (placed by the
+        drawing DXF of the same ribs), by at least the skin thickness; the engraved chord line
+        lies on the piece, and covers all of the chord line the piece holds.
 With rib features (a 3 x 6 mm spar notch at 30 % in the top, lightening holes of 60 % keeping a
 2 mm web), the notched files:
   SVG, DXF  on the root and the tip rib (shapely): the notch edges lie at 30 % +- 1.5 mm, its
@@ -40,6 +42,7 @@ try:
     import ezdxf
     from ezdxf import recover
     from shapely.geometry import LineString, Polygon, box
+    import rib_frames
 except ImportError as error:
     print("SKIP: %s (python3-numpy, python3-ezdxf, python3-shapely)" % error)
     sys.exit(SKIPPED)
@@ -134,9 +137,11 @@ def check_svg(path):
     image = read_ppm(ppm)
     expect(image.shape[:2] == (3000, 6000), "laser.svg: %s px at 254 dpi (6000 x 3000)" %
            (image.shape[1::-1],))
-    chord = longest_runs(blue(image)).max()
-    expect(abs(chord - ROOT_CHORD * 10) <= 3,
-           "laser.svg: the root chord line spans %d px (%d +- 3)" % (chord, ROOT_CHORD * 10))
+    longest = max(LineString(line).length for part in rib_frames.svg_parts(path)
+                  for line in part.lines)
+    run = longest_runs(blue(image)).max()
+    expect(abs(run - longest * 10) <= 3,
+           "laser.svg: the longest engraved line spans %d px (%.0f +- 3)" % (run, longest * 10))
 
 
 def airfoil_loop(data_folder):
@@ -179,30 +184,40 @@ def read_cut_dxf(path):
     return cuts, chords
 
 
-def check_dxf(path, data_folder):
-    cuts, chords = read_cut_dxf(path)
-    expect(len(cuts) == RIBS and len(chords) == RIBS,
-           "cut.dxf: %d CUT contours and %d chord lines for %d ribs" % (len(cuts), len(chords), RIBS))
+def placed_parts(path, drawing_path):
+    """The parts of a cut DXF, each in its rib's frame by the drawing DXF of the same ribs."""
+    name = os.path.basename(path)
+    read_cut_dxf(path)  # audits it
+    parts = rib_frames.cut_dxf_parts(path)
+    placed = rib_frames.placed(parts, rib_frames.drawing_ribs(drawing_path))
+    expect(len(parts) == RIBS and len(placed) == RIBS,
+           "%s: %d parts, %d placed on their rib of the drawing (%d)" %
+           (name, len(parts), len(placed), RIBS))
+    return placed
+
+
+def check_dxf(path, drawing_path, data_folder):
     loop = airfoil_loop(data_folder)
-    inside = valid = 0
-    for polyline in cuts:
-        contour = Polygon([(v.dxf.location.x, v.dxf.location.y) for v in polyline.vertices])
+    parts = placed_parts(path, drawing_path)
+    inside = valid = marked = 0
+    for part in parts:
+        contour = part.outer
         valid += contour.is_valid
-        for line in chords:
-            x0, x1, y = line.dxf.start.x, line.dxf.end.x, line.dxf.start.y
-            if x0 - 1e-6 <= contour.bounds[0] and contour.bounds[2] <= x1 + 1e-6 \
-                    and contour.bounds[1] < y < contour.bounds[3]:
-                c = x1 - x0
-                surface = Polygon([(x0 + px * c, y + py * c) for px, py in loop])
-                # The airfoil file holds six decimals; the program rounds to single precision.
-                inside += surface.buffer(1e-3).contains(contour) and \
-                    contour.exterior.distance(LineString(surface.exterior.coords[:-1])) \
-                    > SKIN - 2e-3
-                break
-    expect(valid == len(cuts), "cut.dxf: %d of %d CUT contours are valid polygons" %
-           (valid, len(cuts)))
-    expect(inside == len(cuts), "cut.dxf: %d of %d CUT contours lie a skin inside their surface" %
-           (inside, len(cuts)))
+        surface = Polygon([(x * part.chord, y * part.chord) for x, y in loop])
+        # The airfoil file holds six decimals; the program rounds to single precision.
+        inside += surface.buffer(1e-3).contains(contour) and \
+            contour.exterior.distance(LineString(surface.exterior.coords[:-1])) > SKIN - 2e-3
+        chord = [LineString([part.frame(a), part.frame(b)]) for a, b in part.lines
+                 if abs(a[1] - b[1]) < 1e-9]
+        on_piece = contour.intersection(LineString([(0, 0), (part.chord, 0)])).length
+        marked += all(contour.buffer(1e-4).contains(c) for c in chord) and \
+            abs(sum(c.length for c in chord) - on_piece) <= 1e-3
+    expect(valid == len(parts), "cut.dxf: %d of %d CUT contours are valid polygons" %
+           (valid, len(parts)))
+    expect(inside == len(parts), "cut.dxf: %d of %d CUT contours lie a skin inside their surface"
+           % (inside, len(parts)))
+    expect(marked == len(parts), "cut.dxf: on %d of %d ribs the engraved chord line is the "
+           "chord line's part on the piece" % (marked, len(parts)))
 
 
 def surface_at(loop, chord):
@@ -256,44 +271,14 @@ def check_features(name, ribs, loop):
            "%s: %d of %d holes keep a %g mm web inside their rib" % (name, webs, holes, WEB))
 
 
-def check_notched_dxf(path, loop):
-    cuts, chords = read_cut_dxf(path)
-    rings = [Polygon([(v.dxf.location.x, v.dxf.location.y) for v in p.vertices]) for p in cuts]
-    ribs = []
-    for line in chords:
-        x0, x1, y = line.dxf.start.x, line.dxf.end.x, line.dxf.start.y
-        # The rib's piece: its outer contour is the largest that straddles the chord line, its
-        # holes lie inside that.
-        outer = [r for r in rings if x0 - 1e-6 <= r.bounds[0] and r.bounds[2] <= x1 + 1e-6
-                 and r.bounds[1] < y < r.bounds[3]]
-        if not outer:
-            continue
-        outer = max(outer, key=lambda r: r.area)
-        mine = [r for r in rings if r is outer or Polygon(outer.exterior).contains(r)]
-        ribs.append((x1 - x0, [Polygon([(x - x0, yy - y) for x, yy in r.exterior.coords])
-                               for r in mine]))
-    expect(len(ribs) == len(chords), "%s: one outer contour on each of %d chord lines" %
-           (os.path.basename(path), len(chords)))
+def check_notched_dxf(path, drawing_path, loop):
+    ribs = [(p.chord, [p.outer] + p.holes) for p in placed_parts(path, drawing_path)]
     check_features(os.path.basename(path), ribs, loop)
 
 
-def check_notched_svg(path, loop):
-    number = re.compile(r"[-+]?(?:\d+\.?\d*|\.\d+)(?:[eE][-+]?\d+)?")
-    def points(d):
-        values = [float(v) for v in number.findall(d)]
-        return list(zip(values[0::2], values[1::2]))
-    groups = {g.get("id"): g for g in ElementTree.parse(path).iter("{http://www.w3.org/2000/svg}g")}
-    ribs = []
-    for n in range(1, RIBS + 1):
-        cut, mark = groups.get("rib-%d" % n), groups.get("rib-%d-mark" % n)
-        if cut is None or mark is None:
-            continue
-        (x0, y), (x1, _) = points(mark.find("{http://www.w3.org/2000/svg}path").get("d"))
-        d = cut.find("{http://www.w3.org/2000/svg}path").get("d")
-        # Sheet y runs down; the rib's frame runs up from its chord line.
-        ribs.append((x1 - x0, [Polygon([(x - x0, y - yy) for x, yy in points(sub)])
-                               for sub in d.split("M")[1:]]))
-    check_features(os.path.basename(path), ribs, loop)
+def check_notched_svg(path, drawing_path, loop):
+    parts = rib_frames.placed(rib_frames.svg_parts(path), rib_frames.drawing_ribs(drawing_path))
+    check_features(os.path.basename(path), [(p.chord, [p.outer] + p.holes) for p in parts], loop)
 
 
 def first_dark_above(dark, column, row):
@@ -344,10 +329,11 @@ def main():
         check_pdf(os.path.join(folder, "print-A4.pdf"), (210, 297))
         check_pdf(os.path.join(folder, "print-Letter.pdf"), (215.9, 279.4))
         check_svg(os.path.join(folder, "laser.svg"))
-        check_dxf(os.path.join(folder, "cut.dxf"), sys.argv[2])
+        at = lambda name: os.path.join(folder, name)
+        check_dxf(at("cut.dxf"), at("drawing.dxf"), sys.argv[2])
         loop = airfoil_loop(sys.argv[2])
-        check_notched_svg(os.path.join(folder, "notched.svg"), loop)
-        check_notched_dxf(os.path.join(folder, "notched-cut.dxf"), loop)
+        check_notched_svg(at("notched.svg"), at("notched-drawing.dxf"), loop)
+        check_notched_dxf(at("notched-cut.dxf"), at("notched-drawing.dxf"), loop)
         check_notched_pdf(os.path.join(folder, "notched-A4.pdf"))
         if os.environ.get("RIBWRIGHT_KEEP_WORKSHOP"):
             shutil.copytree(folder, os.environ["RIBWRIGHT_KEEP_WORKSHOP"], dirs_exist_ok=True)

@@ -1,6 +1,7 @@
 // Placement of ribs for the workshop outputs, and the sample files that
 // check_workshop_files.py measures in outside readers (poppler, librsvg, ezdxf, shapely).
 #include "export/cut_dxf_writer.h"
+#include "export/dxf_writer.h"
 #include "export/laser_svg_writer.h"
 #include "export/print_plan.h"
 #include "export/true_scale_pdf_writer.h"
@@ -237,6 +238,13 @@ TEST(WorkshopFiles, WriteSamples) {
     ASSERT_EQ(stock.sheetCount, 1);
     write("laser.svg", [&](QIODevice& d) { writeLaserSvg(stock, 0, d); });
     write("cut.dxf", [&](QIODevice& d) { writeCutDxf(stock, 0, d); });
+    // The drawing places each rib's frame for the measurements: the cut files engrave only the
+    // chord line's parts on the piece.
+    const auto writeDrawing = [&](const QString& name, const RibJob& job, const RibSeries& series) {
+        DxfAttributes attributes;
+        write(name, [&](QIODevice& d) { writeDxf(d, job, series, attributes); });
+    };
+    writeDrawing("drawing.dxf", plain, plainSeries);
 
     // The same series with a 3 x 6 mm spar notch at 30 % in the top and lightening holes of 60 %
     // of the rib height keeping a 2 mm web.
@@ -251,4 +259,5 @@ TEST(WorkshopFiles, WriteSamples) {
     ASSERT_EQ(notched.sheetCount, 1);
     write("notched.svg", [&](QIODevice& d) { writeLaserSvg(notched, 0, d); });
     write("notched-cut.dxf", [&](QIODevice& d) { writeCutDxf(notched, 0, d); });
+    writeDrawing("notched-drawing.dxf", notchedJob, notchedSeries);
 }

@@ -4,11 +4,12 @@
 # true-scale PDF, the laser SVG and the cut DXF through the real save dialogs, compare the files
 # with what ribwright-cli writes, hand over from a second copy, close. Every step waits for what
 # it needs to see (a window, a file, a still screen), never for a fixed time. Controls are
-# clicked at their centres, by name, where the control table places them.
-# Usage: run_e2e.sh BIN_DIR SOURCE_DIR ARTIFACT_DIR PRINT_CONTROL_PLACES
+# clicked at their centres, by name, where the control table places them. The run is in one
+# interface language (Japanese unless told), and the files it writes must not depend on it.
+# Usage: run_e2e.sh BIN_DIR SOURCE_DIR ARTIFACT_DIR PRINT_CONTROL_PLACES [ja|en]
 set -uo pipefail
-bin=$1 src=$2 art=$3 places_tool=$4
-# Window titles are Japanese, and xdotool matches them by the locale's character set: the run
+bin=$1 src=$2 art=$3 places_tool=$4 lang=${5:-ja}
+# Window titles may be Japanese, and xdotool matches them by the locale's character set: the run
 # sets a UTF-8 locale of its own, whatever the caller has. C.UTF-8 ships with Debian's libc.
 if ! locale -a 2>/dev/null | grep -qiE '^c\.utf-?8$'; then
   echo "the C.UTF-8 locale is missing"
@@ -56,10 +57,20 @@ for tool in Xvfb openbox xdotool xclip xprop import; do
   command -v "$tool" >/dev/null || { echo "missing $tool: run scripts/install-deps.sh"; exit 1; }
 done
 "$places_tool" 0 >/dev/null || { echo "cannot read the control places from $places_tool"; exit 1; }
+# The captions looked for, as the program makes them in the run's language: the message boxes'
+# and the toolkit's save dialog's.
+texts=$("$places_tool" --texts "$lang" "$bin") || { echo "cannot read the $lang texts"; exit 1; }
+text_of() { sed -n "s/^$1 //p" <<<"$texts"; }
+message_title=$(text_of message-title)
+save_title=$(text_of save-dialog-title)
+[ -n "$message_title" ] && [ -n "$save_title" ] || { echo "missing texts: $texts"; exit 1; }
+# Both programs run in that language, whatever the caller's environment says.
+export RIBWRIGHT_LANG=$lang
 
 # A fresh copy of the program with its data folder, in a folder of its own.
 mkdir -p "$work/app" "$work/out" "$work/runtime"
 cp "$bin/ribwright" "$bin/ribwright-cli" "$work/app/"
+cp -r "$bin/translations" "$work/app/translations"
 cp -r "$src/data" "$work/app/data"
 find "$work/app/data" -name .keep -delete
 chmod 700 "$work/runtime"
@@ -120,7 +131,7 @@ dialog_window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n
 other_window() { xdotool search --onlyvisible --name . 2>/dev/null | grep -vx "$win" | head -n 1; }
 has_main_window() { test -n "$(main_window)"; }
 has_other_window() { test -n "$(other_window)"; }
-has_message_window() { test -n "$(dialog_window '^メッセージ$')"; }
+has_message_window() { test -n "$(dialog_window "^$message_title\$")"; }
 ribwright_windows() { named_ribwright | wc -l; }
 ribwright_windows_are() { test "$(ribwright_windows)" -eq "$1"; }
 file_has() { grep -q "$2" "$1" 2>/dev/null; }
@@ -190,16 +201,16 @@ check "the sheet view is maximised" wait_for 5 maximised "$win"
 wait_still
 shot 03-sheet-view
 
-# The three exports through the real save dialog, accepting the proposed name, answering No.
-# The toolkit's own texts are Japanese: the save dialog is captioned "名前を付けて保存".
+# The exports through the real save dialog, accepting the proposed name, answering No. The
+# toolkit's own texts follow the window's language: the dialog's caption is the toolkit's.
 stem="NACA 2412_150x100x10"
 export_with() { # export_with BUTTON SHOT_NAME FILE
   local button=$1 name=$2 file=$3 dialog
   click_control "$button"
   if ! wait_for 10 has_other_window; then echo "no save dialog for $name"; return 1; fi
   dialog=$(other_window)
-  check "the $name save dialog is captioned in Japanese" \
-    test "$(xdotool getwindowname "$dialog")" = "名前を付けて保存"
+  check "the $name save dialog is captioned \"$save_title\"" \
+    test "$(xdotool getwindowname "$dialog")" = "$save_title"
   wait_still
   shot "$name-save-dialog"
   xdotool key Return
@@ -224,10 +235,11 @@ check "csv file exists" test -s "$work/app/data/SPREADSHEET/$stem.csv"
 check "dxf file exists" test -s "$work/app/data/dxf/$stem.dxf"
 check "png file exists" test -s "$work/app/data/pictures/$stem.png"
 
-# The same text and settings through the batch exporter give the same bytes.
+# The same text and settings through the batch exporter give the same bytes; the exporter runs in
+# Japanese, so a window in English must write the very files a Japanese run writes.
 if [ -s "$work/app/data/pictures/$stem.png" ]; then
   sheet=$(identify -format '%wx%h' "$work/app/data/pictures/$stem.png")
-  "$work/app/ribwright-cli" --sheet "$sheet" --out-dir "$work/out" --all \
+  RIBWRIGHT_LANG=ja "$work/app/ribwright-cli" --sheet "$sheet" --out-dir "$work/out" --all \
     "$src/tests/data/naca2412_two_surface.dat" >/dev/null
   check "CSV equals the batch exporter's" cmp -s "$work/out/$stem.csv" "$work/app/data/SPREADSHEET/$stem.csv"
   check "DXF equals the batch exporter's" cmp -s "$work/out/$stem.dxf" "$work/app/data/dxf/$stem.dxf"

@@ -4,8 +4,17 @@
 // Usage: print_control_places CLIENT_WIDTH
 // The width is the window's client width: the settings column stands at the right edge of the
 // sheet view, so its controls move with it. The airfoil view's controls do not depend on it.
+//
+// Usage: print_control_places --texts ja|en BIN_DIR
+// Prints the captions the run looks for in a language, "KEY TEXT" one a line, with the
+// translations beside the programs in BIN_DIR installed as the program installs them: the
+// message boxes' caption and the toolkit's save dialog's caption.
 #include "panel/control_table.h"
+#include "platform/ui_language.h"
+#include "ui/toolkit_translations.h"
+#include "ui/ui_texts.h"
 
+#include <QCoreApplication>
 #include <QPoint>
 #include <QRect>
 
@@ -13,7 +22,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <map>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -36,13 +47,39 @@ void printRows(const std::vector<rw::ControlSpec>& rows, Origins& origins) {
     }
 }
 
+int printTexts(int argc, char** argv) {
+    const std::optional<rw::UiLanguage> language =
+        rw::uiLanguageFromName(QString::fromLocal8Bit(argv[2]));
+    if (!language) {
+        std::fprintf(stderr, "no language named %s\n", argv[2]);
+        return 2;
+    }
+    QCoreApplication app(argc, argv);
+    if (!rw::installUiLanguage(app, *language, QString::fromLocal8Bit(argv[3]))) {
+        std::fprintf(stderr, "no translations in %s/translations\n", argv[3]);
+        return 1;
+    }
+    rw::installToolkitTranslations(app, *language);
+    // The toolkit captions its save dialog itself, in its own translation context.
+    const std::pair<const char*, QString> texts[] = {
+        {"message-title", rw::ui_texts::messageTitle()},
+        {"save-dialog-title", QCoreApplication::translate("QFileDialog", "Save As")},
+    };
+    for (const auto& [key, text] : texts) std::printf("%s %s\n", key, qPrintable(text));
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 4 && std::string(argv[1]) == "--texts")
+        return printTexts(argc, argv);
     char* end = nullptr;
     const long clientWidth = argc == 2 ? std::strtol(argv[1], &end, 10) : -1;
     if (argc != 2 || *end != '\0' || clientWidth < 0) {
-        std::fprintf(stderr, "usage: print_control_places CLIENT_WIDTH\n");
+        std::fprintf(stderr,
+                     "usage: print_control_places CLIENT_WIDTH\n"
+                     "       print_control_places --texts ja|en BIN_DIR\n");
         return 2;
     }
     // The airfoil view fills the window; the sheet view does too, with the settings column

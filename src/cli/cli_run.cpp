@@ -18,6 +18,7 @@
 #include "export/output_name.h"
 #include "export/stock_usage.h"
 #include "geometry/rib_series.h"
+#include "geometry/wing/planform_table.h"
 #include "geometry/wing/wing_panel_options.h"
 #include "platform/errors.h"
 #include "sheet/rib_job.h"
@@ -183,8 +184,9 @@ int runCli(const CliOptions& given, CliStream& out, CliStream& err) {
     BatchFiles batch;
     batch.inputs = options.airfoilFiles;
     // The files the panel read are inputs too: no output may write over them.
-    for (const QString& path :
-         {options.panel.panel.tablePath, options.panel.panel.tipAirfoilPath}) {
+    const WingPanel& panel = options.panel.panel;
+    for (const QString& path : QStringList{panel.tablePath, panel.tipAirfoilPath} +
+                                   sectionAirfoilPaths(panel.tablePath, panel.sections)) {
         if (!path.isEmpty())
             batch.inputs << path;
     }

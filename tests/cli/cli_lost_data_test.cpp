@@ -57,6 +57,10 @@ TEST(CliLostData, AnOutputOnAnAirfoilFileIsAUsageErrorHoweverSpelled) {
     // Sheet 2 of a laser file is the input too; so is the proposed name in the output folder.
     const QString sheetTwo = airfoilCopy(dir, "w-2.svg");
     const QString proposed = airfoilCopy(dir, kStem + ".csv");
+    QFile table(dir.filePath("panel.csv"));
+    ASSERT_TRUE(table.open(QIODevice::WriteOnly));
+    table.write("span,chord,leading_edge,airfoil\n0,200,0,foil.dat\n400,120,30,foil.dat\n");
+    table.close();
     const QStringList before = entriesOf(dir.path());
     const std::vector<std::pair<QStringList, QString>> cases = {
         {{"--csv", foil, foil}, foil},
@@ -65,6 +69,9 @@ TEST(CliLostData, AnOutputOnAnAirfoilFileIsAUsageErrorHoweverSpelled) {
         {{"--pdf", dir.filePath("here/foil.dat"), foil}, foil},
         {kFiveSheets + QStringList{"--svg", dir.filePath("w.svg"), sheetTwo}, sheetTwo},
         {{"--out-dir", dir.path(), proposed}, proposed},
+        // An airfoil a planform table names is read as much as the one given.
+        {{"--span", "400", "--planform", dir.filePath("panel.csv"), "--csv", foil, proposed},
+         foil},
     };
     for (const auto& [args, input] : cases) {
         const CliResult r = runCli(args);

@@ -207,6 +207,18 @@ std::vector<PlanformSection> readPlanformTable(const QByteArray& bytes, const QS
     return sectionsOf(designerForm ? readDesignerRows(lines) : readOwnRows(lines), folder);
 }
 
+QStringList sectionAirfoilPaths(const QString& tablePath,
+                                const std::vector<PlanformSection>& sections) {
+    const QDir folder(QFileInfo(tablePath).absolutePath());
+    QStringList paths;
+    for (const PlanformSection& section : sections) {
+        if (!section.airfoilFile.isEmpty())
+            paths << folder.filePath(section.airfoilFile);
+    }
+    paths.removeDuplicates();
+    return paths;
+}
+
 std::vector<PlanformSection> readPlanformTablePath(const QString& path) {
     try {
         return readPlanformTable(readAirfoilBytes(path), QFileInfo(path).absolutePath());

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -32,5 +33,9 @@ std::vector<PlanformSection> readPlanformTable(const QByteArray& bytes, const QS
 
 // Reads the table at `path` (at most a few megabytes). Throws FileError, RibwrightError.
 std::vector<PlanformSection> readPlanformTablePath(const QString& path);
+
+// The airfoil files the sections of the table at `tablePath` were read from, each once.
+QStringList sectionAirfoilPaths(const QString& tablePath,
+                                const std::vector<PlanformSection>& sections);
 
 }  // namespace rw

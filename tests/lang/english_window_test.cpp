@@ -85,6 +85,10 @@ TEST_F(EnglishWindow, CaptionsAreEnglishAndFitTheirPlaces) {
                                                          row.caption.toUtf8().constData()));
             EXPECT_FALSE(shown.contains(kJapanese)) << shown.toStdString();
             EXPECT_LE(neededWidth(*control, shown), row.place.width()) << shown.toStdString();
+            // A label's line is centred in its place: a place lower than the line cuts off the
+            // tails of p, g and brackets, which Japanese captions hardly have.
+            if (row.kind == ControlKind::Label)
+                EXPECT_LE(control->fontMetrics().height(), row.place.height());
             ++checked;
         }
     }

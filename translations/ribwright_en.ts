@@ -55,7 +55,7 @@
     </message>
     <message>
         <source>座標の前の %1 行を除きました</source>
-        <translation>Removed %1 lines before the coordinates</translation>
+        <translation>Lines removed before the coordinates: %1</translation>
     </message>
     <message>
         <source>点数の行に従い、上面 %1 点の後に空行を入れて面を分けました</source>
@@ -710,7 +710,7 @@
     <message>
         <source>材料 %1 枚, 使用率 %2 %</source>
         <extracomment>After nesting: number of stock sheets used, and parts&apos; area over the sheets&apos; area.</extracomment>
-        <translation>%1 stock sheets, %2 % used</translation>
+        <translation>Stock sheets: %1, %2 % used</translation>
     </message>
     <message>
         <source>Write the sheet image (.png or .jpg).</source>

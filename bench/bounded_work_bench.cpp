@@ -2,10 +2,12 @@
 // cut as one region: the fifty a rib may take, through the series as every output makes it; a
 // thousand in a direct call of the cut (spread along the chord, and one notch given a thousand
 // times); and a thousand through the series, which the limit refuses before any cut. The
-// true-scale print of a 5000 mm root chord (260 A4 pages) draws only what lies on each page.
-// Targets (medians): every notch case under 1 s, the print under 10 s.
+// true-scale print of a 5000 mm root chord (260 A4 pages) draws only what lies on each page. The
+// number of a huge holed rib is placed looking only at the edges near its search window.
+// Targets (medians): every notch case and the huge rib's number under 1 s, the print under 10 s.
 #include "export/print_plan.h"
 #include "export/true_scale_pdf_writer.h"
+#include "export/workshop_layout.h"
 #include "geometry/features/rib_piece.h"
 #include "geometry/features/spar_notch.h"
 #include "geometry/rib_series.h"
@@ -84,8 +86,28 @@ void printFiveMetreRootChord(benchmark::State& state) {
     }
 }
 
+// A rib 150 m long with lightening holes metres across: its number's usual place lies in a hole,
+// so a place is searched for, among hole edges of thousands of points.
+void numberOnAHugeHoledRib(benchmark::State& state) {
+    rw::RibJob job = nacaJob("150200", "1");
+    job.features.holes = {true, 60, 2};
+    job.features.trailingEdge.cut = rw::TrailingEdgeCut::Flat;
+    job.features.trailingEdge.distance = 5;
+    const rw::RibSeries series =
+        rw::buildRibSeries(job.airfoil.profile, job.params, job.features, rw::SeriesPieces::Always);
+    for (auto _ : state) {
+        const std::vector<rw::WorkshopRib> ribs = rw::buildWorkshopRibs(series);
+        benchmark::DoNotOptimize(ribs.front().numberAt);
+    }
+}
+
 }  // namespace
 
+BENCHMARK(numberOnAHugeHoledRib)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
 BENCHMARK_CAPTURE(notchesThroughTheSeries, at_the_limit_50, int(rw::kMaxSparNotches))
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)

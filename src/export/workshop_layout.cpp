@@ -125,14 +125,6 @@ bool nearBox(QPointF a, QPointF b, const MmBox& box, double clearance) {
     return false;
 }
 
-bool ringNearBox(const MmRing& ring, const MmBox& box, double clearance) {
-    for (std::size_t i = 0; i < ring.size(); ++i) {
-        if (nearBox(ring[i], ring[(i + 1) % ring.size()], box, clearance))
-            return true;
-    }
-    return false;
-}
-
 // Even-odd rule: whether `p` lies inside the closed ring.
 bool insideRing(const MmRing& ring, QPointF p) {
     bool inside = false;
@@ -145,20 +137,67 @@ bool insideRing(const MmRing& ring, QPointF p) {
     return inside;
 }
 
-// Whether the box lies on the material of the piece, the clearance from every cut edge: with no
-// edge that near, the whole box lies on the side of its centre.
-bool onPiece(const RibCut& cut, const MmBox& box) {
-    if (ringNearBox(cut.outer, box, kRibNumberClearance))
-        return false;
-    for (const MmRing& hole : cut.holes) {
-        if (ringNearBox(hole, box, kRibNumberClearance))
-            return false;
+// A ring as the boxes inside one window see it: its edges that come near the window and, where
+// none does, whether the whole window lies inside it.
+struct RingNearWindow {
+    const MmRing* ring = nullptr;
+    std::vector<std::pair<QPointF, QPointF>> edges;
+    bool windowInside = false;
+    bool inside(QPointF p) const { return edges.empty() ? windowInside : insideRing(*ring, p); }
+};
+
+RingNearWindow ringNearWindow(const MmRing& ring, const MmBox& window) {
+    RingNearWindow near;
+    near.ring = &ring;
+    for (std::size_t i = 0; i < ring.size(); ++i) {
+        const QPointF a = ring[i], b = ring[(i + 1) % ring.size()];
+        if (nearBox(a, b, window, kRibNumberClearance))
+            near.edges.emplace_back(a, b);
     }
-    const QPointF centre((box.left + box.right) / 2, (box.bottom + box.top) / 2);
-    if (!insideRing(cut.outer, centre))
+    if (near.edges.empty()) {
+        near.windowInside = insideRing(
+            ring, QPointF((window.left + window.right) / 2, (window.bottom + window.top) / 2));
+    }
+    return near;
+}
+
+// The piece as the boxes inside one window see it. A rib metres long has rings of thousands of
+// points, and only the few edges near the window can decide a place in it.
+struct PieceNearWindow {
+    RingNearWindow outer;
+    std::vector<RingNearWindow> holes;
+};
+
+PieceNearWindow pieceNearWindow(const RibCut& cut, const MmBox& window) {
+    PieceNearWindow piece{ringNearWindow(cut.outer, window), {}};
+    for (const MmRing& hole : cut.holes) {
+        RingNearWindow near = ringNearWindow(hole, window);
+        // A hole away from the window takes no part in it.
+        if (!near.edges.empty() || near.windowInside)
+            piece.holes.push_back(std::move(near));
+    }
+    return piece;
+}
+
+// Whether a box inside the window lies on the material of the piece, the clearance from every
+// cut edge: with no edge that near, the whole box lies on the side of its centre.
+bool onPiece(const PieceNearWindow& piece, const MmBox& box) {
+    const auto nearEdge = [&](const RingNearWindow& ring) {
+        return std::any_of(ring.edges.begin(), ring.edges.end(), [&](const auto& edge) {
+            return nearBox(edge.first, edge.second, box, kRibNumberClearance);
+        });
+    };
+    if (nearEdge(piece.outer) || std::any_of(piece.holes.begin(), piece.holes.end(), nearEdge))
         return false;
-    return std::none_of(cut.holes.begin(), cut.holes.end(),
-                        [&](const MmRing& hole) { return insideRing(hole, centre); });
+    const QPointF centre((box.left + box.right) / 2, (box.bottom + box.top) / 2);
+    if (!piece.outer.inside(centre))
+        return false;
+    return std::none_of(piece.holes.begin(), piece.holes.end(),
+                        [&](const RingNearWindow& hole) { return hole.inside(centre); });
+}
+
+bool onPiece(const RibCut& cut, const MmBox& box) {
+    return onPiece(pieceNearWindow(cut, box), box);
 }
 
 MmBox numberBox(QPointF at, double digits, double height) {
@@ -200,6 +239,7 @@ NumberPlace placeRibNumber(const WorkshopRib& rib, double digits) {
     const MmBox window{
         std::max(piece.left, usual.x() - kReach), std::max(piece.bottom, usual.y() - kReach),
         std::min(piece.right, usual.x() + kReach), std::min(piece.top, usual.y() + kReach)};
+    const PieceNearWindow near = pieceNearWindow(rib.cut, window);
     for (double height = kRibNumberHeight; height >= kSmallestRibNumberHeight - 1e-9;
          height -= 0.5) {
         std::vector<QPointF> places;
@@ -220,7 +260,7 @@ NumberPlace placeRibNumber(const WorkshopRib& rib, double digits) {
         for (const bool clearOfLines : {true, false}) {
             for (const QPointF& at : places) {
                 const MmBox box = numberBox(at, digits, height);
-                if ((!clearOfLines || !crossesMarks(rib, box)) && onPiece(rib.cut, box))
+                if ((!clearOfLines || !crossesMarks(rib, box)) && onPiece(near, box))
                     return {at, height};
             }
         }

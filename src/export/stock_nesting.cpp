@@ -65,7 +65,9 @@ std::vector<std::pair<QPointF, QPointF>> drawnSegments(const WorkshopRib& rib) {
     return segments;
 }
 
-PartProfile profileOf(const WorkshopRib& rib, bool turned) {
+// Without strips when the part is wider than `widest`: it fits no stock, and a rib typed a
+// million times too long would otherwise ask for strips beyond any memory.
+PartProfile profileOf(const WorkshopRib& rib, bool turned, double widest) {
     auto segments = drawnSegments(rib);
     PartProfile part;
     part.left = part.bottom = std::numeric_limits<double>::infinity();
@@ -80,6 +82,8 @@ PartProfile profileOf(const WorkshopRib& rib, bool turned) {
             part.top = std::max(part.top, p.y());
         }
     }
+    if (!(part.right - part.left <= widest))
+        return part;
     part.firstStrip = int(std::floor(part.left / kStrip));
     const int lastStrip = int(std::floor(part.right / kStrip));
     part.strips.resize(std::size_t(lastStrip - part.firstStrip + 1));
@@ -190,7 +194,7 @@ WorkshopLayout nestOnStock(std::vector<WorkshopRib> ribs, QSizeF stock, double g
     for (std::size_t index = 0; index < ribs.size(); ++index) {
         WorkshopRib& rib = ribs[index];
         rib.turned = index % 2 == 1;
-        const PartProfile part = profileOf(rib, rib.turned);
+        const PartProfile part = profileOf(rib, rib.turned, stock.width());
         const double w = part.right - part.left, h = part.top - part.bottom;
         if (w + 2 * gap > stock.width() || h + 2 * gap > stock.height()) {
             throw RibwrightError(export_texts::ribDoesNotFitStock(

@@ -204,6 +204,16 @@ TEST(CliBounds, TheToolkitsOwnMessagesStayOffStderr) {
     EXPECT_EQ(r.err, QString());
 }
 
+TEST(CliBounds, ARibFarTooLongForTheStockIsRefusedWhenNestedToo) {
+    QTemporaryDir dir;
+    // A chord typed with digits to spare once asked nesting for memory beyond any machine.
+    const CliResult r = runCli({"--root-chord", "120120201200", "--ribs", "1", "--nest", "--svg",
+                                dir.filePath("r.svg"), kAirfoil});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_TRUE(r.err.contains("の材料に収まりません")) << r.err.toStdString();
+    EXPECT_EQ(entriesOf(dir.path()), QStringList());
+}
+
 // ---- messages: each says its one thing in the language of the others
 
 TEST(CliMessages, AUsageErrorIsOneLineAndWhereToLook) {

@@ -7,10 +7,7 @@
 #include "platform/text_trim.h"
 
 #include <QDir>
-#include <QFileInfo>
 
-#include <cerrno>
-#include <new>
 
 namespace rw {
 namespace {
@@ -145,17 +142,11 @@ QByteArray ribFeaturesFileText(const RibFeatures& features, const QList<QByteArr
 }
 
 RibFeaturesLoad loadRibFeatures(const QString& path) {
-    if (!QFileInfo::exists(path))
-        return {};
-    try {
-        return readText(path, readSmallRegularFile(path, kRibFeaturesFileLimit));
-    } catch (const FileError& error) {
-        // The reason is the first line; the path is shown once, by the message.
-        return {
-            RibFeatures{}, damaged(path, error.text().section(QLatin1Char('\n'), 0, 0)), false, {}};
-    } catch (const std::bad_alloc&) {
-        return {RibFeatures{}, damaged(path, outOfMemoryText()), false, {}};
-    }
+    return readSettingsFile<RibFeaturesLoad>(
+        path, kRibFeaturesFileLimit, [&](const QByteArray& bytes) { return readText(path, bytes); },
+        [&](const QString& reason) {
+            return RibFeaturesLoad{RibFeatures{}, damaged(path, reason), false, {}};
+        });
 }
 
 bool ribFeaturesFileIsNewer(const QString& path) {

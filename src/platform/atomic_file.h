@@ -1,10 +1,14 @@
 #pragma once
 
+#include "platform/errors.h"
+
 #include <QByteArray>
+#include <QFileInfo>
 #include <QIODevice>
 #include <QString>
 
 #include <functional>
+#include <new>
 
 namespace rw {
 
@@ -37,6 +41,22 @@ QByteArray readWholeFile(const QString& path);
 // pipe put in the file's place cannot hang the program; a file larger than `limit` is refused
 // unread. Throws FileError with the reason and the path.
 QByteArray readSmallRegularFile(const QString& path, qint64 limit);
+
+// Reads the settings file at `path` (see readSmallRegularFile) through `parse`. A missing file
+// gives `Read{}`, the defaults of a first run; one that cannot be read, or not held in memory,
+// gives `unreadable(reason)`, the reason in one line (whoever shows it names the file).
+template <typename Read, typename Parse, typename Unreadable>
+Read readSettingsFile(const QString& path, qint64 limit, Parse parse, Unreadable unreadable) {
+    if (!QFileInfo::exists(path))
+        return Read{};
+    try {
+        return parse(readSmallRegularFile(path, limit));
+    } catch (const FileError& error) {
+        return unreadable(error.text().section(QLatin1Char('\n'), 0, 0));
+    } catch (const std::bad_alloc&) {
+        return unreadable(outOfMemoryText());
+    }
+}
 
 // Writes a settings file atomically. A FIFO or a device in its place is refused rather than
 // written: writing into a FIFO would wait for a reader, and a device is no place for settings.

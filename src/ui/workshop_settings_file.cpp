@@ -8,11 +8,8 @@
 #include "platform/text_trim.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QRegularExpression>
 
-#include <cerrno>
-#include <new>
 #include <set>
 
 namespace rw {
@@ -159,15 +156,10 @@ QString workshopSettingsFilePath(const DataFolders& folders) {
 }
 
 WorkshopSettingsRead readWorkshopSettingsFile(const QString& path) {
-    if (!QFileInfo::exists(path))
-        return {};
-    try {
-        return readText(readSmallRegularFile(path, kWorkshopSettingsFileLimit));
-    } catch (const FileError& error) {
-        return {WorkshopSettings{}, {error.text().section(QLatin1Char('\n'), 0, 0)}, {}};
-    } catch (const std::bad_alloc&) {
-        return {WorkshopSettings{}, {outOfMemoryText()}, {}};
-    }
+    return readSettingsFile<WorkshopSettingsRead>(path, kWorkshopSettingsFileLimit, readText,
+                                                  [](const QString& reason) {
+                                                      return WorkshopSettingsRead{{}, {reason}, {}};
+                                                  });
 }
 
 void writeWorkshopSettingsFile(const QString& path, const WorkshopSettings& settings,

@@ -8,11 +8,8 @@
 #include "platform/text_trim.h"
 
 #include <QDir>
-#include <QFileInfo>
 
-#include <cerrno>
 #include <limits>
-#include <new>
 #include <set>
 
 namespace rw {
@@ -129,16 +126,10 @@ QString wingPanelFilePath(const DataFolders& folders) {
 }
 
 WingPanelFileRead readWingPanelFile(const QString& path) {
-    if (!QFileInfo::exists(path))
-        return {};
-    try {
-        return readText(readSmallRegularFile(path, kWingPanelFileLimit));
-    } catch (const FileError& error) {
-        // The reason is the first line; the caller shows the path once.
-        return {WingPanel{}, {error.text().section(QLatin1Char('\n'), 0, 0)}, {}};
-    } catch (const std::bad_alloc&) {
-        return {WingPanel{}, {outOfMemoryText()}, {}};
-    }
+    return readSettingsFile<WingPanelFileRead>(path, kWingPanelFileLimit, readText,
+                                               [](const QString& reason) {
+                                                   return WingPanelFileRead{{}, {reason}, {}};
+                                               });
 }
 
 void writeWingPanelFile(const QString& path, const WingPanel& panel,

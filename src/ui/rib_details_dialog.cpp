@@ -4,6 +4,7 @@
 #include "geometry/geometry_texts.h"
 #include "ui/control_factory.h"
 #include "ui/handler_guard.h"
+#include "ui/settings_dialog_parts.h"
 #include "ui/spar_notch_list.h"
 #include "ui/ui_texts.h"
 
@@ -12,21 +13,12 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 
 namespace rw {
 namespace {
 
 constexpr int kNumberWidth = 52;
-
-// A group box framed like the settings column's, holding `layout`.
-QGroupBox* group(QWidget* parent, const char* name, const QString& caption, QLayout* layout) {
-    QGroupBox* box = makeGroupBox(parent, name, QRect(), caption);
-    layout->setContentsMargins(10, 16, 10, 8);
-    box->setLayout(layout);
-    return box;
-}
 
 QLineEdit* numberEdit(QWidget* parent, const char* name) {
     QLineEdit* edit = makeEdit(parent, name, QRect(), QString());
@@ -44,14 +36,7 @@ QRadioButton* radio(QWidget* parent, const char* name, const QString& caption) {
 
 RibDetailsDialog::RibDetailsDialog(Desktop& desktop, QWidget* parent)
     : QDialog(parent), desktop_(desktop), separator_(desktop.decimalSeparator()) {
-    setObjectName(QStringLiteral("RibDetailsDialog"));
-    setWindowTitle(ui_texts::ribDetailsTitle());
-    // A dialog is a window of its own and takes nothing from the main window unasked.
-    if (parent) {
-        setFont(parent->font());
-        setPalette(parent->palette());
-    }
-    setAutoFillBackground(true);
+    dressSettingsDialog(*this, parent, "RibDetailsDialog", ui_texts::ribDetailsTitle());
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildNotchGroup());
@@ -59,7 +44,7 @@ RibDetailsDialog::RibDetailsDialog(Desktop& desktop, QWidget* parent)
     layout->addWidget(buildTrailingEdgeGroup());
     layout->addWidget(buildHolesGroup());
     layout->addWidget(buildMinimumWebGroup());
-    layout->addWidget(buildButtons());
+    layout->addWidget(settingsButtonRow(*this, [this] { showFields(RibDetailsFields{}); }));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     for (QAbstractButton* choice :
@@ -72,7 +57,7 @@ RibDetailsDialog::RibDetailsDialog(Desktop& desktop, QWidget* parent)
 
 QWidget* RibDetailsDialog::buildNotchGroup() {
     auto* layout = new QVBoxLayout;
-    QGroupBox* box = group(this, "NotchGroup", ui_texts::notchGroup(), layout);
+    QGroupBox* box = settingsGroup(this, "NotchGroup", ui_texts::notchGroup(), layout);
     notchList_ = new SparNotchList(box);
     layout->addWidget(notchList_);
     return box;
@@ -80,7 +65,7 @@ QWidget* RibDetailsDialog::buildNotchGroup() {
 
 QWidget* RibDetailsDialog::buildSheetingGroup() {
     auto* layout = new QGridLayout;
-    QGroupBox* box = group(this, "SheetingGroup", ui_texts::sheetingGroup(), layout);
+    QGroupBox* box = settingsGroup(this, "SheetingGroup", ui_texts::sheetingGroup(), layout);
     upperSkinBox_ = makeCheckBox(box, "UpperSkinBox", QRect(), ui_texts::upperSkinSwitch(), false);
     upperSkinEdit_ = numberEdit(box, "UpperSkinEdit");
     lowerSkinBox_ = makeCheckBox(box, "LowerSkinBox", QRect(), ui_texts::lowerSkinSwitch(), false);
@@ -98,7 +83,8 @@ QWidget* RibDetailsDialog::buildSheetingGroup() {
 
 QWidget* RibDetailsDialog::buildTrailingEdgeGroup() {
     auto* layout = new QGridLayout;
-    QGroupBox* box = group(this, "TrailingEdgeGroup", ui_texts::trailingEdgeGroup(), layout);
+    QGroupBox* box =
+        settingsGroup(this, "TrailingEdgeGroup", ui_texts::trailingEdgeGroup(), layout);
     noStockButton_ = radio(box, "NoStockButton", ui_texts::noStockChoice());
     flatStockButton_ = radio(box, "FlatStockButton", ui_texts::flatStockChoice());
     notchStockButton_ = radio(box, "NotchStockButton", ui_texts::notchStockChoice());
@@ -123,7 +109,7 @@ QWidget* RibDetailsDialog::buildTrailingEdgeGroup() {
 
 QWidget* RibDetailsDialog::buildHolesGroup() {
     auto* layout = new QGridLayout;
-    QGroupBox* box = group(this, "HolesGroup", lighteningHolesName(), layout);
+    QGroupBox* box = settingsGroup(this, "HolesGroup", lighteningHolesName(), layout);
     holesBox_ = makeCheckBox(box, "HolesBox", QRect(), ui_texts::holesSwitch(), false);
     holeDiameterEdit_ = numberEdit(box, "HoleDiameterEdit");
     holeWebEdit_ = numberEdit(box, "HoleWebEdit");
@@ -139,32 +125,13 @@ QWidget* RibDetailsDialog::buildHolesGroup() {
 
 QWidget* RibDetailsDialog::buildMinimumWebGroup() {
     auto* layout = new QGridLayout;
-    QGroupBox* box = group(this, "MinimumWebGroup", ui_texts::minimumWebGroup(), layout);
+    QGroupBox* box = settingsGroup(this, "MinimumWebGroup", ui_texts::minimumWebGroup(), layout);
     minimumWebEdit_ = numberEdit(box, "MinimumWebEdit");
     layout->addWidget(makeLabel(box, "MinimumWebLabel", QRect(), ui_texts::minimumWebLabel()), 0,
                       0);
     layout->addWidget(minimumWebEdit_, 0, 1);
     layout->setColumnStretch(2, 1);
     return box;
-}
-
-QWidget* RibDetailsDialog::buildButtons() {
-    auto* row = new QWidget(this);
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 4, 0, 0);
-    QPushButton* reset = makeButton(row, "ResetButton", QRect(), ui_texts::resetButton());
-    QPushButton* ok = makeButton(row, "OkButton", QRect(), ui_texts::okButton());
-    QPushButton* cancel = makeButton(row, "CancelButton", QRect(), ui_texts::cancelButton());
-    for (QPushButton* button : {reset, ok, cancel}) button->setMinimumWidth(77);
-    ok->setDefault(true);
-    layout->addWidget(reset);
-    layout->addStretch();
-    layout->addWidget(ok);
-    layout->addWidget(cancel);
-    connect(reset, &QPushButton::clicked, this, [this] { showFields(RibDetailsFields{}); });
-    connect(ok, &QPushButton::clicked, this, &RibDetailsDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &RibDetailsDialog::reject);
-    return row;
 }
 
 void RibDetailsDialog::setFeatures(const RibFeatures& features) {

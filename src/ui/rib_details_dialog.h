@@ -42,7 +42,6 @@ class RibDetailsDialog : public QDialog {
     QWidget* buildTrailingEdgeGroup();
     QWidget* buildHolesGroup();
     QWidget* buildMinimumWebGroup();
-    QWidget* buildButtons();
     void showFields(const RibDetailsFields& fields);
     RibDetailsFields fields() const;
     void enableChosenFields();

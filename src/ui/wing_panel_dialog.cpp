@@ -6,6 +6,7 @@
 #include "platform/errors.h"
 #include "ui/control_factory.h"
 #include "ui/handler_guard.h"
+#include "ui/settings_dialog_parts.h"
 #include "ui/ui_texts.h"
 #include "ui/wing_panel_texts.h"
 
@@ -49,14 +50,7 @@ WingPanelDialog::WingPanelDialog(Desktop& desktop, WingPanelBasis basis, QWidget
       desktop_(desktop),
       separator_(desktop.decimalSeparator()),
       basis_(std::move(basis)) {
-    setObjectName(QStringLiteral("WingPanelDialog"));
-    setWindowTitle(wing_panel_texts::dialogTitle());
-    // A dialog is a window of its own and takes nothing from the main window unasked.
-    if (parent) {
-        setFont(parent->font());
-        setPalette(parent->palette());
-    }
-    setAutoFillBackground(true);
+    dressSettingsDialog(*this, parent, "WingPanelDialog", wing_panel_texts::dialogTitle());
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildFields());
@@ -67,7 +61,10 @@ WingPanelDialog::WingPanelDialog(Desktop& desktop, WingPanelBasis basis, QWidget
     drawing_ = new WingPanelDrawing(this);
     drawing_->setBasis(basis_);
     layout->addWidget(drawing_, 1);
-    layout->addWidget(buildButtons());
+    layout->addWidget(settingsButtonRow(*this, [this] {
+        showFields(WingPanelFields{});
+        showTabFields(JigTabFields{});
+    }));
 
     for (QLineEdit* field : {halfSpanEdit_, sweepEdit_, minTipChordEdit_, tableEdit_, stationsEdit_,
                              tipAirfoilEdit_, washoutEdit_, pivotEdit_}) {
@@ -83,9 +80,7 @@ WingPanelDialog::WingPanelDialog(Desktop& desktop, WingPanelBasis basis, QWidget
 
 QWidget* WingPanelDialog::buildFields() {
     auto* layout = new QGridLayout;
-    QGroupBox* box = makeGroupBox(this, "WingPanelGroup", QRect(), wing_panel_texts::panelGroup());
-    layout->setContentsMargins(10, 16, 10, 8);
-    box->setLayout(layout);
+    QGroupBox* box = settingsGroup(this, "WingPanelGroup", wing_panel_texts::panelGroup(), layout);
 
     halfSpanEdit_ = edit(box, "HalfSpanEdit", kNumberWidth);
     planformList_ = new QComboBox(box);
@@ -135,9 +130,7 @@ QWidget* WingPanelDialog::buildFields() {
 // The twist and the tabs the ribs stand on while the twisted panel is built.
 QWidget* WingPanelDialog::buildTwistFields() {
     auto* layout = new QGridLayout;
-    QGroupBox* box = makeGroupBox(this, "TwistGroup", QRect(), wing_panel_texts::twistGroup());
-    layout->setContentsMargins(10, 16, 10, 8);
-    box->setLayout(layout);
+    QGroupBox* box = settingsGroup(this, "TwistGroup", wing_panel_texts::twistGroup(), layout);
 
     washoutEdit_ = edit(box, "WashoutEdit", kNumberWidth);
     pivotEdit_ = edit(box, "PivotEdit", kNumberWidth);
@@ -170,28 +163,6 @@ QWidget* WingPanelDialog::buildTwistFields() {
     layout->addWidget(tabMinHeightEdit_, 1, 7);
     layout->setColumnStretch(8, 1);
     return box;
-}
-
-QWidget* WingPanelDialog::buildButtons() {
-    auto* row = new QWidget(this);
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 4, 0, 0);
-    QPushButton* reset = makeButton(row, "ResetButton", QRect(), ui_texts::resetButton());
-    QPushButton* ok = makeButton(row, "OkButton", QRect(), ui_texts::okButton());
-    QPushButton* cancel = makeButton(row, "CancelButton", QRect(), ui_texts::cancelButton());
-    for (QPushButton* button : {reset, ok, cancel}) button->setMinimumWidth(77);
-    ok->setDefault(true);
-    layout->addWidget(reset);
-    layout->addStretch();
-    layout->addWidget(ok);
-    layout->addWidget(cancel);
-    connect(reset, &QPushButton::clicked, this, [this] {
-        showFields(WingPanelFields{});
-        showTabFields(JigTabFields{});
-    });
-    connect(ok, &QPushButton::clicked, this, &WingPanelDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &WingPanelDialog::reject);
-    return row;
 }
 
 void WingPanelDialog::setPanel(const WingPanel& panel) {

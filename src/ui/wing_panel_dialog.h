@@ -46,7 +46,6 @@ class WingPanelDialog : public QDialog {
   private:
     QWidget* buildFields();
     QWidget* buildTwistFields();
-    QWidget* buildButtons();
     void showFields(const WingPanelFields& fields);
     WingPanelFields fields() const;
     JigTabFields tabFields() const;

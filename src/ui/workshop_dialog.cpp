@@ -6,6 +6,7 @@
 #include "platform/errors.h"
 #include "ui/control_factory.h"
 #include "ui/handler_guard.h"
+#include "ui/settings_dialog_parts.h"
 #include "ui/ui_texts.h"
 #include "ui/workshop_texts.h"
 
@@ -15,7 +16,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QSpinBox>
 
@@ -49,27 +49,19 @@ double readMillimetres(const QString& typed, QChar separator, double largest,
 
 WorkshopDialog::WorkshopDialog(Desktop& desktop, QWidget* parent)
     : QDialog(parent), desktop_(desktop), separator_(desktop.decimalSeparator()) {
-    setObjectName(QStringLiteral("WorkshopDialog"));
-    setWindowTitle(workshop_texts::dialogTitle());
-    if (parent) {
-        setFont(parent->font());
-        setPalette(parent->palette());
-    }
-    setAutoFillBackground(true);
+    dressSettingsDialog(*this, parent, "WorkshopDialog", workshop_texts::dialogTitle());
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildFields());
     QLabel* note = label(this, "WorkshopNote", workshop_texts::note());
     note->setWordWrap(true);
     layout->addWidget(note);
-    layout->addWidget(buildButtons());
+    layout->addWidget(settingsButtonRow(*this, [this] { showSettings(WorkshopSettings{}); }));
     showSettings(WorkshopSettings{});
 }
 
 QWidget* WorkshopDialog::buildFields() {
     auto* layout = new QGridLayout;
-    QGroupBox* box = makeGroupBox(this, "LaserGroup", QRect(), workshop_texts::laserGroup());
-    layout->setContentsMargins(10, 16, 10, 8);
-    box->setLayout(layout);
+    QGroupBox* box = settingsGroup(this, "LaserGroup", workshop_texts::laserGroup(), layout);
 
     kerfEdit_ = makeEdit(box, "KerfEdit", QRect(), QString());
     kerfEdit_->setMinimumWidth(kNumberWidth);
@@ -95,25 +87,6 @@ QWidget* WorkshopDialog::buildFields() {
     layout->addWidget(nestBox_, 2, 0, 1, 4);
     layout->setColumnStretch(4, 1);
     return box;
-}
-
-QWidget* WorkshopDialog::buildButtons() {
-    auto* row = new QWidget(this);
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 4, 0, 0);
-    QPushButton* reset = makeButton(row, "ResetButton", QRect(), ui_texts::resetButton());
-    QPushButton* ok = makeButton(row, "OkButton", QRect(), ui_texts::okButton());
-    QPushButton* cancel = makeButton(row, "CancelButton", QRect(), ui_texts::cancelButton());
-    for (QPushButton* button : {reset, ok, cancel}) button->setMinimumWidth(77);
-    ok->setDefault(true);
-    layout->addWidget(reset);
-    layout->addStretch();
-    layout->addWidget(ok);
-    layout->addWidget(cancel);
-    connect(reset, &QPushButton::clicked, this, [this] { showSettings(WorkshopSettings{}); });
-    connect(ok, &QPushButton::clicked, this, &WorkshopDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &WorkshopDialog::reject);
-    return row;
 }
 
 void WorkshopDialog::setSettings(const WorkshopSettings& settings) {

@@ -29,7 +29,6 @@ class WorkshopDialog : public QDialog {
 
   private:
     QWidget* buildFields();
-    QWidget* buildButtons();
     void showSettings(const WorkshopSettings& settings);
     // Throws RibwrightError naming the first field that does not read.
     WorkshopSettings readFields() const;

@@ -3,6 +3,7 @@
 #include "export/laser_options.h"
 #include "geometry/features/option_numbers.h"
 #include "geometry/geometry_texts.h"
+#include "geometry/settings_lines.h"
 #include "platform/atomic_file.h"
 #include "platform/errors.h"
 #include "platform/text_trim.h"
@@ -68,42 +69,19 @@ bool applyValue(const QString& key, const QString& value, WorkshopSettings& sett
     return false;
 }
 
-QStringList linesOf(QByteArray bytes) {
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        bytes.remove(0, 3);
-    bytes.replace("\r\n", "\n");
-    bytes.replace('\r', '\n');
-    return QString::fromUtf8(bytes).split(QLatin1Char('\n'));
-}
-
 WorkshopSettingsRead readText(const QByteArray& bytes) {
     WorkshopSettingsRead read;
-    const QStringList lines = linesOf(bytes);
-    std::set<QString> keysSeen;
-    int kerfLine = 0;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QString line = lines[i].trimmed();
-        const qsizetype equals = line.indexOf(QLatin1Char('='));
-        const QString key = line.left(equals).trimmed();
-        if (line.isEmpty() || (i == 0 && key == QLatin1String(kFirstKey)))
-            continue;
-        if (equals > 0 && !knownKeys().count(key)) {
-            read.unknownLines.append(lines[i]);
-            continue;
-        }
-        // A value given twice is a file edited by hand: the first one stands.
-        if (equals > 0 && !keysSeen.count(key) &&
-            applyValue(key, line.mid(equals + 1).trimmed(), read.settings)) {
-            keysSeen.insert(key);
-            if (key == QLatin1String("kerf"))
-                kerfLine = int(i + 1);
-        } else {
-            read.problems.append(badLineText(int(i + 1), shortenedToken(line)));
-        }
-    }
+    SettingsLines lines = readSettingsLines(bytes, kFirstKey, knownKeys(),
+                                            [&](const QString& key, const QString& value) {
+                                                return applyValue(key, value, read.settings);
+                                            });
+    read.problems = std::move(lines.problems);
+    read.unknownLines = std::move(lines.unknownLines);
     // The beam's width would close the gap between the parts: the kerf line is the one left out.
-    if (read.settings.gap < read.settings.kerf) {
-        read.problems.append(badLineText(kerfLine, shortenedToken(lines[kerfLine - 1].trimmed())));
+    const auto kerf = lines.lineOfKey.find(QStringLiteral("kerf"));
+    if (read.settings.gap < read.settings.kerf && kerf != lines.lineOfKey.end()) {
+        read.problems.append(
+            badLineText(kerf->second, shortenedToken(lines.lines[kerf->second - 1].trimmed())));
         read.settings.kerf = WorkshopSettings{}.kerf;
     }
     return read;

@@ -2,6 +2,7 @@
 
 #include "geometry/features/option_numbers.h"
 #include "geometry/geometry_texts.h"
+#include "geometry/settings_lines.h"
 #include "geometry/wing/wing_panel_options.h"
 #include "platform/atomic_file.h"
 #include "platform/errors.h"
@@ -57,41 +58,19 @@ bool applyValue(const QString& key, const QString& value, WingPanel& panel) {
     return true;
 }
 
-// Lines as any editor may have saved them: after a byte-order mark, ended by CR LF, LF or CR.
-QStringList linesOf(QByteArray bytes) {
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        bytes.remove(0, 3);
-    bytes.replace("\r\n", "\n");
-    bytes.replace('\r', '\n');
-    return QString::fromUtf8(bytes).split(QLatin1Char('\n'));
-}
-
 WingPanelFileRead readText(const QByteArray& bytes) {
     WingPanelFileRead read;
-    const QStringList lines = linesOf(bytes);
-    std::set<QString> keysSeen;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QString line = lines[i].trimmed();
-        const qsizetype equals = line.indexOf(QLatin1Char('='));
-        const QString key = line.left(equals).trimmed();
-        // The first line is written anew with this version's number.
-        if (line.isEmpty() || (i == 0 && key == QLatin1String(kFirstKey)))
-            continue;
-        if (equals > 0 && !knownKeys().count(key)) {
-            read.unknownLines.append(lines[i]);
-            continue;
-        }
-        // A value given twice is a file edited by hand: the first one stands. A value that does
-        // not read leaves the panel as it was.
-        WingPanel attempt = read.panel;
-        if (equals > 0 && !keysSeen.count(key) &&
-            applyValue(key, line.mid(equals + 1).trimmed(), attempt)) {
-            keysSeen.insert(key);
-            read.panel = std::move(attempt);
-        } else {
-            read.problems.append(badLineText(int(i + 1), shortenedToken(line)));
-        }
-    }
+    // A value that does not read leaves the panel as it was.
+    SettingsLines lines = readSettingsLines(bytes, kFirstKey, knownKeys(),
+                                            [&](const QString& key, const QString& value) {
+                                                WingPanel attempt = read.panel;
+                                                if (!applyValue(key, value, attempt))
+                                                    return false;
+                                                read.panel = std::move(attempt);
+                                                return true;
+                                            });
+    read.problems = std::move(lines.problems);
+    read.unknownLines = std::move(lines.unknownLines);
     return read;
 }
 

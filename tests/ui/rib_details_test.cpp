@@ -29,29 +29,7 @@ namespace {
 class RibDetails : public WindowTest {
   protected:
     RibDetailsDialog* openDialog() {
-        click("RibDetailsButton");
-        auto* dialog = window->findChild<RibDetailsDialog*>();
-        EXPECT_NE(dialog, nullptr);
-        return dialog;
-    }
-
-    template <typename Control = QWidget>
-    static Control* in(const QWidget* parent, const char* name) {
-        auto* control = parent->findChild<Control*>(QLatin1String(name));
-        EXPECT_NE(control, nullptr) << name;
-        return control;
-    }
-
-    static void type(const QWidget* parent, const char* field, const QString& text) {
-        auto* edit = in<QLineEdit>(parent, field);
-        // Inserted as an input method would: the test keyboard has no full-width digits.
-        edit->clear();
-        edit->insert(text);
-    }
-
-    static void press(const QWidget* parent, const char* button) {
-        in<QAbstractButton>(parent, button)->click();
-        settle();
+        return WindowTest::openDialog<RibDetailsDialog>(QStringLiteral("RibDetailsButton"));
     }
 
     static QList<QWidget*> notchRows(const RibDetailsDialog* dialog) {

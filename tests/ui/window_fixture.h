@@ -7,10 +7,12 @@
 #include "support/fake_desktop.h"
 #include "ui/main_window.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -71,6 +73,36 @@ class WindowTest : public ::testing::Test {
             QTest::qWait(10);
         }
         return true;
+    }
+
+    // Clicks `button` and returns the dialog of type `Dialog` it opens.
+    template <typename Dialog>
+    Dialog* openDialog(const QString& button) {
+        click(button);
+        auto* dialog = window->findChild<Dialog*>();
+        EXPECT_NE(dialog, nullptr);
+        return dialog;
+    }
+
+    // A control inside a dialog or a row, by name.
+    template <typename Control = QWidget>
+    static Control* in(const QWidget* parent, const char* name) {
+        auto* control = parent->findChild<Control*>(QLatin1String(name));
+        EXPECT_NE(control, nullptr) << name;
+        return control;
+    }
+
+    // Puts `text` into a field as an input method would: the test keyboard has no full-width
+    // digits.
+    static void type(const QWidget* parent, const char* field, const QString& text) {
+        auto* edit = in<QLineEdit>(parent, field);
+        edit->clear();
+        edit->insert(text);
+    }
+
+    static void press(const QWidget* parent, const char* button) {
+        in<QAbstractButton>(parent, button)->click();
+        settle();
     }
 
     // Pastes `text` through the paste button.

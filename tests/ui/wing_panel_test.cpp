@@ -23,28 +23,7 @@ namespace {
 class WingPanelWindow : public WindowTest {
   protected:
     WingPanelDialog* openDialog() {
-        click("WingPanelButton");
-        auto* dialog = window->findChild<WingPanelDialog*>();
-        EXPECT_NE(dialog, nullptr);
-        return dialog;
-    }
-
-    template <typename Control = QWidget>
-    static Control* in(const QWidget* parent, const char* name) {
-        auto* control = parent->findChild<Control*>(QLatin1String(name));
-        EXPECT_NE(control, nullptr) << name;
-        return control;
-    }
-
-    static void type(const QWidget* parent, const char* field, const QString& text) {
-        auto* edit = in<QLineEdit>(parent, field);
-        edit->clear();
-        edit->insert(text);
-    }
-
-    static void press(const QWidget* parent, const char* button) {
-        in<QAbstractButton>(parent, button)->click();
-        settle();
+        return WindowTest::openDialog<WingPanelDialog>(QStringLiteral("WingPanelButton"));
     }
 
     void closeDialog(const WingPanelDialog* dialog, const char* button) {

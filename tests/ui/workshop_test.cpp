@@ -20,29 +20,10 @@ namespace {
 class WorkshopWindow : public WindowTest {
   protected:
     WorkshopDialog* openDialog() {
-        click("WorkshopButton");
-        auto* dialog = window->findChild<WorkshopDialog*>();
-        EXPECT_NE(dialog, nullptr);
-        return dialog;
+        return WindowTest::openDialog<WorkshopDialog>(QStringLiteral("WorkshopButton"));
     }
 
-    template <typename Control = QWidget>
-    static Control* in(const QWidget* parent, const char* name) {
-        auto* control = parent->findChild<Control*>(QLatin1String(name));
-        EXPECT_NE(control, nullptr) << name;
-        return control;
-    }
-
-    static void type(const QWidget* parent, const char* field, const QString& text) {
-        auto* edit = in<QLineEdit>(parent, field);
-        edit->clear();
-        edit->insert(text);
-    }
-
-    void ok(WorkshopDialog* dialog) {
-        in<QAbstractButton>(dialog, "OkButton")->click();
-        settle();
-    }
+    static void ok(const WorkshopDialog* dialog) { press(dialog, "OkButton"); }
 
     RibPanel* panel() const { return window->findChild<RibPanel*>(); }
 };

@@ -35,13 +35,12 @@ import xml.etree.ElementTree as ElementTree
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 # Its readers and its tally of problems; importing it skips this script when a reader is missing.
 import check_workshop_files as workshop  # noqa: E402
-from check_workshop_files import expect, read_cut_dxf, read_ppm  # noqa: E402
+from check_workshop_files import expect, audit_cut_dxf, read_ppm  # noqa: E402
 import rib_frames  # noqa: E402
 
 import numpy  # noqa: E402
-from ezdxf import recover  # noqa: E402
 from shapely import affinity  # noqa: E402
-from shapely.geometry import LineString, Point, Polygon, box  # noqa: E402
+from shapely.geometry import LineString, Point, box  # noqa: E402
 from shapely.ops import unary_union  # noqa: E402
 from shapely.prepared import prep  # noqa: E402
 
@@ -270,7 +269,7 @@ def main():
 
         run_cli(cli, data, ["--nest", "--kerf", "0.2"], [("--cut-dxf", at("nest.dxf")),
                                                          ("--svg", at("nest.svg"))])
-        read_cut_dxf(at("nest.dxf"))  # audits it
+        audit_cut_dxf(at("nest.dxf"))
         render = subprocess.run(["rsvg-convert", at("nest.svg"), "-o", at("nest.png")],
                                 capture_output=True)
         expect(render.returncode == 0 and os.path.getsize(at("nest.png")) > 0,

@@ -32,7 +32,7 @@ import tempfile
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 # Its readers and its tally of problems; importing it skips this script when a reader is missing.
 import check_workshop_files as workshop  # noqa: E402
-from check_workshop_files import expect, airfoil_loop, read_cut_dxf  # noqa: E402
+from check_workshop_files import expect, airfoil_loop, audit_cut_dxf  # noqa: E402
 import rib_frames  # noqa: E402
 
 from ezdxf import recover  # noqa: E402
@@ -67,7 +67,7 @@ def framed(name, parts, drawing_path):
 def cut_dxf_ribs(path, drawing_path=None):
     """(chord, outer contour) of each rib in a cut DXF, in the rib's frame, placed by the drawing
     DXF of the same run."""
-    read_cut_dxf(path)  # audits it
+    audit_cut_dxf(path)
     return framed(os.path.basename(path), rib_frames.cut_dxf_parts(path),
                   drawing_path or path + ".drawing.dxf")
 

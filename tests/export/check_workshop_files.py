@@ -31,7 +31,6 @@ import shutil
 import subprocess
 import sys
 import tempfile
-import xml.etree.ElementTree as ElementTree
 
 SKIPPED = 77
 ROOT_CHORD, TIP_CHORD, RIBS, SKIN = 150.0, 100.0, 10, 1.0
@@ -160,9 +159,9 @@ def airfoil_loop(data_folder):
     return list(reversed(upper)) + lower[1:]
 
 
-def read_cut_dxf(path):
-    """The CUT polylines and the chord lines of a cut DXF, after checking what every cut DXF
-    must be: readable without audit errors, in mm, with the layers CUT and MARK only."""
+def audit_cut_dxf(path):
+    """Checks what every cut DXF must be: readable without audit errors, in mm, with the layers
+    CUT and MARK only, every CUT polyline closed."""
     name = os.path.basename(path)
     doc, auditor = recover.readfile(path)
     errors = [e.message for e in auditor.errors] + [e.message for e in doc.audit().errors]
@@ -176,18 +175,14 @@ def read_cut_dxf(path):
     expect(layers == [b"CUT", b"MARK"], "%s: the layer table holds CUT and MARK only" % name)
     expect(b"SEQEND\r\n39\r\n" not in b"\r\n".join(raw), "%s: no 39/0 after SEQEND" % name)
 
-    msp = doc.modelspace()
-    cuts = [p for p in msp.query("POLYLINE") if p.dxf.layer == "CUT"]
-    chords = [l for l in msp.query("LINE") if l.dxf.layer == "MARK"
-              and abs(l.dxf.start.y - l.dxf.end.y) < 1e-9]
+    cuts = [p for p in doc.modelspace().query("POLYLINE") if p.dxf.layer == "CUT"]
     expect(all(p.is_closed for p in cuts), "%s: every CUT polyline is closed" % name)
-    return cuts, chords
 
 
 def placed_parts(path, drawing_path):
     """The parts of a cut DXF, each in its rib's frame by the drawing DXF of the same ribs."""
     name = os.path.basename(path)
-    read_cut_dxf(path)  # audits it
+    audit_cut_dxf(path)
     parts = rib_frames.cut_dxf_parts(path)
     placed = rib_frames.placed(parts, rib_frames.drawing_ribs(drawing_path))
     expect(len(parts) == RIBS and len(placed) == RIBS,
